@@ -1,0 +1,31 @@
+#pragma once
+// Reads an old Windows profile file (sorvinel.ini) the way GetPrivateProfileIntA and
+// GetPrivateProfileStringA do: Windows-1252 text, names matched without regard to case.
+
+#include <QString>
+#include <vector>
+
+class ProfileFile {
+public:
+    explicit ProfileFile(const QString &path);
+
+    bool exists() const { return exists_; }
+
+    // The leading whole number of the value (as the Windows call reads it), or `def` when
+    // the key is missing. A value without a leading number reads as 0.
+    int GetPrivateProfileInt(const QString &section, const QString &key, int def) const;
+    // The value (or `def` when the key is missing), cut to `bufferSize` - 1 characters.
+    QString GetPrivateProfileString(const QString &section, const QString &key,
+                                    const QString &def, int bufferSize = 255) const;
+
+private:
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+    const Entry *find(const QString &section, const QString &key) const;
+
+    bool exists_ = false;
+    std::vector<Entry> entries_;
+};
