@@ -1,0 +1,244 @@
+// Task line parsing and the small task, duration and path helpers of the shared module.
+// They keep no state and touch no widget.
+
+#include "shared/modSorvinel.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+const QString kMixedSign = QStringLiteral("¤");
+const QString kOperatorSigns = QStringLiteral("+-*/");
+constexpr QChar kBlank = u' ';
+constexpr QChar kPathSeparator = u'/';
+// "9999" in the result messages: the largest result allowed.
+const QString kLargestResult = QString::number(kOperandLimit - 1);
+
+constexpr long kSecondsPerMinute = 60;
+constexpr long kMinutesPerHour = 60;
+constexpr long kSecondsPerHour = kSecondsPerMinute * kMinutesPerHour;
+// A digit run longer than this is 10000 or more whatever its digits.
+constexpr qsizetype kMaxOperandDigits = 4;
+
+struct OperationInfo {
+    QString name;
+    QString sign;
+};
+
+const std::array<OperationInfo, 5> &operation_table()
+{
+    static const std::array<OperationInfo, 5> table{{
+        {QStringLiteral("Addition"), QStringLiteral("+")},
+        {QStringLiteral("Subtraktion"), QStringLiteral("-")},
+        {QStringLiteral("Multiplikation"), QStringLiteral("*")},
+        {QStringLiteral("Division"), QStringLiteral("/")},
+        {QStringLiteral("Blandat"), kMixedSign},
+    }};
+    return table;
+}
+
+bool is_digit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+QString trim_left_blanks(const QString &s)
+{
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == kBlank)
+        ++i;
+    return s.mid(i);
+}
+
+QString trim_right_blanks(const QString &s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == kBlank)
+        --n;
+    return s.left(n);
+}
+
+// Value of a run of decimal digits when it is below the operand limit. The run is judged by
+// its significant digits first, so a run of any length never overflows.
+std::optional<int> operand_value(QStringView digits)
+{
+    qsizetype start = 0;
+    while (start < digits.size() && digits[start] == u'0')
+        ++start;
+    const QStringView significant = digits.mid(start);
+    if (significant.size() > kMaxOperandDigits)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : significant)
+        value = value * 10 + (c.unicode() - u'0');
+    if (value >= kOperandLimit)
+        return std::nullopt;
+    return value;
+}
+
+// The rule of the operator on a complete task; an empty result means the task is fine.
+std::optional<QString> result_rule_violation(const QString &op, int first, int second)
+{
+    if (op == u"+" && first + second >= kOperandLimit)
+        return QStringLiteral("Summan blir större än ") + kLargestResult + u'!';
+    if (op == u"-" && first - second < 0)
+        return QStringLiteral("Differensen blir mindre än noll!");
+    if (op == u"*" && static_cast<long long>(first) * second >= kOperandLimit)
+        return QStringLiteral("Produkten blir större än ") + kLargestResult + u'!';
+    if (op == u"/") {
+        if (second == 0)
+            return QStringLiteral("Division med 0!");
+        if (first % second != 0)
+            return QStringLiteral("Kvoten är ej heltal!");
+    }
+    return std::nullopt;
+}
+
+// How many j in [from, to] satisfy j <= limit.
+long long count_up_to(long long from, long long to, long long limit)
+{
+    const long long hi = std::min(to, limit);
+    return hi >= from ? hi - from + 1 : 0;
+}
+
+// How many j in [from, to] give i * j below the operand limit.
+long long count_small_products(long long i, long long from, long long to)
+{
+    constexpr long long largest = kOperandLimit - 1;
+    if (i == 0)
+        return from <= to ? to - from + 1 : 0;
+    if (i > 0)
+        return count_up_to(from, to, largest / i);
+    // Negative operands only come from odd caller ranges: there j must be large enough.
+    const long long lowest = -(largest / -i);
+    return count_up_to(std::max(from, lowest), to, to);
+}
+
+} // namespace
+
+void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &second,
+                             bool &first_found, bool &ok, QString &message)
+{
+    first_found = false;
+    ok = false;
+
+    QString accumulator;
+    qsizetype pos = 0;
+    while (pos < line.size() && !first_found) {
+        const QChar c = line[pos++];
+        accumulator += c;
+        if (op == kMixedSign && kOperatorSigns.contains(c))
+            op = QString(c);
+        if (op.size() != 1 || c != op[0])
+            continue;
+
+        accumulator = trim_left_blanks(accumulator);
+        if (accumulator == op)
+            accumulator.clear();
+        else
+            accumulator = trim_right_blanks(accumulator.chopped(1));
+        qsizetype start = accumulator.size();
+        while (start > 0 && is_digit(accumulator[start - 1]))
+            --start;
+        const QStringView candidate = QStringView(accumulator).mid(start);
+        if (!candidate.isEmpty()) {
+            if (const auto value = operand_value(candidate)) {
+                first = *value;
+                first_found = true;
+            }
+        }
+        accumulator.clear();
+    }
+    if (!first_found)
+        return;
+
+    const QString rest = trim_left_blanks(line.mid(pos));
+    qsizetype end = 0;
+    while (end < rest.size() && is_digit(rest[end]))
+        ++end;
+    if (end == 0) {
+        first_found = false;
+        return;
+    }
+    const auto value = operand_value(QStringView(rest).left(end));
+    if (!value)
+        return;
+    second = *value;
+    ok = true;
+
+    if (const auto violation = result_rule_violation(op, first, second)) {
+        ok = false;
+        message = *violation;
+    }
+}
+
+void ModSorvinel::count_possible_tasks(long &count, int operation, int first_from, int first_to,
+                                       int second_from, int second_to)
+{
+    const bool add = operation == opAddition || operation == opBlandat;
+    const bool sub = operation == opSubtraktion || operation == opBlandat;
+    const bool mul = operation == opMultiplikation || operation == opBlandat;
+    const bool div = operation == opDivision || operation == opBlandat;
+
+    long long n = 0;
+    for (long long i = first_from; i <= first_to; ++i) {
+        if (add)
+            n += count_up_to(second_from, second_to, kOperandLimit - 1 - i);
+        if (sub)
+            n += count_up_to(second_from, second_to, i);
+        const long long products = (mul || div) ? count_small_products(i, second_from, second_to) : 0;
+        if (mul)
+            n += products;
+        if (div)
+            n += products;
+    }
+    count = static_cast<long>(n);
+}
+
+QString ModSorvinel::format_duration(long seconds)
+{
+    const long s = seconds % kSecondsPerMinute;
+    const long m = (seconds / kSecondsPerMinute) % kMinutesPerHour;
+    const long h = seconds / kSecondsPerHour;
+    QString text;
+    if (h > 0)
+        text += QString::number(h) + QStringLiteral(" tim ");
+    if (m > 0)
+        text += QString::number(m) + QStringLiteral(" min ");
+    text += QString::number(s) + QStringLiteral(" sek ");
+    return text;
+}
+
+QString ModSorvinel::path_directory(const QString &path)
+{
+    const qsizetype at = path.lastIndexOf(kPathSeparator);
+    return at < 0 ? path : path.left(at + 1);
+}
+
+QString ModSorvinel::path_file_name(const QString &path)
+{
+    const qsizetype at = path.lastIndexOf(kPathSeparator);
+    return at < 0 ? path : path.mid(at + 1);
+}
+
+QString ModSorvinel::operation_name(int operation)
+{
+    if (operation < opAddition || operation > opBlandat)
+        return QString();
+    return operation_table()[static_cast<size_t>(operation)].name;
+}
+
+QString ModSorvinel::operation_sign(int operation)
+{
+    if (operation < opAddition || operation > opBlandat)
+        return QString();
+    return operation_table()[static_cast<size_t>(operation)].sign;
+}
+
+int ModSorvinel::operation_from_name(const QString &name)
+{
+    const auto &table = operation_table();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
