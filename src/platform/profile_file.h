@@ -2,6 +2,7 @@
 // Reads an old Windows profile file (sorvinel.ini) the way GetPrivateProfileIntA and
 // GetPrivateProfileStringA do: Windows-1252 text, names matched without regard to case.
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -9,14 +10,15 @@ class ProfileFile {
 public:
     explicit ProfileFile(const QString &path);
 
+    // Whether the file was there and could be read.
     bool exists() const { return exists_; }
 
     // The leading whole number of the value (as the Windows call reads it), or `def` when
     // the key is missing. A value without a leading number reads as 0.
     int GetPrivateProfileInt(const QString &section, const QString &key, int def) const;
     // The value (or `def` when the key is missing), cut to `bufferSize` - 1 characters.
-    QString GetPrivateProfileString(const QString &section, const QString &key,
-                                    const QString &def, int bufferSize = 255) const;
+    QString GetPrivateProfileString(const QString &section, const QString &key, const QString &def,
+                                    int bufferSize = 255) const;
 
 private:
     struct Entry {
@@ -28,4 +30,5 @@ private:
 
     bool exists_ = false;
     std::vector<Entry> entries_;
+    QHash<QString, size_t> index_; // case-folded "section\nkey" -> position in entries_
 };

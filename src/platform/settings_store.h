@@ -4,6 +4,7 @@
 // were first written with; values are kept byte-exact. Saving writes the whole file aside
 // and renames it over the old one, so a failed save never damages what was stored.
 
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -32,12 +33,18 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
+        QHash<QString, size_t> index; // case-folded key -> position in entries
+        const Entry *find(const QString &key) const;
+        // The entry (created if missing, spelled as `key`).
+        Entry &obtain(const QString &key);
     };
     Section *findSection(const QString &name);
     const Section *findSection(const QString &name) const;
+    Section &obtainSection(const QString &name);
     void load();
     bool save() const;
 
     QString path_;
     std::vector<Section> sections_;
+    QHash<QString, size_t> sectionIndex_; // case-folded name -> position in sections_
 };

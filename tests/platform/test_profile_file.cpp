@@ -1,0 +1,171 @@
+#include "platform/profile_file.h"
+#include "support/temp_home.h"
+
+#include <QFile>
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString writeIni(const TempHome &home, const QByteArray &bytes) {
+    const QString path = home.path("sorvinel.ini");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    return path;
+}
+
+} // namespace
+
+TEST(ProfileFile, MissingFileGivesDefaults) {
+    TempHome home;
+    const ProfileFile ini(home.path("sorvinel.ini"));
+    EXPECT_FALSE(ini.exists());
+    EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Pip", 1), 1);
+    EXPECT_EQ(ini.GetPrivateProfileString("Teckensnitt", "Font", "Arial"), "Arial");
+
+    // A folder of that name is no file either.
+    const ProfileFile folder(home.dir.path());
+    EXPECT_FALSE(folder.exists());
+}
+
+TEST(ProfileFile, WholeNumbersAsWindowsReadsThem) {
+    struct Case {
+        const char *value;
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {"12", 12},
+        {"12abc", 12},
+        {"abc", 0},
+        {"-7", -7},
+        {"+3", 3},
+        {"   42   ", 42},
+        {"4 5", 4},
+        {"1.9", 1},
+        {"0x1F", 31},
+        {"0X10", 16},
+        {"0x", 0},
+        {"\"5\"", 5},
+        {"--1", 0},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"2147483648", INT_MIN},
+        {"4294967297", 1},
+        {"99999999999999999999999999", -469762049}, // wraps as in 32 bits
+        {"000000000000000000000000000007", 0},      // the 30th character is cut off
+    };
+    TempHome home;
+    QByteArray bytes("[Special]\r\n");
+    for (size_t i = 0; i < cases.size(); ++i)
+        bytes += "K" + QByteArray::number(qulonglong(i)) + "=" + cases[i].value + "\r\n";
+    bytes += "Empty=\r\n";
+    const ProfileFile ini(writeIni(home, bytes));
+    ASSERT_TRUE(ini.exists());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const QString key = "K" + QString::number(i);
+        EXPECT_EQ(ini.GetPrivateProfileInt("Special", key, -99), cases[i].expected)
+            << cases[i].value;
+    }
+    EXPECT_EQ(ini.GetPrivateProfileInt("Special", "Empty", 5), 5);
+    EXPECT_EQ(ini.GetPrivateProfileInt("Special", "Missing", 10), 10);
+    EXPECT_EQ(ini.GetPrivateProfileInt("Missing", "K0", 10), 10);
+}
+
+TEST(ProfileFile, TextsAreTrimmedAndUnquoted) {
+    TempHome home;
+    const ProfileFile ini(writeIni(home, "[ Texter ]\n"
+                                         "  Plain  =  a b  \n"
+                                         "Quoted=\"  inside  \"\n"
+                                         "Single='x'\n"
+                                         "Unmatched=\"half\n"
+                                         "Lone=\"\n"
+                                         "Eq=a=b\n"
+                                         "Tabs=\tt\t\n"
+                                         "Nbsp=\xA0x\xA0\n"
+                                         "=no name\n"
+                                         "just text\n"));
+    struct Case {
+        const char *key;
+        QString expected;
+    };
+    const std::vector<Case> cases = {
+        {"Plain", "a b"}, {"Quoted", "  inside  "},
+        {"Single", "x"},  {"Unmatched", "\"half"},
+        {"Lone", "\""},   {"Eq", "a=b"},
+        {"Tabs", "t"},    {"Nbsp", "\u00A0x\u00A0"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ini.GetPrivateProfileString("Texter", c.key, "d"), c.expected) << c.key;
+    EXPECT_EQ(ini.GetPrivateProfileString("Texter", "", "d"), "d");
+    EXPECT_EQ(ini.GetPrivateProfileString("Texter", "just text", "d"), "d");
+    // The default loses trailing blanks, as in Windows.
+    EXPECT_EQ(ini.GetPrivateProfileString("Texter", "Missing", " def  "), " def");
+}
+
+TEST(ProfileFile, Windows1252AndCaseFreeNames) {
+    TempHome home;
+    const ProfileFile ini(writeIni(home, "[Ljud]\r\n"
+                                         "\xD6vning=1\r\n"
+                                         "[SPECIAL]\r\n"
+                                         "Bel\xF6ning=45\r\n"
+                                         "[Teckensnitt]\r\n"
+                                         "Font=K\xF6p \x80 \x9F \x81 \x8A \xFF\r\n"));
+    EXPECT_EQ(ini.GetPrivateProfileInt("ljud", "övning", 0), 1);
+    EXPECT_EQ(ini.GetPrivateProfileInt("LJUD", "ÖVNING", 0), 1);
+    EXPECT_EQ(ini.GetPrivateProfileInt("Special", "Belöning", 50), 45);
+    EXPECT_EQ(ini.GetPrivateProfileInt("special", "BELÖNING", 50), 45);
+    EXPECT_EQ(ini.GetPrivateProfileString("teckensnitt", "FONT", ""),
+              QString::fromUtf8("Köp € Ÿ \u0081 Š ÿ"));
+}
+
+TEST(ProfileFile, UnicodeFileWithByteOrderMark) {
+    TempHome home;
+    const ProfileFile ini(writeIni(home, "\xEF\xBB\xBF[Ljud]\nBel\xC3\xB6ning=\xE2\x82\xAC\n"));
+    EXPECT_EQ(ini.GetPrivateProfileString("Ljud", "Belöning", ""), "€");
+}
+
+TEST(ProfileFile, TextIsCutToTheBuffer) {
+    TempHome home;
+    const QByteArray longValue(300, 'a');
+    const ProfileFile ini(writeIni(home, "[Filkatalog]\nPath=" + longValue + "\nShort=abc\n"));
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Path", "").size(), 254);
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Path", "", 255), QString(254, 'a'));
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Short", "", 3), "ab");
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Short", "", 1), "");
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Short", "", 0), "");
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Missing", QString(300, 'd')),
+              QString(254, 'd'));
+    // Never half a surrogate pair.
+    EXPECT_EQ(ini.GetPrivateProfileString("Filkatalog", "Missing", "ab\U0001F600", 4), "ab");
+}
+
+TEST(ProfileFile, AnyLineEnding) {
+    const std::vector<QByteArray> endings = {"\r\n", "\n", "\r"};
+    for (const QByteArray &eol : endings) {
+        TempHome home;
+        const ProfileFile ini(writeIni(home, "Before=9" + eol + "[Ljud]" + eol + "Pip=0" + eol +
+                                                 eol + "Meny=1" + eol + "[Styrning]" + eol +
+                                                 "Intervall=3" + eol + "Pip=7"));
+        SCOPED_TRACE(eol.toHex().toStdString());
+        EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Pip", 1), 0);
+        EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Meny", 0), 1);
+        EXPECT_EQ(ini.GetPrivateProfileInt("Styrning", "Intervall", 1), 3);
+        EXPECT_EQ(ini.GetPrivateProfileInt("Styrning", "Pip", 1), 7);
+        EXPECT_EQ(ini.GetPrivateProfileInt("", "Before", 1), 1);
+    }
+    // Mixed in one file, with a key repeated: the first one counts.
+    TempHome home;
+    const ProfileFile ini(writeIni(home, "[Ljud]\r\nPip=0\rMeny=1\nPIP=1\r\n"));
+    EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Pip", 1), 0);
+    EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Meny", 0), 1);
+}
+
+TEST(ProfileFile, SectionHeaderRunsToTheLastBracket) {
+    TempHome home;
+    const ProfileFile ini(writeIni(home, "[Ljud] ; kommentar\nPip=0\n[a]b]\nk=1\n[broken\nx=2\n"));
+    EXPECT_EQ(ini.GetPrivateProfileInt("Ljud", "Pip", 1), 0);
+    EXPECT_EQ(ini.GetPrivateProfileInt("a]b", "k", 0), 1);
+    // "[broken" is no header, and no key either: x still belongs to "a]b".
+    EXPECT_EQ(ini.GetPrivateProfileInt("a]b", "x", 0), 2);
+}

@@ -1,0 +1,244 @@
+#include "platform/settings_store.h"
+#include "support/temp_home.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+QByteArray readBytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+struct EnvGuard {
+    explicit EnvGuard(const char *name)
+        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {}
+    ~EnvGuard() {
+        if (had)
+            qputenv(name, old);
+        else
+            qunsetenv(name);
+    }
+    const char *name;
+    QByteArray old;
+    bool had;
+};
+
+} // namespace
+
+TEST(SettingsStore, TextsComeBackExactlyInAnotherInstance) {
+    TempHome home;
+    struct Case {
+        QString section, key, value;
+    };
+    const std::vector<Case> cases = {
+        {"Teckensnitt", "Font", "Arial"},
+        {"Filkatalog", "Path", "/home/elev/Övningar, gamla; nya"},
+        {"Special", "Eq", "a=b=c"},
+        {"Special", "Blanks", "  inledande och avslutande  "},
+        {"Special", "Empty", ""},
+        {"Special", "Semicolon", ";inte en kommentar"},
+        {"Special", "Hash", "# inte heller"},
+        {"Special", "Backslash", "C:\\new\\raw\\"},
+        {"Special", "EscapeLike", "\\n is two characters"},
+        {"Special", "Newline", "rad ett\nrad två\r\nrad tre\r"},
+        {"Special", "Bracket", "[Falsk]"},
+        {"Special", "Nul", QString::fromUtf8("a\0b", 3)},
+        {"Ljud", "Övning", "True"},
+        {"Special", "Belöning", "50"},
+        {"Special", "key=with=equals", "v"},
+        {"Special", "[Looks like section]", "v"},
+        {"Special", "multi\nline key", "v"},
+        {"Special", " spaced key ", "v"},
+        {"Sektion ]med[ klamrar", "k", "v"},
+        {"Sektion\nmed radbrytning", "k", "v"},
+        {"Tecken", "€", "ÅÄÖ åäö €"},
+    };
+    for (const Case &c : cases)
+        ASSERT_TRUE(home.store().SaveSetting(c.section, c.key, c.value)) << c.key.toStdString();
+
+    const SettingsStore again(home.store().filePath());
+    for (const Case &c : cases)
+        EXPECT_EQ(again.GetSetting(c.section, c.key, "<default>"), c.value)
+            << c.section.toStdString() << "/" << c.key.toStdString();
+    // The escaped names must not leak into other names.
+    EXPECT_EQ(again.GetSetting("Special", "key", "<default>"), "<default>");
+    EXPECT_EQ(again.GetSetting("Sektion", "k", "<default>"), "<default>");
+}
+
+TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
+    TempHome home;
+    SettingsStore &store = home.store();
+    ASSERT_TRUE(store.SaveSetting("Ljud", "Övning", "True"));
+    ASSERT_TRUE(store.SaveSetting("LJUD", "övning", "False"));
+    ASSERT_TRUE(store.SaveSetting("ljud", "ÖVNING", "True"));
+    ASSERT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+
+    for (const char *section : {"Ljud", "ljud", "LJUD", "lJuD"})
+        for (const char *key : {"Övning", "övning", "ÖVNING", "öVnInG"})
+            EXPECT_EQ(store.GetSetting(section, key, "x"), "True") << section << "/" << key;
+
+    EXPECT_EQ(readBytes(store.filePath()), QByteArray("[Ljud]\nÖvning=True\n[Visa]\nInst=1\n"));
+    const SettingsStore again(store.filePath());
+    EXPECT_EQ(again.GetSetting("LJUD", "övning", "x"), "True");
+}
+
+TEST(SettingsStore, MissingGivesTheDefault) {
+    TempHome home;
+    SettingsStore &store = home.store();
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "True"), "True");
+    ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
+    EXPECT_EQ(store.GetSetting("Ljud", "Meny", "False"), "False");
+    EXPECT_EQ(store.GetSetting("Utseende", "Stil", "3"), "3");
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip ", "True"), "True");
+    // A stored empty value is a value, not a missing key.
+    ASSERT_TRUE(store.SaveSetting("Filkatalog", "Path", ""));
+    EXPECT_EQ(store.GetSetting("Filkatalog", "Path", "/x"), "");
+}
+
+TEST(SettingsStore, ReadsAHandEditedFileSensibly) {
+    TempHome home;
+    const QString path = home.path("hand.ini");
+    writeBytes(path, QByteArray("\xEF\xBB\xBF"
+                                "Stray=before any section\r\n"
+                                "[Ljud]\r\n"
+                                "Pip=False\r\n"
+                                "no equals sign here\n"
+                                "pip=duplicate\n"
+                                "\n"
+                                "[Special]\n"
+                                "Belöning=45\n"
+                                "[ljud]\n"
+                                "Meny=True\n"
+                                "[unclosed\n"
+                                "Steg=12"));
+    const SettingsStore store(path);
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
+    EXPECT_EQ(store.GetSetting("Ljud", "Meny", "x"), "True");
+    EXPECT_EQ(store.GetSetting("Special", "Belöning", "x"), "45");
+    // "[unclosed" is no header: the key stays in the section before it.
+    EXPECT_EQ(store.GetSetting("Ljud", "Steg", "x"), "12");
+    EXPECT_EQ(store.GetSetting("", "Stray", "x"), "x");
+    EXPECT_EQ(store.GetSetting("Ljud", "no equals sign here", "x"), "x");
+}
+
+TEST(SettingsStore, DamagedFilesNeverCrashAndStayUsable) {
+    TempHome home;
+    std::mt19937 rng(20240607);
+    std::uniform_int_distribution<int> byte(0, 255);
+    constexpr int kFiles = 20;
+    constexpr int kBytes = 4096;
+    for (int n = 0; n < kFiles; ++n) {
+        QByteArray junk;
+        for (int i = 0; i < kBytes; ++i)
+            junk.append(static_cast<char>(n % 2 ? byte(rng) : "[=]\n\0\xC3\xFF"[byte(rng) % 7]));
+        const QString path = home.path(QString("junk%1.ini").arg(n));
+        writeBytes(path, junk);
+        SettingsStore store(path);
+        (void)store.GetSetting("Ljud", "Pip", "True");
+        ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
+        const SettingsStore again(path);
+        EXPECT_EQ(again.GetSetting("Ljud", "Pip", "True"), "False") << "file " << n;
+    }
+}
+
+TEST(SettingsStore, InvalidUtf8AndHugeFiles) {
+    TempHome home;
+    const QString bad = home.path("bad.ini");
+    writeBytes(bad, QByteArray("[Ljud]\nPip=\xFF\xFE\nMeny=True\n"));
+    const SettingsStore badStore(bad);
+    EXPECT_EQ(badStore.GetSetting("Ljud", "Meny", "x"), "True");
+    EXPECT_NE(badStore.GetSetting("Ljud", "Pip", "x"), "x");
+
+    // Real settings first, then many megabytes of junk lines.
+    const QString huge = home.path("huge.ini");
+    QByteArray bytes("[Ljud]\nPip=False\n[Junk]\n");
+    const QByteArray line("k=vvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvv\n");
+    constexpr int kLines = 100000;
+    bytes.reserve(bytes.size() + line.size() * kLines);
+    for (int i = 0; i < kLines; ++i)
+        bytes += line;
+    writeBytes(huge, bytes);
+    const SettingsStore hugeStore(huge);
+    EXPECT_EQ(hugeStore.GetSetting("ljud", "pip", "x"), "False");
+}
+
+TEST(SettingsStore, CreatesAMissingFolder) {
+    TempHome home;
+    SettingsStore store(home.path("deep/er/PLOXA Sorvinel.ini"));
+    ASSERT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_EQ(readBytes(store.filePath()), QByteArray("[Visa]\nInst=1\n"));
+}
+
+TEST(SettingsStore, FailedSaveLeavesTheOldFileAlone) {
+    TempHome home;
+    const QString folder = home.path("locked");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SettingsStore store(folder + "/PLOXA Sorvinel.ini");
+    ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "True"));
+    const QByteArray before = readBytes(store.filePath());
+
+    const QFileDevice::Permissions open = QFile::permissions(folder);
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QFile probe(folder + "/probe");
+    const bool canStillWrite = probe.open(QIODevice::WriteOnly);
+    if (canStillWrite) {
+        probe.close();
+        probe.remove();
+    }
+    bool saved = true;
+    if (!canStillWrite)
+        saved = store.SaveSetting("Ljud", "Pip", "False");
+    QFile::setPermissions(folder, open);
+    if (canStillWrite)
+        GTEST_SKIP() << "a read-only folder does not stop this user (root)";
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readBytes(store.filePath()), before);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"PLOXA Sorvinel.ini"});
+    // Memory keeps the value the program was asked to keep.
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
+    EXPECT_EQ(SettingsStore(store.filePath()).GetSetting("Ljud", "Pip", "x"), "True");
+}
+
+TEST(SettingsStore, SaveFailsWhereNoFileCanBe) {
+    TempHome home;
+    // The path is a folder with a file in it: renaming over it fails even for root.
+    const QString folder = home.path("PLOXA Sorvinel.ini");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeBytes(folder + "/inside", "kept");
+    SettingsStore onFolder(folder);
+    EXPECT_FALSE(onFolder.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_EQ(readBytes(folder + "/inside"), QByteArray("kept"));
+    EXPECT_EQ(QDir(home.dir.path()).entryList(QDir::Files), QStringList{});
+
+    // The parent "folder" is a file.
+    const QString plain = home.path("plain");
+    writeBytes(plain, "old bytes");
+    SettingsStore underFile(plain + "/PLOXA Sorvinel.ini");
+    EXPECT_FALSE(underFile.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_EQ(readBytes(plain), QByteArray("old bytes"));
+}
+
+TEST(SettingsStore, DefaultPathFollowsXdgConfigHome) {
+    EnvGuard guard("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/elsewhere");
+    EXPECT_EQ(SettingsStore::defaultPath(), "/tmp/elsewhere/PLOXA Sorvinel.ini");
+    const QString fallback = QDir::homePath() + "/.config/PLOXA Sorvinel.ini";
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+    qputenv("XDG_CONFIG_HOME", "");
+    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+    qputenv("XDG_CONFIG_HOME", "relative/dir");
+    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+}
