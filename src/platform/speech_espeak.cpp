@@ -1,0 +1,257 @@
+// The espeak-ng engine. espeak-ng is started once per process and never stopped: starting it
+// a second time hangs. Every engine object shares that one instance; each keeps its own
+// current voice and loads it into espeak-ng before it speaks.
+#include "platform/settings_store.h"
+#include "platform/speech.h"
+#include "platform/speech_espeak_detail.h"
+
+#include <QLoggingCategory>
+#include <atomic>
+#include <cstring>
+#include <espeak-ng/speak_lib.h>
+#include <mutex>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSpeech, "sorvinel.speech")
+
+// espeak-ng picks its own buffer length.
+constexpr int kDefaultBufferLength = 0;
+// Returned from the synthesis callback: go on synthesising.
+constexpr int kContinueSynthesis = 0;
+constexpr int kNoVoice = -1;
+
+const QString kVoiceSection = QStringLiteral("Röst");
+const QString kVoiceKey = QStringLiteral("Namn");
+const QByteArray kSwedishIdentifier = QByteArrayLiteral("gmq/sv");
+const QString kSwedishLanguage = QStringLiteral("sv");
+const QByteArray kMbrolaPrefixes[] = {QByteArrayLiteral("mb/"), QByteArrayLiteral("mb-")};
+
+struct Runtime {
+    int sampleRate = 0;
+    std::vector<espeak_detail::Voice> voices;
+    // Guards every call into espeak-ng and `loadedVoice`.
+    std::mutex mutex;
+    int loadedVoice = kNoVoice;
+};
+
+std::mutex startMutex;
+bool started = false;
+bool synchronousOutput = false;
+std::atomic<long long> sampleCount{0};
+
+int countSamples(short *wav, int sampleTotal, espeak_EVENT *)
+{
+    if (wav && sampleTotal > 0)
+        sampleCount += sampleTotal;
+    return kContinueSynthesis;
+}
+
+// The languages field is a list of (priority byte, zero-terminated name), ended by a zero.
+QStringList languagesOf(const char *field)
+{
+    QStringList languages;
+    if (!field)
+        return languages;
+    for (const char *p = field; *p != '\0';) {
+        ++p; // priority
+        languages << QString::fromUtf8(p);
+        p += std::strlen(p) + 1;
+    }
+    return languages;
+}
+
+void start(Runtime &rt)
+{
+    {
+        std::lock_guard lock(startMutex);
+        started = true;
+    }
+    // Without DONT_EXIT espeak-ng ends the whole process when its data folder is empty.
+    rt.sampleRate = espeak_Initialize(synchronousOutput ? AUDIO_OUTPUT_SYNCHRONOUS
+                                                        : AUDIO_OUTPUT_PLAYBACK,
+                                      kDefaultBufferLength, nullptr,
+                                      espeakINITIALIZE_DONT_EXIT);
+    if (rt.sampleRate <= 0) {
+        qCWarning(lcSpeech) << "espeak-ng could not start; running without speech";
+        return;
+    }
+    if (synchronousOutput)
+        espeak_SetSynthCallback(countSamples);
+    // The list belongs to espeak-ng and is rebuilt by later calls: copy what we need.
+    const espeak_VOICE **list = espeak_ListVoices(nullptr);
+    for (int i = 0; list && list[i]; ++i) {
+        const espeak_VOICE *v = list[i];
+        if (!v->identifier || !espeak_detail::isUsableVoice(v->identifier))
+            continue;
+        const QByteArray identifier(v->identifier);
+        const QString name = v->name ? QString::fromUtf8(v->name) : QString::fromUtf8(identifier);
+        rt.voices.push_back({name, identifier, languagesOf(v->languages)});
+    }
+    if (rt.voices.empty())
+        qCWarning(lcSpeech) << "espeak-ng has no usable voice; running without speech";
+}
+
+Runtime &runtime()
+{
+    // Left alive to the end of the process: espeak-ng must not be shut down and restarted.
+    static Runtime *const instance = [] {
+        auto *rt = new Runtime;
+        start(*rt);
+        return rt;
+    }();
+    return *instance;
+}
+
+class EspeakSpeech final : public SpeechEngine {
+public:
+    EspeakSpeech(Runtime &rt, SettingsStore *store)
+        : rt_(rt), store_(store), current_(espeak_detail::defaultVoiceIndex(rt.voices))
+    {
+    }
+
+    bool ready() const override { return true; }
+    int voiceCount() const override { return int(rt_.voices.size()); }
+
+    std::optional<QString> voiceName(int index) const override
+    {
+        if (!isVoice(index))
+            return std::nullopt;
+        return rt_.voices[size_t(index)].name;
+    }
+
+    bool selectVoice(int index) override
+    {
+        if (!isVoice(index))
+            return false;
+        std::lock_guard lock(rt_.mutex);
+        if (!loadLocked(index))
+            return false;
+        current_ = index;
+        return true;
+    }
+
+    QString currentVoiceName() const override { return rt_.voices[size_t(current_)].name; }
+
+    void storeVoice(const QString &) override
+    {
+        if (store_)
+            store_->SaveSetting(kVoiceSection, kVoiceKey,
+                                QString::fromUtf8(rt_.voices[size_t(current_)].identifier));
+    }
+
+    void restoreVoice(const QString &) override
+    {
+        if (!store_)
+            return;
+        const QByteArray stored = store_->GetSetting(kVoiceSection, kVoiceKey, {}).toUtf8();
+        if (stored.isEmpty())
+            return;
+        for (size_t i = 0; i < rt_.voices.size(); ++i) {
+            if (rt_.voices[i].identifier == stored) {
+                selectVoice(int(i));
+                return;
+            }
+        }
+    }
+
+    void speak(const QString &text) override
+    {
+        if (text.isEmpty())
+            return;
+        const QByteArray utf8 = text.toUtf8();
+        std::lock_guard lock(rt_.mutex);
+        if (rt_.loadedVoice != current_ && !loadLocked(current_))
+            return;
+        espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8, nullptr, nullptr);
+    }
+
+    void stop() override
+    {
+        std::lock_guard lock(rt_.mutex);
+        espeak_Cancel();
+    }
+
+private:
+    bool isVoice(int index) const { return index >= 0 && size_t(index) < rt_.voices.size(); }
+
+    bool loadLocked(int index)
+    {
+        if (rt_.loadedVoice == index)
+            return true;
+        // The synthesis thread must not be reading the voice that is being replaced.
+        espeak_Cancel();
+        if (espeak_SetVoiceByName(rt_.voices[size_t(index)].identifier.constData()) != EE_OK) {
+            rt_.loadedVoice = kNoVoice;
+            return false;
+        }
+        rt_.loadedVoice = index;
+        return true;
+    }
+
+    Runtime &rt_;
+    SettingsStore *store_;
+    int current_;
+};
+
+} // namespace
+
+namespace espeak_detail {
+
+bool isUsableVoice(const QByteArray &identifier)
+{
+    for (const QByteArray &prefix : kMbrolaPrefixes) {
+        if (identifier.startsWith(prefix))
+            return false;
+    }
+    return true;
+}
+
+int defaultVoiceIndex(const std::vector<Voice> &voices)
+{
+    if (voices.empty())
+        return kNoVoice;
+    for (size_t i = 0; i < voices.size(); ++i) {
+        if (voices[i].identifier == kSwedishIdentifier)
+            return int(i);
+    }
+    for (size_t i = 0; i < voices.size(); ++i) {
+        if (voices[i].languages.contains(kSwedishLanguage))
+            return int(i);
+    }
+    return 0;
+}
+
+const std::vector<Voice> &voices()
+{
+    return runtime().voices;
+}
+
+bool countSamplesInsteadOfPlaying()
+{
+    std::lock_guard lock(startMutex);
+    if (!started)
+        synchronousOutput = true;
+    return synchronousOutput;
+}
+
+long long takeSampleCount()
+{
+    return sampleCount.exchange(0);
+}
+
+int sampleRate()
+{
+    return runtime().sampleRate;
+}
+
+} // namespace espeak_detail
+
+std::unique_ptr<SpeechEngine> createEspeakSpeech(SettingsStore *store)
+{
+    Runtime &rt = runtime();
+    if (rt.sampleRate <= 0 || rt.voices.empty())
+        return createSilentSpeech();
+    return std::make_unique<EspeakSpeech>(rt, store);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Internals of the espeak-ng backend, shared with its tests: the voice rules, the voice list
+// of the process-wide instance, and a way for a test program to count the synthesised
+// samples instead of sending them to a sound device nobody can hear.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace espeak_detail {
+
+struct Voice {
+    QString name;          // shown to the user, e.g. "Swedish"
+    QByteArray identifier; // file under espeak-ng-data/voices, e.g. "gmq/sv"; what is stored
+    QStringList languages; // e.g. "sv"
+};
+
+// False for the mbrola voices: they need an outside program and fail without it.
+bool isUsableVoice(const QByteArray &identifier);
+
+// Swedish when it is among `voices`, else the first voice; -1 for an empty list.
+int defaultVoiceIndex(const std::vector<Voice> &voices);
+
+// The voices of the process-wide espeak-ng instance, starting it if need be; empty when
+// espeak-ng is not usable.
+const std::vector<Voice> &voices();
+
+// Asks that espeak-ng, once started in this process, synthesise synchronously into a sample
+// counter instead of playing. Must come before the first use; false when espeak-ng has
+// already started in playback mode.
+bool countSamplesInsteadOfPlaying();
+
+// Samples synthesised since the previous call (counted only in the mode above).
+long long takeSampleCount();
+
+// Samples per second of the started instance; <= 0 when espeak-ng is not usable.
+int sampleRate();
+
+} // namespace espeak_detail

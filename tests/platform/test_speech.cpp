@@ -1,0 +1,338 @@
+// Speech backends. The espeak-ng tests run the real engine; this test program starts it in
+// counting mode (synchronous, samples counted, nothing played), and one test starts a child
+// copy of the program to check the playing mode, since espeak-ng starts only once per process.
+#include "platform/settings_store.h"
+#include "platform/speech.h"
+#include "platform/speech_espeak_detail.h"
+#include "support/temp_home.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <iostream>
+
+namespace {
+
+using espeak_detail::Voice;
+
+const char kPlaybackChildVariable[] = "SORVINEL_SPEECH_PLAYBACK_CHILD";
+const QString kApplication = QStringLiteral("PLOXA Sorvinel");
+const QByteArray kSwedish = QByteArrayLiteral("gmq/sv");
+const QByteArray kEnglish = QByteArrayLiteral("gmw/en");
+const QString kTask = QStringLiteral("Tre plus fyra");
+// "Tre plus fyra" lasts about a second.
+constexpr double kTaskShortestSeconds = 0.6;
+constexpr double kTaskLongestSeconds = 1.6;
+// Spoken with å, ä and ö, a sentence is hardly longer than with a, a and o.
+constexpr double kSwedishLettersLongest = 1.3;
+constexpr int kChildTimeoutMs = 60000;
+// The same text in the same voice comes out a few samples longer or shorter each time
+// (espeak-ng carries state from one text to the next); voices differ by far more.
+constexpr double kSameSoundTolerance = 0.03;
+
+bool isPlaybackChild()
+{
+    return qEnvironmentVariableIsSet(kPlaybackChildVariable);
+}
+
+class CountingEspeak : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!isPlaybackChild())
+            espeak_detail::countSamplesInsteadOfPlaying();
+    }
+};
+[[maybe_unused]] ::testing::Environment *const countingEspeak =
+    ::testing::AddGlobalTestEnvironment(new CountingEspeak);
+
+int voiceIndex(const QByteArray &identifier)
+{
+    const std::vector<Voice> &voices = espeak_detail::voices();
+    for (size_t i = 0; i < voices.size(); ++i) {
+        if (voices[i].identifier == identifier)
+            return int(i);
+    }
+    return -1;
+}
+
+long long samplesOf(SpeechEngine &engine, const QString &text)
+{
+    espeak_detail::takeSampleCount();
+    engine.speak(text);
+    return espeak_detail::takeSampleCount();
+}
+
+bool soundsAlike(long long a, long long b)
+{
+    return std::abs(a - b) <= kSameSoundTolerance * double(std::max(a, b));
+}
+
+TEST(RecordingSpeech, LogsEveryCallInOrder)
+{
+    RecordingSpeech speech({"Swedish", "English"});
+    speech.stop();
+    speech.speak("3 + 4 =");
+    EXPECT_TRUE(speech.selectVoice(1));
+    EXPECT_FALSE(speech.selectVoice(5));
+    speech.storeVoice(kApplication);
+    speech.restoreVoice(kApplication);
+    speech.stop();
+    speech.speak("speak:Huvudme-ny");
+    EXPECT_EQ(speech.log, QStringList({"stop", "speak:3 + 4 =", "select:1", "select:5",
+                                       "store:PLOXA Sorvinel", "restore:PLOXA Sorvinel", "stop",
+                                       "speak:speak:Huvudme-ny"}));
+    EXPECT_EQ(speech.spoken(), QStringList({"3 + 4 =", "speak:Huvudme-ny"}));
+    EXPECT_EQ(speech.currentVoiceName(), "English");
+}
+
+TEST(RecordingSpeech, UnreadableAndUnselectableVoices)
+{
+    struct Case {
+        int index;
+        std::optional<QString> name;
+        bool selected;
+    };
+    const Case cases[] = {
+        {-1, std::nullopt, false}, {0, "A", true},          {1, std::nullopt, true},
+        {2, "C", false},           {3, std::nullopt, false},
+    };
+    for (const Case &c : cases) {
+        RecordingSpeech speech({"A", "B", "C"});
+        speech.unreadable = {1};
+        speech.unselectable = {2};
+        ASSERT_TRUE(speech.selectVoice(0));
+        EXPECT_EQ(speech.voiceName(c.index), c.name) << c.index;
+        EXPECT_EQ(speech.selectVoice(c.index), c.selected) << c.index;
+        // A refused choice leaves the voice as it was.
+        const int expectedCurrent = c.selected ? c.index : 0;
+        EXPECT_EQ(speech.currentVoiceName(), speech.voiceName(expectedCurrent).value_or(""))
+            << c.index;
+    }
+}
+
+TEST(RecordingSpeech, DefaultAndEmptyVoiceLists)
+{
+    RecordingSpeech defaults;
+    EXPECT_EQ(defaults.voiceCount(), 1);
+    EXPECT_EQ(defaults.currentVoiceName(), "Swedish");
+
+    RecordingSpeech none(QStringList{});
+    EXPECT_EQ(none.voiceCount(), 0);
+    EXPECT_EQ(none.currentVoiceName(), "");
+    EXPECT_FALSE(none.selectVoice(0));
+    EXPECT_EQ(none.voiceName(0), std::nullopt);
+}
+
+TEST(SilentSpeech, OffersNothingAndIgnoresCalls)
+{
+    auto speech = createSilentSpeech();
+    EXPECT_TRUE(speech->ready());
+    EXPECT_EQ(speech->voiceCount(), 0);
+    for (int index : {-1, 0, 1}) {
+        EXPECT_EQ(speech->voiceName(index), std::nullopt);
+        EXPECT_FALSE(speech->selectVoice(index));
+    }
+    speech->storeVoice(kApplication);
+    speech->restoreVoice(kApplication);
+    speech->stop();
+    speech->speak(kTask);
+    EXPECT_EQ(speech->currentVoiceName(), "");
+}
+
+TEST(EspeakVoiceRules, MbrolaVoicesAreNotUsable)
+{
+    const std::pair<QByteArray, bool> cases[] = {
+        {"gmq/sv", true},     {"gmw/en", true},   {"gmw/lb", true}, // Luxembourgish has "mb"
+        {"mb/mb-sw1", false}, {"mb-sw2", false},  {"mb/", false},
+    };
+    for (const auto &[identifier, usable] : cases)
+        EXPECT_EQ(espeak_detail::isUsableVoice(identifier), usable) << identifier.constData();
+}
+
+TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault)
+{
+    const Voice english{"English", "gmw/en", {"en"}};
+    const Voice danish{"Danish", "gmq/da", {"da"}};
+    const Voice finnishSwedish{"Finland Swedish", "x/sv-fi", {"sv-fi"}};
+    const Voice svByLanguage{"Svenska", "own/svenska", {"sv-se", "sv"}};
+    const Voice swedish{"Swedish", "gmq/sv", {"sv"}};
+    const std::pair<std::vector<Voice>, int> cases[] = {
+        {{}, -1},
+        {{english, danish}, 0},
+        {{english, danish, swedish}, 2},
+        {{english, finnishSwedish}, 0},
+        {{english, svByLanguage}, 1},
+        {{svByLanguage, english, swedish}, 2},
+    };
+    for (const auto &[voices, expected] : cases)
+        EXPECT_EQ(espeak_detail::defaultVoiceIndex(voices), expected) << voices.size();
+}
+
+class EspeakEngine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (isPlaybackChild())
+            GTEST_SKIP() << "the child copy only checks the playing mode";
+        ASSERT_TRUE(espeak_detail::countSamplesInsteadOfPlaying());
+        if (voiceIndex(kSwedish) < 0)
+            GTEST_SKIP() << "espeak-ng-data has no Swedish voice here";
+    }
+};
+
+// The tests that compare voices also need English.
+bool haveEnglish()
+{
+    return voiceIndex(kEnglish) >= 0;
+}
+
+TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola)
+{
+    auto speech = createEspeakSpeech(nullptr);
+    const int count = speech->voiceCount();
+    ASSERT_EQ(size_t(count), espeak_detail::voices().size());
+    for (int i = 0; i < count; ++i) {
+        const std::optional<QString> name = speech->voiceName(i);
+        ASSERT_TRUE(name.has_value()) << i;
+        EXPECT_FALSE(name->isEmpty()) << i;
+        EXPECT_FALSE(name->contains("mbrola", Qt::CaseInsensitive)) << name->toStdString();
+        EXPECT_TRUE(espeak_detail::isUsableVoice(espeak_detail::voices()[size_t(i)].identifier));
+    }
+    for (int outside : {-1, count}) {
+        EXPECT_EQ(speech->voiceName(outside), std::nullopt);
+        EXPECT_FALSE(speech->selectVoice(outside));
+    }
+}
+
+TEST_F(EspeakEngine, SpeaksSwedishByDefault)
+{
+    TempHome home;
+    auto speech = createEspeakSpeech(&home.store());
+    EXPECT_EQ(speech->currentVoiceName(), "Swedish");
+
+    const int rate = espeak_detail::sampleRate();
+    const long long samples = samplesOf(*speech, kTask);
+    std::cout << "\"" << kTask.toStdString() << "\": " << samples << " samples at " << rate
+              << " Hz\n";
+    EXPECT_GE(samples, kTaskShortestSeconds * rate);
+    EXPECT_LE(samples, kTaskLongestSeconds * rate);
+    // å, ä and ö read as the bytes of two other letters would make the text twice as long.
+    const long long withLetters = samplesOf(*speech, QStringLiteral("Två gånger sju är fjorton"));
+    const long long withoutLetters = samplesOf(*speech, QStringLiteral("Tva ganger sju ar fjorton"));
+    EXPECT_GT(withLetters, 0);
+    EXPECT_LE(withLetters, kSwedishLettersLongest * double(withoutLetters));
+    EXPECT_EQ(samplesOf(*speech, QString()), 0);
+    speech->stop();
+    EXPECT_TRUE(soundsAlike(samplesOf(*speech, kTask), samples));
+}
+
+TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice)
+{
+    if (!haveEnglish())
+        GTEST_SKIP() << "espeak-ng-data has no English voice here";
+    auto swedish = createEspeakSpeech(nullptr);
+    auto english = createEspeakSpeech(nullptr);
+    ASSERT_TRUE(english->selectVoice(voiceIndex(kEnglish)));
+
+    const long long swedishSamples = samplesOf(*swedish, kTask);
+    const long long englishSamples = samplesOf(*english, kTask);
+    ASSERT_GT(swedishSamples, 0);
+    ASSERT_GT(englishSamples, 0);
+    // Same text, other voice: the sound differs, and each engine gets its own voice back.
+    EXPECT_FALSE(soundsAlike(swedishSamples, englishSamples));
+    EXPECT_TRUE(soundsAlike(samplesOf(*swedish, kTask), swedishSamples));
+    EXPECT_TRUE(soundsAlike(samplesOf(*english, kTask), englishSamples));
+    EXPECT_EQ(swedish->currentVoiceName(), "Swedish");
+}
+
+TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun)
+{
+    if (!haveEnglish())
+        GTEST_SKIP() << "espeak-ng-data has no English voice here";
+    TempHome home;
+    auto first = createEspeakSpeech(&home.store());
+    ASSERT_TRUE(first->selectVoice(voiceIndex(kEnglish)));
+    const QString englishName = first->currentVoiceName();
+    const long long englishSamples = samplesOf(*first, kTask);
+    first->storeVoice(kApplication);
+
+    SettingsStore reread(home.store().filePath());
+    EXPECT_EQ(reread.GetSetting("Röst", "Namn", ""), QString::fromUtf8(kEnglish));
+    auto second = createEspeakSpeech(&reread);
+    EXPECT_EQ(second->currentVoiceName(), "Swedish");
+    second->restoreVoice(kApplication);
+    EXPECT_EQ(second->currentVoiceName(), englishName);
+    EXPECT_TRUE(soundsAlike(samplesOf(*second, kTask), englishSamples));
+}
+
+TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored)
+{
+    for (const char *stored : {"", "mb/mb-sw1", "no/such-voice", "Swedish"}) {
+        TempHome home;
+        home.store().SaveSetting("Röst", "Namn", stored);
+        auto speech = createEspeakSpeech(&home.store());
+        speech->restoreVoice(kApplication);
+        EXPECT_EQ(speech->currentVoiceName(), "Swedish") << stored;
+    }
+}
+
+TEST_F(EspeakEngine, WithoutStoreNothingIsKept)
+{
+    if (!haveEnglish())
+        GTEST_SKIP() << "espeak-ng-data has no English voice here";
+    auto speech = createEspeakSpeech(nullptr);
+    ASSERT_TRUE(speech->selectVoice(voiceIndex(kEnglish)));
+    const QString englishName = speech->currentVoiceName();
+    speech->storeVoice(kApplication);
+    speech->restoreVoice(kApplication);
+    EXPECT_EQ(speech->currentVoiceName(), englishName);
+    EXPECT_EQ(createEspeakSpeech(nullptr)->currentVoiceName(), "Swedish");
+}
+
+// Run only inside the child copy started below.
+TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer)
+{
+    if (!isPlaybackChild())
+        GTEST_SKIP() << "runs in the child copy of the test program";
+    auto speech = createEspeakSpeech(nullptr);
+    if (speech->voiceCount() == 0)
+        GTEST_SKIP() << "espeak-ng has no usable voice here";
+    EXPECT_FALSE(espeak_detail::countSamplesInsteadOfPlaying());
+    EXPECT_TRUE(speech->ready());
+    speech->stop();
+    speech->speak(kTask);
+    speech->stop();
+    EXPECT_TRUE(speech->selectVoice(0));
+    speech->speak(QStringLiteral("Två gånger sju är fjorton"));
+    EXPECT_EQ(espeak_detail::takeSampleCount(), 0);
+}
+
+TEST(EspeakPlayback, PlayingModeNeitherHangsNorEndsTheProgram)
+{
+    if (isPlaybackChild())
+        GTEST_SKIP() << "already the child copy";
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kPlaybackChildVariable, "1");
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=EspeakPlaybackChild.*"});
+    ASSERT_TRUE(child.waitForStarted());
+    if (!child.waitForFinished(kChildTimeoutMs)) {
+        child.kill();
+        child.waitForFinished();
+        FAIL() << "espeak-ng in playing mode did not finish";
+    }
+    const QString output = QString::fromUtf8(child.readAll());
+    if (output.contains("[  SKIPPED ]"))
+        GTEST_SKIP() << "espeak-ng has no usable voice here";
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
+}
+
+} // namespace
