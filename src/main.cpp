@@ -1,7 +1,29 @@
+// Sorvinel: mental-arithmetic drills for children.
+#include "drill/frmSorvinel.h"
+#include "platform/settings_store.h"
+#include "platform/speech.h"
+#include "shared/assets.h"
+#include "shared/modSorvinel.h"
+
 #include <QApplication>
+#include <QFont>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(kApplicationTitle);
+    init_assets();
+    QApplication::setWindowIcon(QIcon(":/icon.svg"));
+    // The fonts the windows name, through their metric twins.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+
+    SettingsStore store(SettingsStore::defaultPath());
+    modSorvinel.store = &store;
+    std::unique_ptr<SpeechEngine> speech = createEspeakSpeech(&store);
+
+    frmSorvinel window(speech.get());
+    window.Form_Load();
+    return app.exec();
 }

@@ -1,0 +1,202 @@
+#include "drill/frmSorvinel.h"
+#include "platform/speech.h"
+#include "platform/vb.h"
+#include "shared/modSorvinel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace {
+// Design captions of the task row: the widest text each label must hold.
+const char *const kTaskRowDesign[] = {"9999", "+", "9999", "=", "9999", "9999", "9999"};
+constexpr unsigned kFrameGrey = 0x808080;
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kNumberLineColour = 0x00FFFF;
+constexpr int kOuterFramePx = 2;
+constexpr int kMenuFramePx = 3;
+constexpr int kUpperBandPx = 20;
+constexpr int kLowerBandPx = 25;
+constexpr int kNumberLinePx = 3;
+constexpr int kClockIntervalMs = 500;
+constexpr double kStatusFontPt = 10;
+} // namespace
+
+frmSorvinel::frmSorvinel(SpeechEngine *speech, QWidget *parent)
+    : QMainWindow(parent), form(new QWidget(this)), labMenyVal(form), imaMeny(form), shaRam(form),
+      linRam(form), imaRam(form), labTal(form), labResultat(form), labFakta(form),
+      labSiffertavla(form), linTalindex(form), labTalindex(form), labUrval(form), picDig(form)
+{
+    tspSorvinel = speech;
+    setCentralWidget(form);
+    create_controls();
+    create_menu_bar();
+}
+
+frmSorvinel::~frmSorvinel()
+{
+    qApp->removeEventFilter(this);
+    if (modSorvinel.main_window == this)
+        modSorvinel.main_window = nullptr;
+}
+
+void frmSorvinel::create_controls()
+{
+    form->setAutoFillBackground(true);
+
+    shaRam.load(1);
+    shaRam[0]->setBorderWidth(kOuterFramePx);
+    shaRam[0]->setBorderColor(kFrameGrey);
+    shaRam[0]->show();
+    shaRam[1]->setBorderWidth(kMenuFramePx);
+    shaRam[1]->setBorderColor(kFrameGrey);
+    shaRam[1]->setFillColor(kWhite);
+    shaRam[1]->hide();
+
+    linRam.load(1);
+    linRam[0]->setBorderWidth(kUpperBandPx);
+    linRam[1]->setBorderWidth(kLowerBandPx);
+    for (VbLine *band : linRam) {
+        band->setBorderColor(kFrameGrey);
+        band->show();
+    }
+
+    imaRam.load(1);
+    for (int i = 0; i < 2; ++i) {
+        imaRam[i]->setPixmap(QPixmap(i == 0 ? ":/band-left.svg" : ":/band-right.svg"));
+        imaRam[i]->setScaledContents(true);
+        imaRam[i]->setAutoSize(true);
+        imaRam[i]->setAutoSize(false);
+        imaRam[i]->show();
+    }
+
+    labMeny = new VbLabel(form);
+    labMeny->setTextAlignment(2);
+    labMeny->setCaption("Tabellövning");
+
+    for (VbLabel *item : labMenyVal) {
+        item->setTextAlignment(2);
+        item->setAutoSize(true);
+        item->setMouseTracking(true);
+        item->hide();
+    }
+
+    for (int i = 1; i <= 6; ++i)
+        labTal.load(i);
+    for (int i = 0; i <= 6; ++i) {
+        VbLabel *l = labTal[i];
+        l->setFontName("Arial");
+        l->setTextAlignment(2);
+        l->setCaption(kTaskRowDesign[i]);
+        l->hide();
+    }
+
+    labResultat.load(1);
+    for (VbLabel *l : labResultat) {
+        l->setTextAlignment(2);
+        l->setAutoSize(true);
+        l->hide();
+    }
+
+    for (int i = 1; i <= 5; ++i)
+        labFakta.load(i);
+    for (int i = 0; i <= 5; ++i) {
+        VbLabel *l = labFakta[i];
+        QFont f = l->font();
+        f.setPointSizeF(kStatusFontPt);
+        f.setBold(true);
+        l->setFont(f);
+        l->setBackStyle(0);
+        // The number labels keep room for four digits.
+        l->setCaption(i % 2 ? QStringLiteral(" 0000") : QString(" "));
+        l->setAutoSize(true);
+        l->hide();
+    }
+
+    pbaMusse = new QProgressBar(form);
+    pbaMusse->setTextVisible(false);
+    pbaMusse->hide();
+
+    shaSiffertavla = new VbShape(form);
+    shaSiffertavla->hide();
+    labSiffertavla[0]->setTextAlignment(2);
+    labSiffertavla[0]->hide();
+
+    linTallinje = new VbLine(form);
+    linTallinje->setBorderWidth(kNumberLinePx);
+    linTallinje->setBorderColor(kNumberLineColour);
+    linTallinje->hide();
+    linTalindex[0]->hide();
+    labTalindex[0]->hide();
+
+    labUrval.load(1);
+    labUrval.load(2);
+    for (VbLabel *l : labUrval) {
+        l->setAutoSize(true);
+        l->hide();
+    }
+
+    labFilnamn = new VbLabel(form);
+    labFilnamn->setAutoSize(true);
+    labFilnamn->hide();
+    picUpp = new VbLabel(form);
+    picUpp->hide();
+    picNer = new VbLabel(form);
+    picNer->hide();
+
+    lstFel = new QListWidget(form);
+    lstFel->hide();
+
+    txtJaws = new QLineEdit(form);
+    txtJaws->setAccessibleDescription(QStringLiteral("Skärmläsarfält"));
+    txtJaws->hide();
+    connect(txtJaws, &QLineEdit::textChanged, this, [this] { txtJaws_Change(); });
+
+    timKlocka = new QTimer(this);
+    timKlocka->setInterval(kClockIntervalMs);
+    picDig[0]->hide();
+    timEnTangent = new QTimer(this);
+    timPrata = new QTimer(this);
+}
+
+void frmSorvinel::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // Later size changes lay nothing out again; the stages ran during start-up.
+}
+
+void frmSorvinel::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmSorvinel::Form_Unload()
+{
+    timKlocka->stop();
+    timEnTangent->stop();
+    if (tspSorvinel)
+        tspSorvinel->stop();
+}
+
+bool frmSorvinel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto *ke = static_cast<QKeyEvent *>(event);
+        // A held key on X11 sends a release before each repeated press.
+        if (event->type() == QEvent::KeyRelease && ke->isAutoRepeat())
+            return true;
+        int code = vb::key_code(ke);
+        if (code == 0)
+            return QMainWindow::eventFilter(watched, event);
+        const int shift = vb::shift_state(ke);
+        if (event->type() == QEvent::KeyPress)
+            Form_KeyDown(code, shift);
+        else
+            Form_KeyUp(code, shift);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

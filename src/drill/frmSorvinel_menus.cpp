@@ -1,0 +1,101 @@
+// The menu bar: its items, their captions, and the commands that open other windows.
+#include "drill/frmSorvinel.h"
+#include "settings/frmAbout.h"
+#include "shared/modSorvinel.h"
+
+#include <QMenuBar>
+
+namespace {
+const char *const kOperationCaptions[] = {"&Addition", "&Subtraktion", "&Multiplikation",
+                                          "&Division", "&Blandat"};
+} // namespace
+
+void frmSorvinel::create_menu_bar()
+{
+    QMenuBar *bar = menuBar();
+    menArkiv = bar->addMenu(QString());
+    menAvsluta = menArkiv->addAction(QString());
+
+    menTabelltraening = bar->addMenu(QString());
+    menVal = menTabelltraening->addMenu(QString());
+    for (int op = 0; op < 5; ++op) {
+        menOperationVal[op] = menVal->addMenu(QString());
+        menTill10an[op] = menOperationVal[op]->addAction(QString());
+        menEgeturval[op] = menOperationVal[op]->addAction(QString());
+        menOevningarDrill[op] = menOperationVal[op]->addAction(QString());
+    }
+    // An own-selection drill of the mixed operation cannot be chosen from the menu bar.
+    menEgeturval[opBlandat]->setEnabled(false);
+    menVal->addSeparator();
+    menRekord = menVal->addAction(QString());
+    menTabelltraening->addSeparator();
+    menAvbryt = menTabelltraening->addAction(QString());
+    menAvbryt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    menAvbryt->setEnabled(false);
+
+    menVerktyg = bar->addMenu(QString());
+    menOevningar = menVerktyg->addMenu(QString());
+    for (int op = 0; op < 5; ++op)
+        menEditor[op] = menOevningar->addAction(QString());
+    menVerktyg->addSeparator();
+    menSenasteFel = menVerktyg->addAction(QString());
+    menSenasteFel->setShortcut(QKeySequence(Qt::Key_F2));
+    menSenasteFel->setEnabled(false);
+    menVerktyg->addSeparator();
+    menInstaellning = menVerktyg->addMenu(QString());
+    menAendra = menInstaellning->addAction(QString());
+    menVisa = menInstaellning->addAction(QString());
+    menLaas = menVerktyg->addAction(QString());
+    menLaas->setVisible(false);
+
+    menHjaelp = bar->addMenu(QString());
+    menInnehaall = menHjaelp->addAction(QString());
+    menInnehaall->setShortcut(QKeySequence(Qt::Key_F1));
+    menHjaelp->addSeparator();
+    menOm = menHjaelp->addAction(QString());
+
+    connect(menAvsluta, &QAction::triggered, this, [this] { close(); });
+    connect(menOm, &QAction::triggered, this, [this] { menOm_Click(); });
+}
+
+void frmSorvinel::set_captions()
+{
+    menArkiv->setTitle("&Arkiv");
+    menAvsluta->setText("&Avsluta");
+    menTabelltraening->setTitle("&Tabellövning");
+    menVal->setTitle("&Val");
+    menTill10an[opAddition]->setText("&Till 10:an");
+    menEgeturval[opAddition]->setText("&Eget urval...");
+    menOevningarDrill[opAddition]->setText("&Övningar...");
+    for (int op = 0; op < 5; ++op) {
+        menOperationVal[op]->setTitle(kOperationCaptions[op]);
+        menTill10an[op]->setText(menTill10an[opAddition]->text());
+        menEgeturval[op]->setText(menEgeturval[opAddition]->text());
+        menOevningarDrill[op]->setText(menOevningarDrill[opAddition]->text());
+        menEditor[op]->setText(QString(kOperationCaptions[op]) + "...");
+    }
+    menRekord->setText("&Rekord...");
+    menAvbryt->setText("&Avbryt");
+    menVerktyg->setTitle("&Verktyg");
+    menOevningar->setTitle("&Skapa/redigera egna övningar");
+    menSenasteFel->setText("Senaste &fel...");
+    menInstaellning->setTitle("&Inställning");
+    menAendra->setText("&Ändra...");
+    menVisa->setText("&Visa...");
+    menLaas->setText("&Vyk...");
+    menHjaelp->setTitle("&Hjälp");
+    menInnehaall->setText("&Handledning...");
+    menOm->setText("&Om...");
+
+    labFakta[0]->setCaption("Antal uppgifter:");
+    labFakta[2]->setCaption("Kvar:");
+    labFakta[4]->setCaption("Antal fel:");
+    labFilnamn->setToolTip(
+        "Bläddra med Pil-upp, Pil-ner och Blanksteg. Välj med Enter. Avbryt med Esc.");
+}
+
+void frmSorvinel::menOm_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the compiled-in pictures available; safe to call more than once.
+void init_assets();
