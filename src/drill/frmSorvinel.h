@@ -122,6 +122,12 @@ public:
     // --- menu bar (frmSorvinel_menus.cpp) ------------------------------------------------
     void create_menu_bar();
     void menOm_Click();
+    // Each area wires and enables the menu-bar commands of its own windows
+    // (frmSorvinel_commands_<area>.cpp); until then those items stay disabled.
+    void connect_drill_commands();
+    void connect_editor_commands();
+    void connect_own_selection_commands();
+    void connect_settings_commands();
 
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();

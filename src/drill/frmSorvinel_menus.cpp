@@ -54,8 +54,22 @@ void frmSorvinel::create_menu_bar()
     menHjaelp->addSeparator();
     menOm = menHjaelp->addAction(QString());
 
+    // Commands whose windows come with their areas start disabled; each area enables its own.
+    for (int op = 0; op < 5; ++op) {
+        menTill10an[op]->setEnabled(false);
+        menEgeturval[op]->setEnabled(false);
+        menOevningarDrill[op]->setEnabled(false);
+        menEditor[op]->setEnabled(false);
+    }
+    for (QAction *a : {menRekord, menAendra, menVisa, menLaas, menInnehaall})
+        a->setEnabled(false);
+
     connect(menAvsluta, &QAction::triggered, this, [this] { close(); });
     connect(menOm, &QAction::triggered, this, [this] { menOm_Click(); });
+    connect_drill_commands();
+    connect_editor_commands();
+    connect_own_selection_commands();
+    connect_settings_commands();
 }
 
 void frmSorvinel::set_captions()

@@ -1,0 +1,4 @@
+// Menu-bar commands of this area.
+#include "drill/frmSorvinel.h"
+
+void frmSorvinel::connect_editor_commands() {}

@@ -1,0 +1,47 @@
+#include "support/main_window.h"
+#include "platform/settings_store.h"
+#include "platform/system.h"
+#include "shared/assets.h"
+#include "shared/modSorvinel.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace {
+void close_modal_when_shown(int triesLeft)
+{
+    QTimer::singleShot(10, [triesLeft] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            d->reject();
+        else if (triesLeft > 0)
+            close_modal_when_shown(triesLeft - 1);
+    });
+}
+} // namespace
+
+void close_next_modal() { close_modal_when_shown(500); }
+
+MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voices))
+{
+    init_assets();
+    modSorvinel.main_window = nullptr;
+    modSorvinel.reset();
+    modSorvinel.store = &home.store();
+    platform::set_screen_metrics(platform::ScreenMetrics{1024, 768, 1024, 740, 15, 15});
+    window = std::make_unique<frmSorvinel>(&speech);
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    window.reset();
+    modSorvinel.main_window = nullptr;
+    modSorvinel.store = nullptr;
+    platform::set_screen_metrics(std::nullopt);
+}
+
+void MainWindowFixture::load()
+{
+    close_next_modal();
+    window->Form_Load();
+}
