@@ -1,0 +1,240 @@
+#include "exercises/exercise_file.h"
+
+#include "shared/modSorvinel.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <array>
+
+namespace exercises {
+
+namespace {
+
+struct TypeInfo {
+    QString code;
+    QString extension;
+    QString filter_name;
+    int operation;
+};
+
+const std::array<TypeInfo, 5> &type_table()
+{
+    static const std::array<TypeInfo, 5> table{{
+        {kTypeAddition, QStringLiteral("add"), QStringLiteral("Addition"), opAddition},
+        {kTypeSubtraction, QStringLiteral("sub"), QStringLiteral("Subtraktion"), opSubtraktion},
+        {kTypeMultiplication, QStringLiteral("mul"), QStringLiteral("Multiplikation"),
+         opMultiplikation},
+        {kTypeDivision, QStringLiteral("div"), QStringLiteral("Division"), opDivision},
+        {kTypeMixed, QStringLiteral("bla"), QStringLiteral("Blandade"), opBlandat},
+    }};
+    return table;
+}
+
+const TypeInfo *find_type(const QString &code)
+{
+    for (const TypeInfo &info : type_table())
+        if (info.code == code)
+            return &info;
+    return nullptr;
+}
+
+constexpr qsizetype kExtensionLength = 3;
+constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';
+constexpr char16_t kFirstPrintable = u' ';
+constexpr char16_t kLastPrintable = u'~';
+const QStringList kOperatorSigns{kTypeAddition, kTypeSubtraction, kTypeMultiplication,
+                                 kTypeDivision};
+const QString kFilterSeparator = QStringLiteral("|");
+const QString kInsertAllEntry =
+    QStringLiteral("Alla (*.add *.sub *.mul *.div *.bla)|*.add;*.sub;*.mul;*.div;*.bla");
+
+bool is_printable_ascii(const QString &line)
+{
+    for (QChar c : line)
+        if (c.unicode() < kFirstPrintable || c.unicode() > kLastPrintable)
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool is_exercise_type(const QString &type)
+{
+    return find_type(type) != nullptr;
+}
+
+QString extension_for_type(const QString &type)
+{
+    const TypeInfo *info = find_type(type);
+    return info ? info->extension : QString();
+}
+
+QString type_from_path(const QString &path)
+{
+    const QString ending = path.right(kExtensionLength).toLower();
+    for (const TypeInfo &info : type_table())
+        if (info.extension == ending)
+            return info.code;
+    return QString();
+}
+
+QString with_type_extension(const QString &path, const QString &type)
+{
+    const QString extension = extension_for_type(type);
+    if (extension.isEmpty())
+        return path;
+    const QString suffix = u'.' + extension;
+    if (path.endsWith(suffix, Qt::CaseInsensitive))
+        return path;
+    return path + suffix;
+}
+
+QString operation_name_for_type(const QString &type)
+{
+    const TypeInfo *info = find_type(type);
+    return info ? ModSorvinel::operation_name(info->operation) : QString();
+}
+
+QString dialog_filter_entry(const QString &type)
+{
+    const TypeInfo *info = find_type(type);
+    if (!info)
+        return QString();
+    const QString pattern = QStringLiteral("*.") + info->extension;
+    return info->filter_name + QStringLiteral(" (") + pattern + u')' + kFilterSeparator + pattern;
+}
+
+QString open_dialog_filter()
+{
+    QStringList entries;
+    for (const TypeInfo &info : type_table())
+        entries << dialog_filter_entry(info.code);
+    return entries.join(kFilterSeparator);
+}
+
+int open_dialog_filter_index(const QString &type)
+{
+    const auto &table = type_table();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i].code == type)
+            return static_cast<int>(i) + 1;
+    return 1;
+}
+
+QString insert_dialog_filter(const QString &type)
+{
+    if (type == kTypeMixed)
+        return kInsertAllEntry + kFilterSeparator + open_dialog_filter();
+    return dialog_filter_entry(type);
+}
+
+QString task_line(int first, const QString &sign, int second)
+{
+    return QString::number(first) + u' ' + sign + u' ' + QString::number(second) +
+           QStringLiteral(" =");
+}
+
+QStringList split_file_lines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != kCarriageReturn && c != kLineFeed)
+            continue;
+        lines << QString::fromLatin1(bytes.mid(start, i - start));
+        if (c == kCarriageReturn && i + 1 < bytes.size() && bytes[i + 1] == kLineFeed)
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines << QString::fromLatin1(bytes.mid(start));
+    return lines;
+}
+
+ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room)
+{
+    ReadResult result;
+    for (const QString &line : lines) {
+        QString sign = type; // the parser turns "¤" into the line's own sign
+        int first = 0;
+        int second = 0;
+        bool first_found = false;
+        bool ok = false;
+        QString message;
+        ModSorvinel::parse_task(line, sign, first, second, first_found, ok, message);
+        // In a mixed file a Latin-1 "¤" passes as the operator; it is no task.
+        if (!ok || !kOperatorSigns.contains(sign))
+            continue;
+        if (result.tasks.size() < room)
+            result.tasks << task_line(first, sign, second);
+        else
+            ++result.left_out;
+    }
+    return result;
+}
+
+ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int room)
+{
+    return read_exercise_lines(split_file_lines(bytes), type, room);
+}
+
+ReadResult read_exercise_file(const QString &path, const QString &type, int room)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReadResult failed;
+        failed.failed = true;
+        return failed;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ReadResult failed;
+        failed.failed = true;
+        return failed;
+    }
+    return read_exercise_bytes(bytes, type, room);
+}
+
+QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok)
+{
+    QByteArray bytes;
+    for (const QString &line : tasks) {
+        if (!is_printable_ascii(line)) {
+            if (ok)
+                *ok = false;
+            return QByteArray();
+        }
+        bytes += line.toLatin1();
+        bytes += kCarriageReturn;
+        bytes += kLineFeed;
+    }
+    if (ok)
+        *ok = true;
+    return bytes;
+}
+
+bool write_file_atomically(const QString &path, const QByteArray &bytes)
+{
+    // Unbuffered, so a short write (disk full) shows in write() instead of being lost in a
+    // flush that commit() does not check.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+bool write_exercise_file(const QString &path, const QStringList &tasks, const FileWriter &writer)
+{
+    bool ok = false;
+    const QByteArray bytes = exercise_file_bytes(tasks, &ok);
+    return ok && writer(path, bytes);
+}
+
+} // namespace exercises
