@@ -6,16 +6,21 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
-void close_modal_when_shown(int triesLeft)
+// A dialog is closed only when it was already up at the previous look: a timer may fire
+// while exec() is still showing the dialog, before its event loop runs, and closing it
+// then would leave exec() waiting for ever.
+void close_modal_when_shown(int triesLeft, QPointer<QDialog> seen = {})
 {
-    QTimer::singleShot(10, [triesLeft] {
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+    QTimer::singleShot(10, [triesLeft, seen] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (d && d == seen)
             d->reject();
         else if (triesLeft > 0)
-            close_modal_when_shown(triesLeft - 1);
+            close_modal_when_shown(triesLeft - 1, d);
     });
 }
 } // namespace
