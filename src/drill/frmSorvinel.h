@@ -129,6 +129,12 @@ public:
     void connect_own_selection_commands();
     void connect_settings_commands();
 
+    // --- settings dialog (frmSorvinel_commands_settings.cpp) --------------------------
+    // "Ändra": the settings dialog, editable unless locked.
+    void menAendra_Click();
+    // "Visa": the settings dialog view-only while it is open.
+    void menVisa_Click();
+
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();
 

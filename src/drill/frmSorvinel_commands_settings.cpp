@@ -1,4 +1,43 @@
-// Menu-bar commands of this area.
+// Menu-bar commands of the settings dialog: "Ändra" and "Visa".
 #include "drill/frmSorvinel.h"
+#include "settings/frmOptions2.h"
+#include "shared/modSorvinel.h"
 
-void frmSorvinel::connect_settings_commands() {}
+#include <QMenu>
+
+namespace {
+constexpr int kLockOpen = 0;
+constexpr int kViewOnly = 2;
+} // namespace
+
+void frmSorvinel::connect_settings_commands()
+{
+    menAendra->setEnabled(true);
+    menVisa->setEnabled(true);
+    connect(menAendra, &QAction::triggered, this, [this] { menAendra_Click(); });
+    connect(menVisa, &QAction::triggered, this, [this] { menVisa_Click(); });
+    // Changing is offered only while the settings are open.
+    connect(menVerktyg, &QMenu::aboutToShow, this,
+            [this] { menAendra->setEnabled(modSorvinel.settings_lock_state == kLockOpen); });
+}
+
+void frmSorvinel::menAendra_Click()
+{
+    {
+        frmOptions2 options(this);
+        if (modSorvinel.speech_available)
+            options.speech_control = tspSorvinel;
+        options.exec();
+    }
+    update();
+}
+
+void frmSorvinel::menVisa_Click()
+{
+    // A locked state stays as it is; only an open one becomes view-only for a while.
+    if (modSorvinel.settings_lock_state == kLockOpen)
+        modSorvinel.settings_lock_state = kViewOnly;
+    menAendra_Click();
+    if (modSorvinel.settings_lock_state == kViewOnly)
+        modSorvinel.settings_lock_state = kLockOpen;
+}

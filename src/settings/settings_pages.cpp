@@ -1,0 +1,505 @@
+#include "settings/settings_pages.h"
+#include "drill/frmSorvinel.h"
+#include "platform/message_box.h"
+#include "platform/speech.h"
+#include "platform/vb.h"
+#include "shared/modSorvinel.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <array>
+
+namespace {
+using P = SettingsPage;
+using I = ItemKind;
+using S = SettingId;
+using A = AfterChange;
+
+constexpr int kFive = 5;
+constexpr int kMillisecondsPerSecond = 1000;
+constexpr int kRecordSlots = 5;
+constexpr int kSmallestPt = 1;
+constexpr int kLargestPt = 1000;
+// A font whose extent stays put this many points running cannot grow any further.
+constexpr int kPlateauSteps = 8;
+// The layout box a label measures its text in.
+constexpr int kMeasureBox = 2000;
+
+constexpr std::array<const char *, 2> kWrongDisplayTexts = {
+    "Det fel som är närmast svaret visas", "Senaste fel visas"};
+constexpr std::array<const char *, 2> kRewardTypeTexts = {"Pulserande cirklar", "Flytande ord"};
+
+PageItem box(P page, S key, Tick PageControls::*control, bool ModSorvinel::*flag,
+             A after = A::None, bool inverted = false)
+{
+    PageItem item{page, I::Box, key};
+    item.box = control;
+    item.flag = flag;
+    item.after = after;
+    item.inverted = inverted;
+    return item;
+}
+
+PageItem list(S key, int PageControls::*control, int ModSorvinel::*number, int step = 1,
+              A after = A::None)
+{
+    PageItem item{P::Special, I::List, key};
+    item.index = control;
+    item.number = number;
+    item.step = step;
+    item.after = after;
+    return item;
+}
+
+PageItem with_prefix(PageItem item, const char *prefix)
+{
+    item.prefix = prefix;
+    return item;
+}
+
+PageItem with_captions(PageItem item, std::span<const char *const> captions)
+{
+    item.captions = captions;
+    return item;
+}
+
+PageItem step(P page, I kind, std::optional<S> key = std::nullopt) { return PageItem{page, kind, key}; }
+
+const std::array kItems = {
+    step(P::Colours, I::Style, S::ColourStyle),
+    step(P::Font, I::Font, S::Font),
+
+    box(P::Sound, S::Beep, &PageControls::beep, &ModSorvinel::beep_on),
+    step(P::Sound, I::SpeechGate),
+    step(P::Sound, I::Voice),
+    box(P::Sound, S::SpeakExercises, &PageControls::speak_exercises, &ModSorvinel::speak_in_exercises),
+    box(P::Sound, S::SpeakMenus, &PageControls::speak_menus, &ModSorvinel::speak_menus),
+
+    box(P::Special, S::CheckRecords, &PageControls::check_records, &ModSorvinel::check_records),
+    step(P::Special, I::RecordsDeleted, S::Record0),
+    box(P::Special, S::NumberLine, &PageControls::number_line, &ModSorvinel::number_line_on, A::SwitchMark),
+    box(P::Special, S::Clock, &PageControls::clock, &ModSorvinel::show_clock, A::ClockNow),
+    // These two stand on the "Styrning" tab but share this page's section.
+    box(P::Special, S::Esc, &PageControls::esc, &ModSorvinel::esc_allowed),
+    box(P::Special, S::Warning, &PageControls::warning, &ModSorvinel::show_warning_message),
+    with_prefix(list(S::LineLength, &PageControls::line_length_index, &ModSorvinel::number_line_length,
+                     1, A::ReshapeMark), "0 - "),
+    list(S::LineMarking, &PageControls::line_marking_index, &ModSorvinel::number_line_marking, 1,
+         A::ReshapeMark),
+    step(P::Special, I::NumberLine),
+    list(S::RewardMin, &PageControls::reward_min_index, &ModSorvinel::reward_min_tasks, kFive),
+    list(S::MinTasks, &PageControls::min_tasks_index, &ModSorvinel::min_task_count, kFive),
+    with_captions(list(S::WrongDisplay, &PageControls::wrong_display_index,
+                       &ModSorvinel::wrong_answer_display), kWrongDisplayTexts),
+    with_captions(list(S::RewardType, &PageControls::reward_type_index, &ModSorvinel::reward_type),
+                  kRewardTypeTexts),
+
+    box(P::Control, S::KeyRepeat, &PageControls::key_repeat, &ModSorvinel::key_repeat_blocked,
+        A::None, true),
+    box(P::Control, S::EnterInterrupts, &PageControls::enter_interrupts, &ModSorvinel::enter_interrupts),
+    step(P::Control, I::BoardRows, S::BoardRows),
+    step(P::Control, I::Method, S::ControlMode),
+    step(P::Control, I::Interval, S::Interval),
+    box(P::Control, S::MousePointer, &PageControls::mouse_pointer, &ModSorvinel::custom_mouse_pointer,
+        A::MousePointer),
+
+    // Stands on the "Special" tab but shares this page's section.
+    box(P::Folder, S::RandomOrder, &PageControls::random_order, &ModSorvinel::random_order),
+    step(P::Folder, I::Folder, S::ExerciseFolder),
+};
+
+constexpr std::array<ColourScheme, kColourSchemeCount> kSchemes = {{
+    {"Gult på svart", 0x000000, 0x00FFFF, 0x0000FF},
+    {"Vitt på svart", 0x000000, 0xFFFFFF, 0x0000FF},
+    {"Svart på gult", 0xC0EEFF, 0x000000, 0x0000FF},
+    {"Blått på gult", 0xC0EEFF, 0xFF0000, 0x0000FF},
+    {"Svart på vitt", 0xEEFFFF, 0x000000, 0x0000FF},
+    {"Blått på vitt", 0xFFEEFF, 0xFF0000, 0x0000FF},
+}};
+
+void write(S id, const QString &text)
+{
+    const SettingKey &k = setting_key(id);
+    modSorvinel.save_setting(section_of(k), key_of(k), text);
+}
+
+SettingId record_key(int slot) { return SettingId(int(S::Record0) + slot); }
+
+void apply_font(const PageControls &c)
+{
+    frmSorvinel *w = modSorvinel.main_window;
+    if (!w || c.font_name == w->labTal[0]->font().family())
+        return;
+    for (int i = 0; i < w->labTal.count(); ++i)
+        w->labTal[i]->setFontName(c.font_name);
+    for (int i = 0; i < w->labTal.count(); ++i) {
+        QFont f = w->labTal[i]->font();
+        f.setPointSizeF(c.font_size);
+        f.setBold(false);
+        f.setItalic(false);
+        f.setStrikeOut(false);
+        f.setUnderline(false);
+        w->labTal[i]->setFont(f);
+    }
+    write(S::Font, c.font_name);
+}
+
+void apply_voice(const PageControls &c, const ApplyServices &s)
+{
+    if (c.voice_choice == c.voice_at_load)
+        return;
+    if (s.speech && s.speech->selectVoice(c.voice_choice))
+        s.speech->storeVoice(kApplicationName);
+    else
+        platform::msg_box(QStringLiteral("Kunde inte välja röst"), vb::vbOKOnly | vb::vbInformation,
+                          kApplicationTitle, s.parent);
+}
+
+void apply_number_line(bool switched, bool reshaped, int old_length)
+{
+    ModSorvinel &m = modSorvinel;
+    const bool task_shown = m.screen_state == ScreenState::TaskShown;
+    int no_marking = 0;
+    if (switched && m.number_line_on) {
+        m.layout_number_line(m.number_line_length, m.number_line_marking);
+        if (task_shown)
+            m.show_number_line(m.number_line_length, true);
+    } else if (switched) {
+        if (task_shown)
+            m.show_number_line(old_length, false);
+        m.layout_number_line(old_length, no_marking);
+    } else if (reshaped && m.number_line_on) {
+        if (task_shown)
+            m.show_number_line(old_length, false);
+        m.layout_number_line(old_length, no_marking);
+        m.layout_number_line(m.number_line_length, m.number_line_marking);
+        if (task_shown)
+            m.show_number_line(m.number_line_length, true);
+    }
+}
+
+void apply_board_rows(const PageControls &c)
+{
+    ModSorvinel &m = modSorvinel;
+    const int most = setting_key(S::BoardRows).max;
+    const bool changed = (m.board_rows == most && c.rows_index == 0) ||
+                         (m.board_rows != most && c.rows_index == most - 1);
+    if (!changed)
+        return;
+    m.board_rows = m.board_rows + 1 > most ? 1 : m.board_rows + 1;
+    if (m.number_board_shown) {
+        m.number_board_shown = false;
+        m.build_number_board(false, m.number_board_built, m.board_rows);
+        m.number_board_shown = true;
+        m.build_number_board(true, m.number_board_built, m.board_rows);
+    }
+    write(S::BoardRows, written_number(m.board_rows));
+}
+
+void apply_interval(const PageControls &c)
+{
+    frmSorvinel *w = modSorvinel.main_window;
+    // No entry chosen is no new interval.
+    if (!w || !vb::has_leading_number(c.interval_text))
+        return;
+    const double ms = vb::leading_number(c.interval_text) * kMillisecondsPerSecond;
+    if (ms == w->timEnTangent->interval())
+        return;
+    w->timEnTangent->setInterval(int(vb::round_even(ms)));
+    write(S::Interval, written_number(w->timEnTangent->interval() / kMillisecondsPerSecond));
+}
+
+void apply_box(const PageItem &item, const PageControls &c, bool &switched)
+{
+    bool &flag = modSorvinel.*item.flag;
+    if (!box_changed(c.*item.box, item.inverted ? !flag : flag))
+        return;
+    flag = !flag;
+    if (item.after == A::MousePointer)
+        modSorvinel.apply_mouse_pointer();
+    write(*item.key, written_bool(item.inverted ? !flag : flag));
+    if (item.after == A::SwitchMark)
+        switched = true;
+    if (item.after == A::ClockNow && modSorvinel.screen_state == ScreenState::TaskShown)
+        modSorvinel.setup_clock();
+}
+
+bool apply_list(const PageItem &item, const PageControls &c)
+{
+    const int index = c.*item.index;
+    int &value = modSorvinel.*item.number;
+    // A list with nothing chosen changes nothing.
+    if (index < 0 || index >= int(list_entries(item).size()) || index == list_index(item, value))
+        return false;
+    value = list_value(item, index);
+    write(*item.key, written_number(value));
+    return true;
+}
+} // namespace
+
+Tick tick_of(bool on) { return on ? Tick::Ticked : Tick::Clear; }
+
+bool box_changed(Tick box, bool setting)
+{
+    return (box == Tick::Ticked && !setting) || (box == Tick::Clear && setting);
+}
+
+std::span<const PageItem> page_items() { return kItems; }
+
+std::vector<SettingId> keys_of_page(SettingsPage page)
+{
+    std::vector<SettingId> keys;
+    for (const PageItem &item : kItems) {
+        if (item.page != page || !item.key)
+            continue;
+        if (item.kind == I::RecordsDeleted) {
+            for (int slot = 0; slot < kRecordSlots; ++slot)
+                keys.push_back(record_key(slot));
+        } else {
+            keys.push_back(*item.key);
+        }
+    }
+    return keys;
+}
+
+QStringList list_entries(const PageItem &item)
+{
+    QStringList entries;
+    if (!item.captions.empty()) {
+        for (const char *caption : item.captions)
+            entries << QString::fromUtf8(caption);
+        return entries;
+    }
+    const SettingKey &k = setting_key(*item.key);
+    for (int v = k.min; v <= k.max; v += item.step)
+        entries << QString::fromUtf8(item.prefix) + QString::number(v);
+    return entries;
+}
+
+int list_index(const PageItem &item, int value) { return (value - setting_key(*item.key).min) / item.step; }
+
+int list_value(const PageItem &item, int index) { return setting_key(*item.key).min + index * item.step; }
+
+const PageItem *list_item(int PageControls::*index)
+{
+    for (const PageItem &item : kItems)
+        if (item.kind == I::List && item.index == index)
+            return &item;
+    return nullptr;
+}
+
+ControlMethod running_control_method()
+{
+    const ModSorvinel &m = modSorvinel;
+    if (!m.number_board_shown)
+        return ControlMethod::Keyboard;
+    if (m.main_window && m.main_window->timEnTangent->isActive())
+        return ControlMethod::OneKey;
+    return m.board_clickable ? ControlMethod::KeyboardMouse : ControlMethod::FewKeys;
+}
+
+QString interval_entry(int seconds) { return QString::number(seconds) + QStringLiteral(" sek"); }
+
+PageControls controls_from_settings()
+{
+    const ModSorvinel &m = modSorvinel;
+    PageControls c;
+    c.style_choice = m.colour_style;
+    if (m.main_window) {
+        c.font_name = m.main_window->labTal[0]->font().family();
+        c.font_size = m.main_window->labTal[0]->fontSize();
+    }
+    for (const PageItem &item : kItems) {
+        if (item.kind == I::Box)
+            c.*item.box = tick_of(item.inverted ? !(m.*item.flag) : m.*item.flag);
+        else if (item.kind == I::List)
+            c.*item.index = list_index(item, m.*item.number);
+    }
+    c.rows_index = m.board_rows - 1;
+    c.method = running_control_method();
+    if (m.main_window) {
+        const int seconds = m.main_window->timEnTangent->interval() / kMillisecondsPerSecond;
+        if (seconds >= 1 && seconds <= kIntervalEntries)
+            c.interval_text = interval_entry(seconds);
+    }
+    c.folder_caption = with_trailing_separator(m.exercise_folder);
+    return c;
+}
+
+bool apply_control_method(ControlMethod method)
+{
+    ModSorvinel &m = modSorvinel;
+    QTimer *timer = m.main_window ? m.main_window->timEnTangent : nullptr;
+    const bool shown = m.number_board_shown, clickable = m.board_clickable;
+    const bool scanning = timer && timer->isActive();
+    auto scan = [timer](bool on) {
+        if (timer && on)
+            timer->start();
+        else if (timer)
+            timer->stop();
+    };
+    auto build = [&m](bool mode) { m.build_number_board(mode, m.number_board_built, m.board_rows); };
+    auto show_board = [&](bool can_click) {
+        m.number_board_shown = true;
+        m.board_clickable = can_click;
+        build(true);
+    };
+
+    switch (method) {
+    case ControlMethod::Keyboard:
+        if (!shown)
+            return false;
+        m.number_board_shown = false;
+        if (scanning)
+            scan(false);
+        build(false);
+        break;
+    case ControlMethod::KeyboardMouse:
+        if (!shown) {
+            show_board(true);
+        } else if (!clickable) {
+            if (scanning)
+                scan(false);
+            m.board_clickable = true;
+        } else {
+            return false;
+        }
+        break;
+    case ControlMethod::FewKeys:
+        if (!shown)
+            show_board(false);
+        else if (clickable)
+            m.board_clickable = false;
+        else if (scanning)
+            scan(false);
+        else
+            return false;
+        break;
+    case ControlMethod::OneKey:
+        if (!shown) {
+            show_board(false);
+            scan(true);
+        } else if (clickable) {
+            m.board_clickable = false;
+            if (!scanning)
+                scan(true);
+        } else if (!scanning) {
+            scan(true);
+        } else {
+            return false;
+        }
+        break;
+    }
+    write(S::ControlMode, written_number(int(method)));
+    return true;
+}
+
+void apply_settings_page(int page, PageControls &c, const ApplyServices &services)
+{
+    if (page < int(P::Colours) || page > kSettingsPageCount)
+        return;
+    ModSorvinel &m = modSorvinel;
+    const int old_length = m.number_line_length;
+    bool switched = false, reshaped = false;
+
+    for (const PageItem &item : kItems) {
+        if (int(item.page) != page)
+            continue;
+        switch (item.kind) {
+        case I::Style:
+            if (c.style_choice != m.colour_style) {
+                m.colour_style = c.style_choice;
+                m.apply_colour_style(c.style_choice);
+                write(S::ColourStyle, written_number(c.style_choice));
+            }
+            break;
+        case I::Font: apply_font(c); break;
+        case I::Box: apply_box(item, c, switched); break;
+        case I::SpeechGate:
+            // Without speech the voice and the two reading boxes are hidden: not applied.
+            if (!m.speech_available)
+                return;
+            break;
+        case I::Voice: apply_voice(c, services); break;
+        case I::RecordsDeleted:
+            if (c.records_deleted) {
+                for (int slot = 0; slot < kRecordSlots; ++slot)
+                    write(record_key(slot), written_number(0));
+                c.records_deleted = false;
+            }
+            break;
+        case I::List:
+            if (apply_list(item, c) && item.after == A::ReshapeMark)
+                reshaped = true;
+            break;
+        case I::NumberLine: apply_number_line(switched, reshaped, old_length); break;
+        case I::BoardRows: apply_board_rows(c); break;
+        case I::Method: apply_control_method(c.method); break;
+        case I::Interval: apply_interval(c); break;
+        case I::Folder:
+            if (c.folder_caption != m.exercise_folder) {
+                m.exercise_folder = c.folder_caption;
+                write(S::ExerciseFolder, m.exercise_folder);
+            }
+            break;
+        }
+    }
+}
+
+int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &extent)
+{
+    int size = std::clamp(start, kSmallestPt, kLargestPt);
+    QSizeF e = extent(size);
+    if (e.width() < target.width()) {
+        int last_growth = size;
+        QSizeF last = e;
+        while (size < kLargestPt && e.width() < target.width()) {
+            e = extent(++size);
+            if (e != last) {
+                last = e;
+                last_growth = size;
+            } else if (size - last_growth >= kPlateauSteps) {
+                // The font does not grow with its size: keep the last size that mattered.
+                size = last_growth;
+                e = last;
+                break;
+            }
+        }
+    }
+    while (size > kSmallestPt && e.width() > target.width())
+        e = extent(--size);
+    while (size > kSmallestPt && e.height() > target.height())
+        e = extent(--size);
+    return size;
+}
+
+QSizeF text_extent_twips(const QString &family, int points, const QString &text)
+{
+    QFont f(family);
+    f.setPointSize(points);
+    f.setBold(false);
+    f.setItalic(false);
+    f.setStrikeOut(false);
+    f.setUnderline(false);
+    // Measured as a label measures its caption when it sizes itself to it.
+    const QRect r = QFontMetrics(f).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
+    return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};
+}
+
+QString with_trailing_separator(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+std::span<const ColourScheme> colour_schemes() { return kSchemes; }
+
+QString sample_tooltip(int scheme) { return QStringLiteral("Färgval ") + QString::number(scheme + 1); }
+
+QPointF sample_position(int i, QSizeF page, QSizeF sample)
+{
+    constexpr int kColumns = 3, kRows = 2;
+    const double g = (page.width() - kColumns * sample.width()) / (kColumns + 1);
+    const double v = (page.height() - kRows * sample.height()) / (kRows + 1);
+    const int c = i % kColumns, r = i / kColumns;
+    return {(c + 1) * g + c * sample.width(), (r + 1) * v + r * sample.height()};
+}
