@@ -129,6 +129,14 @@ public:
     void connect_own_selection_commands();
     void connect_settings_commands();
 
+    // --- exercise editor (frmSorvinel_commands_editor.cpp) ----------------------------
+    // menAddition_Click .. menBlandat_Click: a new exercise of that operation.
+    void menEditor_Click(int operation);
+    // The latest wrong tasks as an exercise.
+    void menSenasteFel_Click();
+    // Shows a fresh editor modally for `Tag`.
+    void show_exercise_editor();
+
     // --- settings dialog (frmSorvinel_commands_settings.cpp) --------------------------
     // "Ändra": the settings dialog, editable unless locked.
     void menAendra_Click();

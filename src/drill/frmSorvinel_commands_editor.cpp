@@ -1,4 +1,52 @@
-// Menu-bar commands of this area.
+// Menu-bar commands of the exercise editor: a new exercise of an operation, or one made of
+// the latest wrong tasks. The editor reads the operation from the Tag; nothing comes back.
 #include "drill/frmSorvinel.h"
+#include "exercises/frmSkrivIn.h"
+#include "shared/modSorvinel.h"
 
-void frmSorvinel::connect_editor_commands() {}
+#include <QAbstractItemModel>
+#include <QAction>
+
+namespace {
+const QString kWrongTasksTag = QStringLiteral("Fel");
+} // namespace
+
+void frmSorvinel::connect_editor_commands()
+{
+    for (int op = opAddition; op <= opBlandat; ++op) {
+        connect(menEditor[op], &QAction::triggered, this, [this, op] { menEditor_Click(op); });
+        menEditor[op]->setEnabled(true);
+    }
+    connect(menSenasteFel, &QAction::triggered, this, [this] { menSenasteFel_Click(); });
+    // F2 works as soon as a drill has left wrong tasks, not only after "Verktyg" was opened.
+    const auto follow_list = [this] { menSenasteFel->setEnabled(lstFel->count() > 0); };
+    QAbstractItemModel *wrong = lstFel->model();
+    connect(wrong, &QAbstractItemModel::rowsInserted, this, follow_list);
+    connect(wrong, &QAbstractItemModel::rowsRemoved, this, follow_list);
+    connect(wrong, &QAbstractItemModel::modelReset, this, follow_list);
+}
+
+void frmSorvinel::menEditor_Click(int operation)
+{
+    Tag = ModSorvinel::operation_name(operation);
+    show_exercise_editor();
+}
+
+void frmSorvinel::menSenasteFel_Click()
+{
+    // The item may still be enabled from an earlier opening of its menu.
+    if (lstFel->count() == 0)
+        return;
+    // The operation of the drill that filled the list, not the one chosen since.
+    Tag = kWrongTasksTag + QString::number(modSorvinel.latest_errors_operation);
+    show_exercise_editor();
+}
+
+void frmSorvinel::show_exercise_editor()
+{
+    QStringList wrong_tasks;
+    for (int i = 0; i < lstFel->count(); ++i)
+        wrong_tasks << lstFel->item(i)->text();
+    frmSkrivIn editor(this, Tag, wrong_tasks);
+    editor.exec();
+}

@@ -1,0 +1,154 @@
+#pragma once
+// The exercise editor: one exercise at a time, typed, generated, ordered and stored as an
+// exercise file. The exercise itself (tasks, type, file, saved state) is the document; the
+// window shows it and runs its commands. The main window makes a fresh editor each time it
+// shows one. Member functions are split over frmSkrivIn_*.cpp by concern.
+
+#include "exercises/exercise_document.h"
+#include "platform/controls.h"
+
+#include <QDialog>
+#include <QSet>
+#include <array>
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+class frmSkrivIn : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kKeyCount = 12;
+    static constexpr int kCorrectionKey = 10;
+    static constexpr int kOperatorKey = 11;
+    static constexpr int kTypeCount = 5;
+
+    // `start_tag` is the main window's Tag: "Addition".."Blandat", or "Fel0".."Fel4" for an
+    // exercise of the latest wrong tasks, `wrong_tasks`.
+    frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringList &wrong_tasks = {});
+
+    // Result channel of the fill-out and reduce dialogs ("Klart!").
+    QString Tag;
+
+    // --- controls ------------------------------------------------------------------------
+    QMenuBar *menu_bar = nullptr;
+    QWidget *form = nullptr; // the client area under the menu bar
+    QLabel *imaRekord = nullptr;
+    VbLabel *labSkrivIn = nullptr;
+    VbLabel *labText = nullptr;
+    VbLabel *labUppgifter = nullptr;
+    std::array<QPushButton *, kKeyCount> comSiffra{};
+    std::array<QPushButton *, 3> comTill{};
+    QCheckBox *chkSkrivIn = nullptr;
+    QListWidget *lstSkrivIn = nullptr;
+    QListWidget *lstSortera = nullptr;
+    QListWidget *lstDubletter = nullptr;
+    std::array<QPushButton *, 2> comFlytta{};
+    QPushButton *comTaBort = nullptr;
+
+    // --- menus ---------------------------------------------------------------------------
+    QMenu *menArkiv = nullptr;
+    QMenu *menNy = nullptr;
+    std::array<QAction *, kTypeCount> menAktRS{};
+    QAction *menOeppna = nullptr;
+    QAction *menInfoga = nullptr;
+    QAction *menSpara = nullptr;
+    QAction *menSparaSom = nullptr;
+    QAction *menTaBort = nullptr;
+    QAction *menSkrivUt = nullptr;
+    QAction *menInstaellning = nullptr;
+    QAction *menAvsluta = nullptr;
+    QMenu *menVerktyg = nullptr;
+    QMenu *menGenerera = nullptr;
+    QAction *menFyllUt = nullptr;
+    QAction *menEgetUrval = nullptr;
+    QMenu *menSortera = nullptr;
+    QAction *menStigande = nullptr;
+    QAction *menFallande = nullptr;
+    QAction *menIoordning = nullptr;
+    QMenu *menReducera = nullptr;
+    QAction *menTaBortSlump = nullptr;
+    QAction *menExtra = nullptr;
+    QAction *menTaBortDubletter = nullptr;
+    QMenu *menInst = nullptr;
+
+    // --- form fields ---------------------------------------------------------------------
+    bool print_in_progress = false;
+    bool load_complete = false;
+    bool keypad_ready = false;
+    int duplicate_count = 0;
+
+    exercises::ExerciseDocument &document() { return doc_; }
+    const exercises::ExerciseDocument &document() const { return doc_; }
+
+    // --- set-up (frmSkrivIn_load.cpp) ------------------------------------------------------
+    void Form_Load(const QString &start_tag, const QStringList &wrong_tasks);
+
+    // --- task view and menu states (frmSkrivIn_view.cpp) -------------------------------------
+    // Window caption from the document; the operator key shows its type.
+    void show_exercise_title();
+    void update_task_view(int index);
+    int selected_task_index() const;
+    // Brings lstSkrivIn in line with the document's tasks.
+    void show_tasks();
+    void lstSkrivIn_Click();
+    void chkSkrivIn_Click();
+    void menArkiv_Click();
+    void menVerktyg_Click();
+
+    // --- file commands (frmSkrivIn_file.cpp) ---------------------------------------------------
+    // Writes the list to the current file.
+    void write_exercise_file();
+    void save_exercise_as();
+    void open_exercise_file();
+    void insert_exercise_file();
+    bool ask_save_changes();
+    bool confirm_minimum_count();
+    void menAktRS_Click(int index);
+    void menOeppna_Click();
+    void menInfoga_Click();
+    void menSpara_Click();
+    void menSparaSom_Click();
+    void menTaBort_Click();
+    void menAvsluta_Click();
+    // True when the window must stay open.
+    bool Form_QueryUnload();
+
+    // --- commands of the other editor areas -----------------------------------------------
+    // A control whose command is not installed stays disabled, whatever its rule says.
+    void install_command(QAction *action, std::function<void()> handler);
+    void install_command(QAbstractButton *button, std::function<void()> handler);
+    bool has_command(const QObject *control) const { return commands_.contains(control); }
+    void set_command_enabled(QAction *action, bool rule);
+    void set_command_enabled(QWidget *control, bool rule);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void create_controls();
+    void create_menus();
+    void make_type_items();
+    void connect_own_commands();
+    // Each area installs its commands in its own file; until then they stay disabled.
+    void connect_entry_commands();
+    void connect_list_tool_commands();
+    void connect_generate_commands();
+    void connect_print_commands();
+
+    void show_message(const exercises::MessageText &message);
+    void show_notice(const exercises::CommandOutcome &outcome);
+    // Shows a changed document: tasks, title and the first task selected.
+    void show_document_changed(bool allow_duplicates);
+    void reset_entry();
+
+    exercises::ExerciseDocument doc_;
+    QSet<const QObject *> commands_;
+    bool in_list_click_ = false;
+};
