@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -211,6 +212,10 @@ bool frmOptions2::eventFilter(QObject *watched, QEvent *event)
         if (code != 0)
             Form_KeyDown(code, vb::shift_state(ke));
     }
+    // Enter in the font box chooses the typed font; it must not also press OK.
+    const bool fromFontBox = last_key_receiver_ == cbxFont || last_key_receiver_ == cbxFont->lineEdit();
+    if (travelling && target == this && fromFontBox && vb::key_code(ke) == vb::key::Return)
+        return true;
     // The key goes on to the control that has the focus.
     return QDialog::eventFilter(watched, event);
 }

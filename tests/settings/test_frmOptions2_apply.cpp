@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -32,6 +33,7 @@ TEST_P(OneChangePerPage, OkWritesExactlyThatKeyAndAppliesIt)
     modSorvinel.screen_state = ScreenState::TaskShown;
     frmOptions2 &d = open();
     select_tab(c.tab);
+    mark_unwritten(store());
     const auto before = snapshot(store());
     if (c.change)
         c.change(d);
@@ -182,6 +184,21 @@ TEST_F(Buttons, AChosenFolderKeepsItsCase)
     d.cmdOK->click();
     EXPECT_EQ(modSorvinel.exercise_folder, sub + "/");
     EXPECT_EQ(store().GetSetting("Filkatalog", "Path", {}), sub + "/");
+}
+
+TEST_F(Buttons, EnterInTheFontBoxChoosesTheTypedFontAndKeepsTheDialogOpen)
+{
+    load();
+    frmOptions2 &d = open();
+    select_tab(2);
+    d.cbxFont->setEditText("Liberation Serif");
+    QTest::keyClick(d.cbxFont->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.labFont->font().family(), "Liberation Serif");
+    // Elsewhere Enter is OK.
+    QTest::keyClick(d.tbsOptions, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(f.window->labTal[0]->font().family(), "Liberation Serif");
 }
 
 TEST_F(Buttons, ChoosingTheSameFontAgainWritesNothing)

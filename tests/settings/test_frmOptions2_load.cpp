@@ -170,6 +170,7 @@ TEST_P(Locks, LockedDialogsShowEverythingAndChangeNothing)
     QTest::mouseClick(d.labFel[5], Qt::LeftButton);
     EXPECT_EQ(d.style_choice, open_state ? 5 : modSorvinel.colour_style);
 
+    mark_unwritten(store());
     const auto before = snapshot(store());
     d.cmdOK->click();
     EXPECT_FALSE(d.isVisible());

@@ -42,6 +42,14 @@ inline QMap<QString, QString> written(const QMap<QString, QString> &before, cons
     return diff;
 }
 
+// Overwrites every key, so that afterwards any write shows, even one of the old text.
+// Only for tests that no longer read the store.
+inline void mark_unwritten(SettingsStore &store)
+{
+    for (const SettingKey &k : setting_keys())
+        store.SaveSetting(section_of(k), key_of(k), QStringLiteral("<unwritten>"));
+}
+
 // A store where every key the dialog shows holds something other than its default.
 inline void seed_non_default(SettingsStore &s, const QString &folder)
 {
