@@ -149,6 +149,9 @@ void frmSorvinel::create_controls()
 
     txtJaws = new QLineEdit(form);
     txtJaws->setAccessibleDescription(QStringLiteral("Skärmläsarfält"));
+    // Keys typed into the field have no effect; readers still read it.
+    txtJaws->setReadOnly(true);
+    txtJaws->setMouseTracking(true);
     txtJaws->hide();
     connect(txtJaws, &QLineEdit::textChanged, this, [this] { txtJaws_Change(); });
 
@@ -181,6 +184,8 @@ void frmSorvinel::Form_Unload()
 
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == txtJaws && txtJaws_Mouse(event->type()))
+        return true;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {

@@ -4,7 +4,10 @@
 // Member functions live in several files by concern (frmSorvinel_*.cpp).
 
 #include "platform/controls.h"
+// --- drill road ---
+#include "drill/drill_pass.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -119,6 +122,64 @@ public:
     void Form_KeyDown(int &keyCode, int shift);
     void Form_KeyUp(int &keyCode, int shift);
 
+    // --- drill road ---------------------------------------------------------------------
+    // On-screen menus (frmSorvinel_menu.cpp).
+    void show_drill_type_menu(const QString &caption);
+    void show_drill_type_items();
+    void select_till10_from_menu(int operation, int &item);
+    void labMenyVal_Click(int index);
+    void labMenyVal_MouseMove(int index);
+    void highlight_menu_item(int item);
+    // The key code when a live menu item has it as hot key (`item` then gets its index),
+    // else -1 with `item` unchanged.
+    int menu_item_for_key(int keyCode, int &item) const;
+    void hide_menu_images();
+    void show_menu_images();
+    void hide_result_labels();
+    void wire_menu_item(int index);
+    // Generation, passes and result (frmSorvinel_drill.cpp).
+    void generate_selection_tasks(int first_low, int first_high, int second_low,
+                                  int second_high, long count);
+    void fyll_med_alla(int &k, int operation, int first_low, int first_high, int second_low,
+                       int second_high);
+    void make_random_order(int n, bool from_tasks);
+    // Needs pass_length tasks in asking order; with none, no drill starts.
+    void start_drill_screen();
+    void show_next_task();
+    void build_task_speech(bool for_reader);
+    void check_answer(bool &answer_ok);
+    void show_result();
+    void show_end_menu();
+    void hide_task_display();
+    void visa_tid();
+    // The message window with `text` of `kind` (MessageKind); sets modSorvinel.message_go_on.
+    void show_message(const QString &text, int kind);
+    // Answer entry (frmSorvinel_keys.cpp).
+    void type_character(int keyCode);
+    void erase_last_character();
+    void commit_input();
+    void collect_status_text(QString &text) const;
+    // Esc and an interrupted answer: the drill is dropped and the main menu shown.
+    void leave_to_main_menu();
+    // The running drill; the form fields task_index .. first_try mirror it.
+    drill::DrillSession &drill_session();
+    void mirror_drill_session();
+    std::unique_ptr<drill::DrillSession> drill_session_;
+    bool drill_running = false;
+
+    // --- drill windows and commands ---
+    // Menu-bar commands of the drill (frmSorvinel_commands_drill.cpp).
+    void menTill10an_Click(int operation);
+    void menRekord_Click();
+    void menAvbryt_Click();
+    // Opening "Tabellövning": drills can be chosen only from the main menu.
+    void menTabelltraening_Click();
+    // Opening "Verktyg": the lock item's caption follows the lock state.
+    void menVerktyg_Click();
+    // Abandons the current screen: the exercise-file list goes back to the drill-type menu,
+    // every other screen to the main menu, the drill dropped without result or record.
+    void back_to_main_menu();
+
     // --- menu bar (frmSorvinel_menus.cpp) ------------------------------------------------
     void create_menu_bar();
     void menOm_Click();
@@ -137,6 +198,14 @@ public:
     // Shows a fresh editor modally for `Tag`.
     void show_exercise_editor();
 
+    // --- own selection (frmSorvinel_commands_own_selection.cpp) ------------------------
+    // "Eget urval" of the menu bar: the own-selection dialog, then the drill it chose.
+    void menAdditionEgeturval_Click();
+    void menSubtraktionEgeturval_Click();
+    void menMultiplikationEgeturval_Click();
+    void menDivisionEgeturval_Click();
+    void own_selection_from_menu(int operation);
+
     // --- settings dialog (frmSorvinel_commands_settings.cpp) --------------------------
     // "Ändra": the settings dialog, editable unless locked.
     void menAendra_Click();
@@ -145,6 +214,8 @@ public:
 
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();
+    // Mouse events of the field park the pointer; true when the event is handled.
+    bool txtJaws_Mouse(QEvent::Type type);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
