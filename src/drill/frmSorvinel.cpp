@@ -20,6 +20,7 @@ constexpr int kLowerBandPx = 25;
 constexpr int kNumberLinePx = 3;
 constexpr int kClockIntervalMs = 500;
 constexpr double kStatusFontPt = 10;
+constexpr int kStatusNumberIndentPx = 6;
 } // namespace
 
 frmSorvinel::frmSorvinel(SpeechEngine *speech, QWidget *parent)
@@ -107,6 +108,9 @@ void frmSorvinel::create_controls()
         f.setBold(true);
         l->setFont(f);
         l->setBackStyle(0);
+        // A number stands a little apart from its caption.
+        if (i % 2)
+            l->setIndent(kStatusNumberIndentPx);
         // The number labels keep room for four digits.
         l->setCaption(i % 2 ? QStringLiteral(" 0000") : QString(" "));
         l->setAutoSize(true);
