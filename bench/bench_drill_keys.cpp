@@ -1,0 +1,150 @@
+// Drill key figures on the real main window (offscreen, speech recorded): a digit key to the
+// answer label repainted, and Enter on a right answer to the next task repainted.
+#include "drill/frmSorvinel.h"
+#include "platform/settings_store.h"
+#include "platform/speech.h"
+#include "platform/system.h"
+#include "shared/assets.h"
+#include "shared/modSorvinel.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int kScreenWidthPx = 1024;
+constexpr int kScreenHeightPx = 768;
+constexpr int kWorkAreaHeightPx = 740;
+constexpr double kTwipsPerPixel = 15;
+constexpr int kModalPollMs = 10;
+constexpr int kModalPolls = 500;
+constexpr int kAnswerLabel = 4;
+constexpr int kTaskRowLabels = 5;
+constexpr int kNoReward = 1000000;
+
+void close_modal_when_shown(int tries_left)
+{
+    QTimer::singleShot(kModalPollMs, [tries_left] {
+        // Seen while exec() may still be showing it: close once its own loop runs.
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            QTimer::singleShot(kModalPollMs, d, [d] {
+                QTimer::singleShot(kModalPollMs, d, [d] { d->done(QDialog::Rejected); });
+            });
+        else if (tries_left > 0)
+            close_modal_when_shown(tries_left - 1);
+    });
+}
+
+// One main window for all benchmarks, started as the program starts it.
+struct Window {
+    Window()
+    {
+        init_assets();
+        store = std::make_unique<SettingsStore>(home.path() + "/bench.ini");
+        modSorvinel.store = store.get();
+        platform::set_screen_metrics(platform::ScreenMetrics{kScreenWidthPx, kScreenHeightPx,
+                                                             kScreenWidthPx, kWorkAreaHeightPx,
+                                                             kTwipsPerPixel, kTwipsPerPixel});
+        window = std::make_unique<frmSorvinel>(&speech);
+        close_modal_when_shown(kModalPolls);
+        window->Form_Load();
+        modSorvinel.speak_in_exercises = true;
+        modSorvinel.beep_on = false;
+        // No reward window at the end of a drill: it would wait for a key.
+        modSorvinel.reward_min_tasks = kNoReward;
+    }
+    void key(Qt::Key k, const QString &text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
+        QApplication::sendEvent(window.get(), &press);
+        QApplication::sendEvent(window.get(), &release);
+    }
+    void type(int value)
+    {
+        for (QChar d : QString::number(value))
+            key(Qt::Key(Qt::Key_0 + d.digitValue()), QString(d));
+    }
+    // A fresh "Till 10:an" addition drill when none waits for an answer.
+    void ensure_task()
+    {
+        if (modSorvinel.screen_state == ScreenState::TaskShown)
+            return;
+        window->back_to_main_menu();
+        window->labMenyVal_Click(opAddition);
+        window->labMenyVal_Click(0);
+        speech.log.clear();
+    }
+    void repaint_task_row()
+    {
+        for (int i = 0; i < kTaskRowLabels; ++i)
+            window->labTal[i]->repaint();
+    }
+
+    QTemporaryDir home;
+    std::unique_ptr<SettingsStore> store;
+    RecordingSpeech speech;
+    std::unique_ptr<frmSorvinel> window;
+};
+
+Window &shared_window()
+{
+    static Window w;
+    return w;
+}
+
+void BM_DigitKeyToAnswerRepainted(benchmark::State &state)
+{
+    Window &w = shared_window();
+    w.ensure_task();
+    for (auto _ : state) {
+        w.key(Qt::Key_7, QStringLiteral("7"));
+        w.window->labTal[kAnswerLabel]->repaint();
+        state.PauseTiming();
+        w.key(Qt::Key_Backspace);
+        if (w.speech.log.size() > 1000)
+            w.speech.log.clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DigitKeyToAnswerRepainted)->Unit(benchmark::kMicrosecond);
+
+void BM_RightAnswerToNextTaskShown(benchmark::State &state)
+{
+    Window &w = shared_window();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.ensure_task();
+        w.type(w.window->drill_session().task().right_answer);
+        if (w.speech.log.size() > 1000)
+            w.speech.log.clear();
+        state.ResumeTiming();
+        w.key(Qt::Key_Return);
+        w.repaint_task_row();
+    }
+}
+BENCHMARK(BM_RightAnswerToNextTaskShown)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // User files of the run stay in a throw-away home.
+    QTemporaryDir home;
+    const QByteArray h = home.path().toUtf8();
+    qputenv("HOME", h);
+    qputenv("XDG_CONFIG_HOME", h + "/.config");
+    qputenv("XDG_DATA_HOME", h + "/.local/share");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
