@@ -27,8 +27,7 @@ constexpr int kAnswerLabel = 4;
 constexpr int kTaskRowLabels = 5;
 constexpr int kNoReward = 1000000;
 
-void close_modal_when_shown(int tries_left)
-{
+void close_modal_when_shown(int tries_left) {
     QTimer::singleShot(kModalPollMs, [tries_left] {
         // Seen while exec() may still be showing it: close once its own loop runs.
         if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
@@ -42,8 +41,7 @@ void close_modal_when_shown(int tries_left)
 
 // One main window for all benchmarks, started as the program starts it.
 struct Window {
-    Window()
-    {
+    Window() {
         init_assets();
         store = std::make_unique<SettingsStore>(home.path() + "/bench.ini");
         modSorvinel.store = store.get();
@@ -58,21 +56,18 @@ struct Window {
         // No reward window at the end of a drill: it would wait for a key.
         modSorvinel.reward_min_tasks = kNoReward;
     }
-    void key(Qt::Key k, const QString &text = QString())
-    {
+    void key(Qt::Key k, const QString &text = QString()) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text);
         QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier, text);
         QApplication::sendEvent(window.get(), &press);
         QApplication::sendEvent(window.get(), &release);
     }
-    void type(int value)
-    {
+    void type(int value) {
         for (QChar d : QString::number(value))
             key(Qt::Key(Qt::Key_0 + d.digitValue()), QString(d));
     }
     // A fresh "Till 10:an" addition drill when none waits for an answer.
-    void ensure_task()
-    {
+    void ensure_task() {
         if (modSorvinel.screen_state == ScreenState::TaskShown)
             return;
         window->back_to_main_menu();
@@ -80,8 +75,7 @@ struct Window {
         window->labMenyVal_Click(0);
         speech.log.clear();
     }
-    void repaint_task_row()
-    {
+    void repaint_task_row() {
         for (int i = 0; i < kTaskRowLabels; ++i)
             window->labTal[i]->repaint();
     }
@@ -92,14 +86,12 @@ struct Window {
     std::unique_ptr<frmSorvinel> window;
 };
 
-Window &shared_window()
-{
+Window &shared_window() {
     static Window w;
     return w;
 }
 
-void BM_DigitKeyToAnswerRepainted(benchmark::State &state)
-{
+void BM_DigitKeyToAnswerRepainted(benchmark::State &state) {
     Window &w = shared_window();
     w.ensure_task();
     for (auto _ : state) {
@@ -114,8 +106,7 @@ void BM_DigitKeyToAnswerRepainted(benchmark::State &state)
 }
 BENCHMARK(BM_DigitKeyToAnswerRepainted)->Unit(benchmark::kMicrosecond);
 
-void BM_RightAnswerToNextTaskShown(benchmark::State &state)
-{
+void BM_RightAnswerToNextTaskShown(benchmark::State &state) {
     Window &w = shared_window();
     for (auto _ : state) {
         state.PauseTiming();
@@ -132,8 +123,7 @@ BENCHMARK(BM_RightAnswerToNextTaskShown)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // User files of the run stay in a throw-away home.

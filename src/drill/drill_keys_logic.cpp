@@ -43,36 +43,40 @@ constexpr KeyRule kKeyTable[] = {
     {vb::key::F9, Screens::Any, Needs::EitherMode, KeyAction::ToggleLock},
 };
 
-bool is_input_field(int state)
-{
+bool is_input_field(int state) {
     return state == ScreenState::TaskShown ||
            (state >= ScreenState::PanelLowFirst && state <= ScreenState::PanelCount);
 }
 
-bool is_menu(int state)
-{
+bool is_menu(int state) {
     return state == ScreenState::MainMenu || state == ScreenState::DrillTypeMenu ||
            state == ScreenState::EndMenu;
 }
 
-bool applies(Screens screens, int state)
-{
+bool applies(Screens screens, int state) {
     switch (screens) {
-    case Screens::Any: return true;
-    case Screens::NotMainMenu: return state != ScreenState::MainMenu;
-    case Screens::Menus: return is_menu(state);
-    case Screens::InputFields: return is_input_field(state);
-    case Screens::FileList: return state == ScreenState::FileList;
+    case Screens::Any:
+        return true;
+    case Screens::NotMainMenu:
+        return state != ScreenState::MainMenu;
+    case Screens::Menus:
+        return is_menu(state);
+    case Screens::InputFields:
+        return is_input_field(state);
+    case Screens::FileList:
+        return state == ScreenState::FileList;
     }
     return false;
 }
 
-bool fits(Needs needs, InputMode mode)
-{
+bool fits(Needs needs, InputMode mode) {
     switch (needs) {
-    case Needs::EitherMode: return true;
-    case Needs::Typing: return mode == InputMode::DirectTyping;
-    case Needs::Steering: return mode == InputMode::BoardNavigation;
+    case Needs::EitherMode:
+        return true;
+    case Needs::Typing:
+        return mode == InputMode::DirectTyping;
+    case Needs::Steering:
+        return mode == InputMode::BoardNavigation;
     }
     return false;
 }
@@ -94,38 +98,32 @@ const QString kCursorMark = QStringLiteral("_");
 const QString kTaskCountHundred = QStringLiteral("100");
 const QChar kOe = QChar(0x00D6);
 
-bool blandat_drill_type(const MenuContext &c)
-{
+bool blandat_drill_type(const MenuContext &c) {
     return c.screen_state == ScreenState::DrillTypeMenu && c.blandat;
 }
 
-int first_menu_item(const MenuContext &c)
-{
+int first_menu_item(const MenuContext &c) {
     return c.screen_state == ScreenState::EndMenu && c.time_shown ? kTimeItem + 1 : 0;
 }
 
 } // namespace
 
-InputMode input_mode(bool board_shown, bool board_clickable)
-{
+InputMode input_mode(bool board_shown, bool board_clickable) {
     return board_shown && !board_clickable ? InputMode::BoardNavigation : InputMode::DirectTyping;
 }
 
-bool is_digit_key(int key_code)
-{
+bool is_digit_key(int key_code) {
     return (key_code >= vb::key::D0 && key_code <= vb::key::D9) ||
            (key_code >= vb::key::Numpad0 && key_code <= vb::key::Numpad9);
 }
 
-int main_keyboard_digit(int key_code)
-{
+int main_keyboard_digit(int key_code) {
     if (key_code >= vb::key::Numpad0 && key_code <= vb::key::Numpad9)
         return key_code - kKeypadToMain;
     return key_code;
 }
 
-KeyAction key_action(int key_code, int screen_state, InputMode mode)
-{
+KeyAction key_action(int key_code, int screen_state, InputMode mode) {
     if (is_digit_key(key_code))
         return is_input_field(screen_state) && mode == InputMode::DirectTyping ? KeyAction::Digit
                                                                                : KeyAction::None;
@@ -135,45 +133,52 @@ KeyAction key_action(int key_code, int screen_state, InputMode mode)
     return KeyAction::None;
 }
 
-int board_digit_key_code(int board_key) { return board_key + vb::key::D0 - 1; }
+int board_digit_key_code(int board_key) {
+    return board_key + vb::key::D0 - 1;
+}
 
-int board_key_after(KeyAction move, int board_key, int board_rows)
-{
+int board_key_after(KeyAction move, int board_key, int board_rows) {
     const bool two_rows = board_rows == kTwoRows;
     const int row_start = two_rows && board_key >= kBoardRowLength ? kBoardRowLength : 0;
-    const int row_end = two_rows && board_key < kBoardRowLength ? kBoardRowLength - 1
-                                                                : kBoardKeyCount - 1;
+    const int row_end =
+        two_rows && board_key < kBoardRowLength ? kBoardRowLength - 1 : kBoardKeyCount - 1;
     switch (move) {
-    case KeyAction::BoardLeft: return board_key > row_start ? board_key - 1 : board_key;
-    case KeyAction::BoardRight: return board_key < row_end ? board_key + 1 : board_key;
+    case KeyAction::BoardLeft:
+        return board_key > row_start ? board_key - 1 : board_key;
+    case KeyAction::BoardRight:
+        return board_key < row_end ? board_key + 1 : board_key;
     case KeyAction::BoardUp:
         return two_rows && board_key >= kBoardRowLength ? board_key - kBoardRowLength : board_key;
     case KeyAction::BoardDown:
         return two_rows && board_key < kBoardRowLength ? board_key + kBoardRowLength : board_key;
-    case KeyAction::BoardNext: return board_key >= kBoardErase ? kBoardEnter : board_key + 1;
-    default: return board_key;
+    case KeyAction::BoardNext:
+        return board_key >= kBoardErase ? kBoardEnter : board_key + 1;
+    default:
+        return board_key;
     }
 }
 
-int last_menu_item(int screen_state)
-{
+int last_menu_item(int screen_state) {
     switch (screen_state) {
-    case ScreenState::MainMenu: return kMainMenuLast;
-    case ScreenState::DrillTypeMenu: return kDrillTypeLast;
-    case ScreenState::EndMenu: return kEndMenuLast;
-    default: return 0;
+    case ScreenState::MainMenu:
+        return kMainMenuLast;
+    case ScreenState::DrillTypeMenu:
+        return kDrillTypeLast;
+    case ScreenState::EndMenu:
+        return kEndMenuLast;
+    default:
+        return 0;
     }
 }
 
-bool menu_item_offered(int item, const MenuContext &c)
-{
-    if (!is_menu(c.screen_state) || item < first_menu_item(c) || item > last_menu_item(c.screen_state))
+bool menu_item_offered(int item, const MenuContext &c) {
+    if (!is_menu(c.screen_state) || item < first_menu_item(c) ||
+        item > last_menu_item(c.screen_state))
         return false;
     return !(blandat_drill_type(c) && item == kOwnSelectionItem);
 }
 
-int menu_item_after(KeyAction move, int current, const MenuContext &c)
-{
+int menu_item_after(KeyAction move, int current, const MenuContext &c) {
     const int first = first_menu_item(c);
     const int last = last_menu_item(c.screen_state);
     int item = std::clamp(current, first, last);
@@ -197,25 +202,23 @@ int menu_item_after(KeyAction move, int current, const MenuContext &c)
         if (item > last)
             item = first;
         break;
-    default: break;
+    default:
+        break;
     }
     return item;
 }
 
-QChar hot_key_of_tooltip(const QString &tooltip)
-{
+QChar hot_key_of_tooltip(const QString &tooltip) {
     return tooltip.isEmpty() ? QChar() : tooltip.back().toUpper();
 }
 
-QString menu_tooltip(const QString &caption, int letter_index)
-{
+QString menu_tooltip(const QString &caption, int letter_index) {
     const QChar letter = letter_index < caption.size() ? caption[letter_index].toUpper() : QChar();
     return caption + QStringLiteral(" = ") + letter;
 }
 
 std::optional<int> hot_key_item(int key_code, int screen_state, const std::vector<QChar> &hot_keys,
-                                int first_item)
-{
+                                int first_item) {
     QChar wanted;
     if (key_code >= vb::key::A && key_code <= vb::key::Z)
         wanted = QChar(key_code);
@@ -230,8 +233,7 @@ std::optional<int> hot_key_item(int key_code, int screen_state, const std::vecto
     return std::nullopt;
 }
 
-bool accepts_digit(const QString &typed, int screen_state, int key_code)
-{
+bool accepts_digit(const QString &typed, int screen_state, int key_code) {
     if (key_code < vb::key::D0 || key_code > vb::key::D9)
         return false;
     const auto n = typed.size();
@@ -244,20 +246,17 @@ bool accepts_digit(const QString &typed, int screen_state, int key_code)
     return n == kFieldDigits && screen_state == ScreenState::TaskShown;
 }
 
-QString answer_display(const QString &typed)
-{
+QString answer_display(const QString &typed) {
     return typed.size() >= kAnswerDigits ? typed : typed + kCursorMark;
 }
 
-QString field_display(const QString &typed, int screen_state)
-{
+QString field_display(const QString &typed, int screen_state) {
     if (screen_state == ScreenState::PanelCount && typed == kTaskCountHundred)
         return typed + kCursorMark;
     return typed.size() >= kFieldDigits ? typed : typed + kCursorMark;
 }
 
-QString status_text(const QStringList &captions)
-{
+QString status_text(const QStringList &captions) {
     QString text;
     for (int i = 0; i < captions.size(); ++i) {
         text += captions[i];

@@ -30,14 +30,14 @@ enum class KeyAction {
     BoardRight,
     BoardUp,
     BoardDown,
-    BoardNext,     // space on the board
+    BoardNext, // space on the board
     MenuUp,
     MenuDown,
-    MenuNext,      // space on a menu: down with wrap
+    MenuNext, // space on a menu: down with wrap
     FilePrevious,
     FileNext,
     Digit,
-    ToggleLock,    // F9
+    ToggleLock, // F9
 };
 
 // The action of a key that is no hot key of the live menu.
@@ -59,8 +59,8 @@ int board_key_after(KeyAction move, int board_key, int board_rows);
 // What decides a move over the on-screen menu.
 struct MenuContext {
     int screen_state = 0;
-    bool blandat = false;     // the drill-type menu offers no own selection for Blandat
-    bool time_shown = false;  // the end menu shows the drill time in place of "Tid"
+    bool blandat = false;    // the drill-type menu offers no own selection for Blandat
+    bool time_shown = false; // the end menu shows the drill time in place of "Tid"
 };
 // Last item of the live menu: 5 main menu, 3 drill-type menu, 2 end menu.
 int last_menu_item(int screen_state);

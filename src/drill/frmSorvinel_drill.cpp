@@ -29,8 +29,7 @@ constexpr int kEndMainMenuItem = 2;
 class BarProgress : public drill::Progress {
 public:
     explicit BarProgress(QProgressBar *bar) : bar_(bar) {}
-    void start(long maximum) override
-    {
+    void start(long maximum) override {
         bar_->setMinimum(0);
         bar_->setMaximum(int(maximum));
         bar_->setValue(0);
@@ -45,21 +44,18 @@ private:
     QProgressBar *bar_;
 };
 
-void centre_on_screen(VbLabel *label)
-{
+void centre_on_screen(VbLabel *label) {
     label->setLeft((double(modSorvinel.screen_width) - label->Width()) / 2);
 }
 } // namespace
 
-drill::DrillSession &frmSorvinel::drill_session()
-{
+drill::DrillSession &frmSorvinel::drill_session() {
     if (!drill_session_)
         drill_session_ = std::make_unique<drill::DrillSession>(modSorvinel);
     return *drill_session_;
 }
 
-void frmSorvinel::mirror_drill_session()
-{
+void frmSorvinel::mirror_drill_session() {
     const drill::DrillSession &s = drill_session();
     task_index = s.task_index();
     pass_length = s.pass_length();
@@ -69,29 +65,25 @@ void frmSorvinel::mirror_drill_session()
 }
 
 void frmSorvinel::generate_selection_tasks(int first_low, int first_high, int second_low,
-                                           int second_high, long count)
-{
+                                           int second_high, long count) {
     BarProgress progress(pbaMusse);
     pass_length = drill::generate_selection_tasks(
         modSorvinel, {first_low, first_high, second_low, second_high}, count, &progress);
 }
 
 void frmSorvinel::fyll_med_alla(int &k, int operation, int first_low, int first_high,
-                                int second_low, int second_high)
-{
+                                int second_low, int second_high) {
     drill::fill_with_all(modSorvinel, k, operation,
                          {first_low, first_high, second_low, second_high});
 }
 
-void frmSorvinel::make_random_order(int n, bool from_tasks)
-{
+void frmSorvinel::make_random_order(int n, bool from_tasks) {
     BarProgress progress(pbaMusse);
-    pass_length = drill::make_random_order(modSorvinel, n, from_tasks,
-                                           from_tasks ? &progress : nullptr);
+    pass_length =
+        drill::make_random_order(modSorvinel, n, from_tasks, from_tasks ? &progress : nullptr);
 }
 
-void frmSorvinel::start_drill_screen()
-{
+void frmSorvinel::start_drill_screen() {
     drill_running = drill_session().start(pass_length);
     if (!drill_running) {
         // Nothing to ask: the screen stays as it is.
@@ -134,8 +126,7 @@ void frmSorvinel::start_drill_screen()
     shaRam[0]->raise();
 }
 
-void frmSorvinel::show_next_task()
-{
+void frmSorvinel::show_next_task() {
     if (!drill_running)
         return;
     drill::DrillSession &s = drill_session();
@@ -167,8 +158,7 @@ void frmSorvinel::show_next_task()
         build_task_speech(true);
 }
 
-void frmSorvinel::build_task_speech(bool for_reader)
-{
+void frmSorvinel::build_task_speech(bool for_reader) {
     const drill::ShownTask &task = drill_session().task();
     if (!for_reader) {
         modSorvinel.speak_text(drill::task_speech_text(task));
@@ -178,8 +168,7 @@ void frmSorvinel::build_task_speech(bool for_reader)
                                         false);
 }
 
-void frmSorvinel::check_answer(bool &answer_ok)
-{
+void frmSorvinel::check_answer(bool &answer_ok) {
     answer_ok = false;
     const int answer = typed_text.toInt();
     const auto outcome = drill_session().answer(answer);
@@ -209,8 +198,7 @@ void frmSorvinel::check_answer(bool &answer_ok)
     }
 }
 
-void frmSorvinel::show_result()
-{
+void frmSorvinel::show_result() {
     hide_task_display();
     const drill::DrillResult result = drill_session().result();
     if (result.earns_reward) {
@@ -227,8 +215,7 @@ void frmSorvinel::show_result()
     line->raise();
 }
 
-void frmSorvinel::show_end_menu()
-{
+void frmSorvinel::show_end_menu() {
     modSorvinel.screen_state = ScreenState::EndMenu;
     const VbShape *frame = shaRam[1];
     for (int i = 0; i < kMenuItems; ++i) {
@@ -252,8 +239,7 @@ void frmSorvinel::show_end_menu()
     highlight_menu_item(current_menu_item);
 }
 
-void frmSorvinel::hide_task_display()
-{
+void frmSorvinel::hide_task_display() {
     for (int i = 0; i < kTaskLabels; ++i)
         labTal[i]->hide();
     if (modSorvinel.number_board_shown) {
@@ -266,8 +252,7 @@ void frmSorvinel::hide_task_display()
         modSorvinel.show_number_line(modSorvinel.number_line_length, false);
 }
 
-void frmSorvinel::visa_tid()
-{
+void frmSorvinel::visa_tid() {
     current_menu_item = kEndMainMenuItem;
     labMenyVal[kTimeItem]->hide();
     VbLabel *line = labResultat[kTimeLine];
@@ -281,8 +266,7 @@ void frmSorvinel::visa_tid()
     highlight_menu_item(current_menu_item);
 }
 
-void frmSorvinel::show_message(const QString &text, int kind)
-{
+void frmSorvinel::show_message(const QString &text, int kind) {
     modSorvinel.message_text = text;
     modSorvinel.message_kind = kind;
     modSorvinel.message_speak = modSorvinel.speak_menus && modSorvinel.speech_available;

@@ -15,18 +15,15 @@ constexpr int kAnswerLabel = 4;
 constexpr int kRemainingValue = 3;
 constexpr int kFieldInput = 2;
 
-bool is_panel_field(int state)
-{
+bool is_panel_field(int state) {
     return state >= ScreenState::PanelLowFirst && state <= ScreenState::PanelCount;
 }
 
-drill::InputMode current_input_mode()
-{
+drill::InputMode current_input_mode() {
     return drill::input_mode(modSorvinel.number_board_shown, modSorvinel.board_clickable);
 }
 
-drill::MenuContext menu_context(const frmSorvinel &w)
-{
+drill::MenuContext menu_context(const frmSorvinel &w) {
     drill::MenuContext c;
     c.screen_state = modSorvinel.screen_state;
     c.blandat = modSorvinel.current_operation == opBlandat;
@@ -35,8 +32,7 @@ drill::MenuContext menu_context(const frmSorvinel &w)
 }
 } // namespace
 
-void frmSorvinel::Form_KeyDown(int &keyCode, int shift)
-{
+void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     (void)shift;
     if (key_held)
         return;
@@ -63,12 +59,16 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift)
                 modSorvinel.speak_text(text);
             }
             break;
-        case drill::KeyAction::Erase: erase_last_character(); break;
+        case drill::KeyAction::Erase:
+            erase_last_character();
+            break;
         case drill::KeyAction::ChooseCurrent:
             if (drill::menu_item_offered(current_menu_item, menu_context(*this)))
                 labMenyVal_Click(current_menu_item);
             break;
-        case drill::KeyAction::Commit: commit_input(); break;
+        case drill::KeyAction::Commit:
+            commit_input();
+            break;
         case drill::KeyAction::PressBoardKey:
             if (board_key == drill::kBoardEnter)
                 commit_input();
@@ -99,35 +99,36 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift)
         case drill::KeyAction::MenuUp:
         case drill::KeyAction::MenuDown:
         case drill::KeyAction::MenuNext:
-            current_menu_item = drill::menu_item_after(action, current_menu_item,
-                                                       menu_context(*this));
+            current_menu_item =
+                drill::menu_item_after(action, current_menu_item, menu_context(*this));
             highlight_menu_item(current_menu_item);
             break;
         case drill::KeyAction::Digit:
             keyCode = drill::main_keyboard_digit(keyCode);
             type_character(keyCode);
             break;
-        case drill::KeyAction::ToggleLock: menLaas->setVisible(!menLaas->isVisible()); break;
+        case drill::KeyAction::ToggleLock:
+            menLaas->setVisible(!menLaas->isVisible());
+            break;
         case drill::KeyAction::OpenFile:
         case drill::KeyAction::FilePrevious:
         case drill::KeyAction::FileNext:
-        case drill::KeyAction::None: break;
+        case drill::KeyAction::None:
+            break;
         }
     }
     if (modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on)
         key_held = true;
 }
 
-void frmSorvinel::Form_KeyUp(int &keyCode, int shift)
-{
+void frmSorvinel::Form_KeyUp(int &keyCode, int shift) {
     (void)keyCode;
     (void)shift;
     if (modSorvinel.key_repeat_blocked)
         key_held = false;
 }
 
-void frmSorvinel::type_character(int keyCode)
-{
+void frmSorvinel::type_character(int keyCode) {
     const int state = modSorvinel.screen_state;
     if (!drill::accepts_digit(typed_text, state, keyCode)) {
         if (modSorvinel.speech_on_for_screen())
@@ -160,8 +161,7 @@ void frmSorvinel::type_character(int keyCode)
         modSorvinel.speak_text(typed_text);
 }
 
-void frmSorvinel::erase_last_character()
-{
+void frmSorvinel::erase_last_character() {
     const int state = modSorvinel.screen_state;
     if (typed_text.isEmpty()) {
         // Going back a field of the own-selection panel is the panel's own step.
@@ -185,8 +185,7 @@ void frmSorvinel::erase_last_character()
     }
 }
 
-void frmSorvinel::commit_input()
-{
+void frmSorvinel::commit_input() {
     const int state = modSorvinel.screen_state;
     if (state != ScreenState::TaskShown && !is_panel_field(state))
         return;
@@ -215,16 +214,14 @@ void frmSorvinel::commit_input()
     show_next_task();
 }
 
-void frmSorvinel::collect_status_text(QString &text) const
-{
+void frmSorvinel::collect_status_text(QString &text) const {
     QStringList captions;
     for (int i = 0; i < kStatusLabels; ++i)
         captions << labFakta[i]->Caption();
     text = drill::status_text(captions);
 }
 
-void frmSorvinel::leave_to_main_menu()
-{
+void frmSorvinel::leave_to_main_menu() {
     labMeny->setCaption(QStringLiteral("Tabellövning"));
     menAvbryt->setEnabled(false);
     menVal->setEnabled(true);

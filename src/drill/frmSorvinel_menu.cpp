@@ -11,9 +11,9 @@
 
 namespace {
 const QString kMainHeading = QStringLiteral("Tabellövning");
-const QString kMainMenuItems[] = {QStringLiteral("Addition"), QStringLiteral("Subtraktion"),
+const QString kMainMenuItems[] = {QStringLiteral("Addition"),       QStringLiteral("Subtraktion"),
                                   QStringLiteral("Multiplikation"), QStringLiteral("Division"),
-                                  QStringLiteral("Blandat"), QStringLiteral("Sluta")};
+                                  QStringLiteral("Blandat"),        QStringLiteral("Sluta")};
 const QString kDrillTypeItems[] = {QStringLiteral("Till 10:an"), QStringLiteral("Eget urval"),
                                    QStringLiteral("Övningar"), QStringLiteral("Huvudmeny"),
                                    QString()};
@@ -36,8 +36,7 @@ constexpr double kFrameHeightShare = 2.0 / 3.0;
 constexpr double kFrameTopShare = 1.0 / 5.0;
 } // namespace
 
-void frmSorvinel::show_main_menu()
-{
+void frmSorvinel::show_main_menu() {
     modSorvinel.screen_state = ScreenState::MainMenu;
     labMeny->setCaption(kMainHeading);
     labMeny->show();
@@ -68,8 +67,8 @@ void frmSorvinel::show_main_menu()
     }
 
     // The four strips frame the menu: top, right, bottom, left.
-    const double t = platform::screen_metrics().height_px * vb::twips_per_pixel_y() /
-                     kStripsPerScreenHeight;
+    const double t =
+        platform::screen_metrics().height_px * vb::twips_per_pixel_y() / kStripsPerScreenHeight;
     const double L = frame->Left(), T = frame->Top(), W = frame->Width(), H = frame->Height();
     const auto place = [](VbLabel *strip, double left, double top, double width, double height) {
         strip->setWidth(width);
@@ -93,8 +92,7 @@ void frmSorvinel::show_main_menu()
     board_key = 0;
 }
 
-void frmSorvinel::wire_menu_item(int index)
-{
+void frmSorvinel::wire_menu_item(int index) {
     VbLabel *item = labMenyVal[index];
     // Once per label, however often the menu is shown.
     disconnect(item, &VbLabel::clicked, this, nullptr);
@@ -103,8 +101,7 @@ void frmSorvinel::wire_menu_item(int index)
     connect(item, &VbLabel::mouseMoved, this, [this, index] { labMenyVal_MouseMove(index); });
 }
 
-void frmSorvinel::show_drill_type_menu(const QString &caption)
-{
+void frmSorvinel::show_drill_type_menu(const QString &caption) {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     labMeny->setCaption(caption);
     menAvbryt->setEnabled(true);
@@ -126,19 +123,18 @@ void frmSorvinel::show_drill_type_menu(const QString &caption)
     highlight_menu_item(current_menu_item);
 }
 
-void frmSorvinel::show_drill_type_items()
-{
+void frmSorvinel::show_drill_type_items() {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     for (int i = 0; i < kDrillTypeShown; ++i) {
-        const bool offered = !(i == kOwnSelectionItem && modSorvinel.current_operation == opBlandat);
+        const bool offered =
+            !(i == kOwnSelectionItem && modSorvinel.current_operation == opBlandat);
         labMenyVal[i]->setVisible(offered);
         if (offered)
             labMenyVal[i]->raise();
     }
 }
 
-void frmSorvinel::select_till10_from_menu(int operation, int &item)
-{
+void frmSorvinel::select_till10_from_menu(int operation, int &item) {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     menVal->setEnabled(false);
     menAvbryt->setEnabled(true);
@@ -147,8 +143,7 @@ void frmSorvinel::select_till10_from_menu(int operation, int &item)
     labMenyVal_Click(item);
 }
 
-void frmSorvinel::labMenyVal_Click(int index)
-{
+void frmSorvinel::labMenyVal_Click(int index) {
     switch (modSorvinel.screen_state) {
     case ScreenState::MainMenu:
         if (index >= opAddition && index <= opBlandat) {
@@ -189,20 +184,19 @@ void frmSorvinel::labMenyVal_Click(int index)
             show_main_menu();
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
-void frmSorvinel::labMenyVal_MouseMove(int index)
-{
+void frmSorvinel::labMenyVal_MouseMove(int index) {
     if (index == current_menu_item)
         return;
     current_menu_item = index;
     highlight_menu_item(current_menu_item);
 }
 
-void frmSorvinel::highlight_menu_item(int item)
-{
+void frmSorvinel::highlight_menu_item(int item) {
     if (item < 0 || item >= kMenuItems)
         return;
     const unsigned text_colour = labTal[0]->ForeColor();
@@ -230,13 +224,12 @@ void frmSorvinel::highlight_menu_item(int item)
         modSorvinel.speak_text(text);
 }
 
-int frmSorvinel::menu_item_for_key(int keyCode, int &item) const
-{
+int frmSorvinel::menu_item_for_key(int keyCode, int &item) const {
     std::vector<QChar> hot_keys;
     for (int i = 0; i < kMenuItems; ++i)
         hot_keys.push_back(drill::hot_key_of_tooltip(labMenyVal[i]->toolTip()));
-    const bool time_gone = modSorvinel.screen_state == ScreenState::EndMenu &&
-                           labMenyVal[kTimeItem]->isHidden();
+    const bool time_gone =
+        modSorvinel.screen_state == ScreenState::EndMenu && labMenyVal[kTimeItem]->isHidden();
     const auto found =
         drill::hot_key_item(keyCode, modSorvinel.screen_state, hot_keys, time_gone ? 1 : 0);
     if (!found)
@@ -245,22 +238,19 @@ int frmSorvinel::menu_item_for_key(int keyCode, int &item) const
     return keyCode;
 }
 
-void frmSorvinel::hide_menu_images()
-{
+void frmSorvinel::hide_menu_images() {
     for (VbLabel *strip : imaMeny)
         strip->hide();
 }
 
-void frmSorvinel::show_menu_images()
-{
+void frmSorvinel::show_menu_images() {
     for (VbLabel *strip : imaMeny) {
         strip->show();
         strip->raise();
     }
 }
 
-void frmSorvinel::hide_result_labels()
-{
+void frmSorvinel::hide_result_labels() {
     labResultat[0]->hide();
     labResultat[1]->hide();
 }

@@ -17,8 +17,7 @@
 #include <vector>
 
 // Ends the next modal window as soon as it is up, whatever its own closing rules; counts it.
-inline void end_next_modal(int &ended, int tries_left = 500)
-{
+inline void end_next_modal(int &ended, int tries_left = 500) {
     QTimer::singleShot(10, [&ended, tries_left] {
         if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
             ++ended;
@@ -31,34 +30,29 @@ inline void end_next_modal(int &ended, int tries_left = 500)
 
 class DrillRoad : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         // Equal ordering keys keep the stored order: tasks come as generated.
         platform::set_random_source([] { return 0.5; });
         platform::set_time_source([this] { return now; });
         fixture.load();
         w = fixture.window.get();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         platform::set_random_source({});
         platform::set_time_source({});
     }
 
-    void press(int code)
-    {
+    void press(int code) {
         int c = code;
         w->Form_KeyDown(c, 0);
         w->Form_KeyUp(c, 0);
     }
     void letter(char upper) { press(vb::key::A + (upper - 'A')); }
-    void type(const QString &digits)
-    {
+    void type(const QString &digits) {
         for (QChar d : digits)
             press(vb::key::D0 + d.digitValue());
     }
-    void answer(int value)
-    {
+    void answer(int value) {
         type(QString::number(value));
         press(vb::key::Return);
     }
@@ -71,8 +65,7 @@ protected:
         int first, second;
         const char *sign;
     };
-    void start_drill(int operation, const std::vector<Task> &tasks)
-    {
+    void start_drill(int operation, const std::vector<Task> &tasks) {
         modSorvinel.current_operation = operation;
         const int n = int(tasks.size());
         drill::dimension_drill_arrays(modSorvinel, n);
@@ -88,8 +81,7 @@ protected:
         w->start_drill_screen();
         w->show_next_task();
     }
-    void speak_everything()
-    {
+    void speak_everything() {
         modSorvinel.speak_menus = true;
         modSorvinel.speak_in_exercises = true;
         fixture.speech.log.clear();

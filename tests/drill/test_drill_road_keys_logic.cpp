@@ -26,8 +26,7 @@ struct KeyCase {
 
 class KeyTable : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(KeyTable, ActionByStateAndMode)
-{
+TEST_P(KeyTable, ActionByStateAndMode) {
     const KeyCase &c = GetParam();
     EXPECT_EQ(drill::key_action(c.key, c.state, InputMode::DirectTyping), c.typing)
         << "key " << c.key << " state " << c.state;
@@ -87,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{key::Subtract, kTask, KeyAction::None, KeyAction::None},
         KeyCase{key::F1, kMain, KeyAction::None, KeyAction::None}));
 
-TEST(KeyTablePanel, FieldsTakeTheKeysOfAnAnswer)
-{
+TEST(KeyTablePanel, FieldsTakeTheKeysOfAnAnswer) {
     for (int state : kPanelStates) {
         EXPECT_EQ(drill::key_action(key::D0, state, InputMode::DirectTyping), KeyAction::Digit);
         EXPECT_EQ(drill::key_action(key::Back, state, InputMode::DirectTyping), KeyAction::Erase);
@@ -99,16 +97,14 @@ TEST(KeyTablePanel, FieldsTakeTheKeysOfAnAnswer)
     }
 }
 
-TEST(InputModes, OnlyAShownBoardThatIsNotClickedIsSteered)
-{
+TEST(InputModes, OnlyAShownBoardThatIsNotClickedIsSteered) {
     EXPECT_EQ(drill::input_mode(false, false), InputMode::DirectTyping);
     EXPECT_EQ(drill::input_mode(false, true), InputMode::DirectTyping);
     EXPECT_EQ(drill::input_mode(true, true), InputMode::DirectTyping);
     EXPECT_EQ(drill::input_mode(true, false), InputMode::BoardNavigation);
 }
 
-TEST(Digits, KeypadDigitsBecomeMainKeyboardDigits)
-{
+TEST(Digits, KeypadDigitsBecomeMainKeyboardDigits) {
     for (int d = 0; d <= 9; ++d) {
         EXPECT_TRUE(drill::is_digit_key(key::Numpad0 + d));
         EXPECT_EQ(drill::main_keyboard_digit(key::Numpad0 + d), key::D0 + d);
@@ -127,8 +123,7 @@ struct BoardCase {
 
 class BoardMoves : public ::testing::TestWithParam<BoardCase> {};
 
-TEST_P(BoardMoves, StayInTheRow)
-{
+TEST_P(BoardMoves, StayInTheRow) {
     const BoardCase &c = GetParam();
     EXPECT_EQ(drill::board_key_after(c.move, c.from, c.rows), c.to)
         << int(c.move) << " from " << c.from << " rows " << c.rows;
@@ -136,24 +131,17 @@ TEST_P(BoardMoves, StayInTheRow)
 
 INSTANTIATE_TEST_SUITE_P(
     Board, BoardMoves,
-    ::testing::Values(BoardCase{KeyAction::BoardRight, 5, 2, 5},
-                      BoardCase{KeyAction::BoardRight, 4, 2, 5},
-                      BoardCase{KeyAction::BoardRight, 5, 1, 6},
-                      BoardCase{KeyAction::BoardRight, 11, 1, 11},
-                      BoardCase{KeyAction::BoardLeft, 6, 2, 6},
-                      BoardCase{KeyAction::BoardLeft, 6, 1, 5},
-                      BoardCase{KeyAction::BoardLeft, 0, 1, 0},
-                      BoardCase{KeyAction::BoardDown, 0, 2, 6},
-                      BoardCase{KeyAction::BoardDown, 6, 2, 6},
-                      BoardCase{KeyAction::BoardDown, 0, 1, 0},
-                      BoardCase{KeyAction::BoardUp, 11, 2, 5},
-                      BoardCase{KeyAction::BoardUp, 3, 2, 3},
-                      BoardCase{KeyAction::BoardUp, 11, 1, 11},
-                      BoardCase{KeyAction::BoardNext, 11, 2, 0},
-                      BoardCase{KeyAction::BoardNext, 5, 2, 6}));
+    ::testing::Values(
+        BoardCase{KeyAction::BoardRight, 5, 2, 5}, BoardCase{KeyAction::BoardRight, 4, 2, 5},
+        BoardCase{KeyAction::BoardRight, 5, 1, 6}, BoardCase{KeyAction::BoardRight, 11, 1, 11},
+        BoardCase{KeyAction::BoardLeft, 6, 2, 6}, BoardCase{KeyAction::BoardLeft, 6, 1, 5},
+        BoardCase{KeyAction::BoardLeft, 0, 1, 0}, BoardCase{KeyAction::BoardDown, 0, 2, 6},
+        BoardCase{KeyAction::BoardDown, 6, 2, 6}, BoardCase{KeyAction::BoardDown, 0, 1, 0},
+        BoardCase{KeyAction::BoardUp, 11, 2, 5}, BoardCase{KeyAction::BoardUp, 3, 2, 3},
+        BoardCase{KeyAction::BoardUp, 11, 1, 11}, BoardCase{KeyAction::BoardNext, 11, 2, 0},
+        BoardCase{KeyAction::BoardNext, 5, 2, 6}));
 
-TEST(BoardKeys, DigitKeysTypeTheirDigit)
-{
+TEST(BoardKeys, DigitKeysTypeTheirDigit) {
     EXPECT_EQ(drill::board_digit_key_code(1), key::D0);
     EXPECT_EQ(drill::board_digit_key_code(10), key::D9);
 }
@@ -167,8 +155,7 @@ struct MenuCase {
 
 class MenuMoves : public ::testing::TestWithParam<MenuCase> {};
 
-TEST_P(MenuMoves, StepsAndStops)
-{
+TEST_P(MenuMoves, StepsAndStops) {
     const MenuCase &c = GetParam();
     EXPECT_EQ(drill::menu_item_after(c.move, c.from, c.context), c.to)
         << "state " << c.context.screen_state << " move " << int(c.move) << " from " << c.from;
@@ -182,22 +169,27 @@ constexpr drill::MenuContext kEndAfterTime{kEnd, false, true};
 
 INSTANTIATE_TEST_SUITE_P(
     Menus, MenuMoves,
-    ::testing::Values(
-        MenuCase{kMainMenu, KeyAction::MenuDown, 0, 1}, MenuCase{kMainMenu, KeyAction::MenuDown, 5, 5},
-        MenuCase{kMainMenu, KeyAction::MenuUp, 0, 0}, MenuCase{kMainMenu, KeyAction::MenuNext, 5, 0},
-        MenuCase{kDrillType, KeyAction::MenuDown, 3, 3}, MenuCase{kDrillType, KeyAction::MenuNext, 3, 0},
-        MenuCase{kDrillType, KeyAction::MenuDown, 0, 1},
-        // Blandat has no own selection: every move steps over item 1.
-        MenuCase{kBlandatType, KeyAction::MenuDown, 0, 2}, MenuCase{kBlandatType, KeyAction::MenuUp, 2, 0},
-        MenuCase{kBlandatType, KeyAction::MenuNext, 0, 2}, MenuCase{kBlandatType, KeyAction::MenuNext, 3, 0},
-        MenuCase{kEndMenu, KeyAction::MenuDown, 2, 2}, MenuCase{kEndMenu, KeyAction::MenuNext, 2, 0},
-        MenuCase{kEndMenu, KeyAction::MenuUp, 1, 0},
-        // After "Tid" the time stands where item 0 was.
-        MenuCase{kEndAfterTime, KeyAction::MenuUp, 1, 1}, MenuCase{kEndAfterTime, KeyAction::MenuNext, 2, 1},
-        MenuCase{kEndAfterTime, KeyAction::MenuUp, 2, 1}));
+    ::testing::Values(MenuCase{kMainMenu, KeyAction::MenuDown, 0, 1},
+                      MenuCase{kMainMenu, KeyAction::MenuDown, 5, 5},
+                      MenuCase{kMainMenu, KeyAction::MenuUp, 0, 0},
+                      MenuCase{kMainMenu, KeyAction::MenuNext, 5, 0},
+                      MenuCase{kDrillType, KeyAction::MenuDown, 3, 3},
+                      MenuCase{kDrillType, KeyAction::MenuNext, 3, 0},
+                      MenuCase{kDrillType, KeyAction::MenuDown, 0, 1},
+                      // Blandat has no own selection: every move steps over item 1.
+                      MenuCase{kBlandatType, KeyAction::MenuDown, 0, 2},
+                      MenuCase{kBlandatType, KeyAction::MenuUp, 2, 0},
+                      MenuCase{kBlandatType, KeyAction::MenuNext, 0, 2},
+                      MenuCase{kBlandatType, KeyAction::MenuNext, 3, 0},
+                      MenuCase{kEndMenu, KeyAction::MenuDown, 2, 2},
+                      MenuCase{kEndMenu, KeyAction::MenuNext, 2, 0},
+                      MenuCase{kEndMenu, KeyAction::MenuUp, 1, 0},
+                      // After "Tid" the time stands where item 0 was.
+                      MenuCase{kEndAfterTime, KeyAction::MenuUp, 1, 1},
+                      MenuCase{kEndAfterTime, KeyAction::MenuNext, 2, 1},
+                      MenuCase{kEndAfterTime, KeyAction::MenuUp, 2, 1}));
 
-TEST(MenuItems, OfferedItems)
-{
+TEST(MenuItems, OfferedItems) {
     EXPECT_TRUE(drill::menu_item_offered(5, kMainMenu));
     EXPECT_FALSE(drill::menu_item_offered(4, kDrillType));
     EXPECT_TRUE(drill::menu_item_offered(1, kDrillType));
@@ -212,8 +204,7 @@ const std::vector<QChar> kMainHotKeys{'A', 'S', 'M', 'D', 'B', 'L'};
 const std::vector<QChar> kDrillTypeHotKeys{'T', 'E', QChar(0x00D6), 'H', QChar(), QChar()};
 const std::vector<QChar> kEndHotKeys{'T', 'E', 'H', QChar(), QChar(), QChar()};
 
-TEST(HotKeys, LettersChooseTheirItem)
-{
+TEST(HotKeys, LettersChooseTheirItem) {
     EXPECT_EQ(drill::hot_key_item(key::A + ('L' - 'A'), kMain, kMainHotKeys), 5);
     EXPECT_EQ(drill::hot_key_item(key::A + ('S' - 'A'), kMain, kMainHotKeys), 1);
     EXPECT_EQ(drill::hot_key_item(key::A + ('H' - 'A'), kType, kDrillTypeHotKeys), 3);
@@ -226,12 +217,11 @@ TEST(HotKeys, LettersChooseTheirItem)
     EXPECT_EQ(drill::hot_key_item(key::A, kFiles, kMainHotKeys), std::nullopt);
 }
 
-TEST(HotKeys, OnlyLettersAreHotKeys)
-{
+TEST(HotKeys, OnlyLettersAreHotKeys) {
     // Keypad digits, the keypad minus and F-keys have codes of lower-case letters.
-    const int not_letters[] = {key::Numpad0 + 1, key::Numpad0 + 4, key::Subtract,  key::Add,
-                               key::F1,          key::F1 + 2,      key::D0 + 1,    key::Space,
-                               key::Multiply,    key::Decimal,     key::Divide,    key::F12};
+    const int not_letters[] = {key::Numpad0 + 1, key::Numpad0 + 4, key::Subtract, key::Add,
+                               key::F1,          key::F1 + 2,      key::D0 + 1,   key::Space,
+                               key::Multiply,    key::Decimal,     key::Divide,   key::F12};
     for (int code : not_letters) {
         EXPECT_EQ(drill::hot_key_item(code, kMain, kMainHotKeys), std::nullopt) << code;
         EXPECT_EQ(drill::hot_key_item(code, kType, kDrillTypeHotKeys), std::nullopt) << code;
@@ -242,8 +232,7 @@ TEST(HotKeys, OnlyLettersAreHotKeys)
               std::nullopt);
 }
 
-TEST(HotKeys, TooltipsCarryTheLetter)
-{
+TEST(HotKeys, TooltipsCarryTheLetter) {
     EXPECT_EQ(drill::menu_tooltip("Sluta", 1), "Sluta = L");
     EXPECT_EQ(drill::menu_tooltip("Övningar"), QString::fromUtf8("Övningar = Ö"));
     EXPECT_EQ(drill::menu_tooltip("En gång till"), QString::fromUtf8("En gång till = E"));
@@ -260,8 +249,7 @@ struct DigitCase {
 
 class DigitLimits : public ::testing::TestWithParam<DigitCase> {};
 
-TEST_P(DigitLimits, Taken)
-{
+TEST_P(DigitLimits, Taken) {
     const DigitCase &c = GetParam();
     EXPECT_EQ(drill::accepts_digit(c.typed, c.state, key::D0 + c.digit), c.taken)
         << c.typed << " + " << c.digit << " in " << c.state;
@@ -283,14 +271,12 @@ INSTANTIATE_TEST_SUITE_P(
                       DigitCase{"1000", ScreenState::PanelCount, 0, false},
                       DigitCase{"100", ScreenState::PanelHighFirst, 0, false}));
 
-TEST(DigitLimitsKeys, OnlyMainKeyboardDigits)
-{
+TEST(DigitLimitsKeys, OnlyMainKeyboardDigits) {
     EXPECT_FALSE(drill::accepts_digit("", kTask, key::Numpad0 + 3));
     EXPECT_FALSE(drill::accepts_digit("", kTask, key::A));
 }
 
-TEST(Displays, CursorMarkUntilTheFieldIsFull)
-{
+TEST(Displays, CursorMarkUntilTheFieldIsFull) {
     EXPECT_EQ(drill::answer_display(""), "_");
     EXPECT_EQ(drill::answer_display("123"), "123_");
     EXPECT_EQ(drill::answer_display("1234"), "1234");
@@ -301,8 +287,7 @@ TEST(Displays, CursorMarkUntilTheFieldIsFull)
     EXPECT_EQ(drill::field_display("100", ScreenState::PanelHighSecond), "100");
 }
 
-TEST(Status, CaptionsLoseTheirColon)
-{
+TEST(Status, CaptionsLoseTheirColon) {
     EXPECT_EQ(drill::status_text({"Antal uppgifter:", "100", "Kvar:", "37", "Antal fel:", "2"}),
               "Antal uppgifter,100.Kvar,37.Antal fel,2.");
     EXPECT_EQ(drill::status_text({}), "");

@@ -12,8 +12,7 @@ namespace {
 
 namespace key = vb::key;
 
-TEST_F(DrillRoad, MainMenuAfterStartUp)
-{
+TEST_F(DrillRoad, MainMenuAfterStartUp) {
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
     EXPECT_EQ(w->labMeny->Caption(), QString::fromUtf8("Tabellövning"));
     const char *const items[] = {"Addition", "Subtraktion", "Multiplikation",
@@ -35,8 +34,7 @@ TEST_F(DrillRoad, MainMenuAfterStartUp)
         EXPECT_FALSE(shown(w->labFakta, i)) << i;
 }
 
-TEST_F(DrillRoad, HotKeysChooseOnlyByLetter)
-{
+TEST_F(DrillRoad, HotKeysChooseOnlyByLetter) {
     // Keypad digits, keypad minus and F-keys carry codes of lower-case letters.
     for (int code : {key::Numpad0 + 1, key::Numpad0 + 2, key::Subtract, key::F1 + 1, key::F1 + 3,
                      key::Oe, key::Ae}) {
@@ -67,15 +65,13 @@ TEST_F(DrillRoad, HotKeysChooseOnlyByLetter)
     EXPECT_EQ(item, -1);
 }
 
-TEST_F(DrillRoad, SlutaIsTheLKey)
-{
+TEST_F(DrillRoad, SlutaIsTheLKey) {
     ASSERT_TRUE(w->isVisible());
     letter('L');
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(DrillRoad, ArrowsMoveTheHighlightWithoutWrapAndSpaceWraps)
-{
+TEST_F(DrillRoad, ArrowsMoveTheHighlightWithoutWrapAndSpaceWraps) {
     press(key::Up);
     EXPECT_EQ(w->current_menu_item, 0);
     for (int i = 0; i < 7; ++i)
@@ -92,15 +88,13 @@ TEST_F(DrillRoad, ArrowsMoveTheHighlightWithoutWrapAndSpaceWraps)
     EXPECT_EQ(modSorvinel.current_operation, opSubtraktion);
 }
 
-TEST_F(DrillRoad, BlandatNeverReachesTheHiddenOwnSelection)
-{
+TEST_F(DrillRoad, BlandatNeverReachesTheHiddenOwnSelection) {
     letter('B');
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
     EXPECT_FALSE(shown(w->labMenyVal, 1));
     EXPECT_TRUE(shown(w->labMenyVal, 2));
     // The gap stays where "Eget urval" would be.
-    EXPECT_GT(w->labMenyVal[2]->Top() - w->labMenyVal[0]->Top(),
-              1.5 * w->labMenyVal[0]->Height());
+    EXPECT_GT(w->labMenyVal[2]->Top() - w->labMenyVal[0]->Top(), 1.5 * w->labMenyVal[0]->Height());
 
     letter('E');
     EXPECT_EQ(w->current_menu_item, 0);
@@ -120,8 +114,7 @@ TEST_F(DrillRoad, BlandatNeverReachesTheHiddenOwnSelection)
     EXPECT_FALSE(shown(w->labMenyVal, 1));
 }
 
-TEST_F(DrillRoad, HoverHighlightsAndSpeaksOnce)
-{
+TEST_F(DrillRoad, HoverHighlightsAndSpeaksOnce) {
     speak_everything();
     w->labMenyVal_MouseMove(2);
     w->labMenyVal_MouseMove(2);
@@ -131,8 +124,7 @@ TEST_F(DrillRoad, HoverHighlightsAndSpeaksOnce)
     EXPECT_FALSE(w->labMenyVal[0]->font().bold());
 }
 
-TEST_F(DrillRoad, MenusSpeakAndWriteTheReaderField)
-{
+TEST_F(DrillRoad, MenusSpeakAndWriteTheReaderField) {
     speak_everything();
     modSorvinel.screen_reader_text_on = true;
     w->show_main_menu();
@@ -155,8 +147,7 @@ struct Till10Case {
 
 class Till10Road : public DrillRoad, public ::testing::WithParamInterface<Till10Case> {};
 
-TEST_P(Till10Road, EveryTaskOnceFromTheMenu)
-{
+TEST_P(Till10Road, EveryTaskOnceFromTheMenu) {
     const Till10Case &c = GetParam();
     letter(c.hot_key);
     letter('T');
@@ -191,8 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Operations, Till10Road,
                                            Till10Case{opDivision, 'D', 100},
                                            Till10Case{opBlandat, 'B', 355}));
 
-TEST_F(DrillRoad, TheMenuBarRoadRunsTheSameDrill)
-{
+TEST_F(DrillRoad, TheMenuBarRoadRunsTheSameDrill) {
     int item = 0;
     w->select_till10_from_menu(opMultiplikation, item);
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
@@ -202,8 +192,7 @@ TEST_F(DrillRoad, TheMenuBarRoadRunsTheSameDrill)
     EXPECT_EQ(caption(w->labTal, 1), QString::fromUtf8("•"));
 }
 
-TEST_F(DrillRoad, ClicksWithoutMeaningDoNothing)
-{
+TEST_F(DrillRoad, ClicksWithoutMeaningDoNothing) {
     w->labMenyVal_Click(4);
     letter('A');
     w->labMenyVal_Click(4);

@@ -3,20 +3,20 @@
 
 #include "test_drill_road_fixture.h"
 
+#include <map>
+
 namespace {
 
 namespace key = vb::key;
 
 // Answers right until the task whose answer is `wanted` is shown.
 void answer_until(int wanted, const std::function<int()> &right,
-                  const std::function<void(int)> &answer)
-{
+                  const std::function<void(int)> &answer) {
     for (int guard = 0; guard < 1000 && right() != wanted; ++guard)
         answer(right());
 }
 
-TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass)
-{
+TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass) {
     letter('A');
     letter('T');
     ASSERT_EQ(caption(w->labTal, 0), "1");
@@ -25,7 +25,8 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass)
     // Right at the first try: one fewer left.
     EXPECT_EQ(caption(w->labFakta, 3), "99");
 
-    answer_until(7, [this] { return right_answer(); }, [this](int v) { answer(v); });
+    answer_until(
+        7, [this] { return right_answer(); }, [this](int v) { answer(v); });
     ASSERT_EQ(right_answer(), 7);
     const QString first = caption(w->labTal, 0), second = caption(w->labTal, 2);
     const QString left = caption(w->labFakta, 3);
@@ -35,7 +36,8 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass)
         const char *low;
         bool high_shown;
         const char *high;
-    } tries[] = {{3, true, "3", false, "9999"}, {9, true, "3", true, "9"}, {5, true, "5", true, "9"}};
+    } tries[] = {
+        {3, true, "3", false, "9999"}, {9, true, "3", true, "9"}, {5, true, "5", true, "9"}};
     int errors = 0;
     for (const auto &t : tries) {
         answer(t.value);
@@ -75,8 +77,7 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass)
     EXPECT_TRUE(shown(w->labResultat, 0));
 }
 
-TEST_F(DrillRoad, DivisionShowsTheDividendAndListsItAsSuch)
-{
+TEST_F(DrillRoad, DivisionShowsTheDividendAndListsItAsSuch) {
     start_drill(opDivision, {{4, 3, "/"}, {2, 5, "/"}});
     EXPECT_EQ(caption(w->labTal, 0), "12");
     EXPECT_EQ(caption(w->labTal, 1), "/");
@@ -89,8 +90,7 @@ TEST_F(DrillRoad, DivisionShowsTheDividendAndListsItAsSuch)
     EXPECT_EQ(caption(w->labTal, 0), "10");
 }
 
-TEST_F(DrillRoad, MixedTasksShowTheirOwnSign)
-{
+TEST_F(DrillRoad, MixedTasksShowTheirOwnSign) {
     start_drill(opBlandat, {{6, 7, "*"}, {8, 2, "-"}});
     EXPECT_EQ(caption(w->labTal, 1), QString::fromUtf8("•"));
     answer(41);
@@ -100,8 +100,7 @@ TEST_F(DrillRoad, MixedTasksShowTheirOwnSign)
     EXPECT_EQ(caption(w->labTal, 0), "8");
 }
 
-TEST_F(DrillRoad, TasksAreSpokenAndWrittenForTheScreenReader)
-{
+TEST_F(DrillRoad, TasksAreSpokenAndWrittenForTheScreenReader) {
     speak_everything();
     modSorvinel.screen_reader_text_on = true;
     modSorvinel.reader_text_blanks = false;
@@ -121,8 +120,7 @@ TEST_F(DrillRoad, TasksAreSpokenAndWrittenForTheScreenReader)
     EXPECT_EQ(spoken().last(), "7 plus 5.");
 }
 
-TEST_F(DrillRoad, AnswerDigitsAreLimited)
-{
+TEST_F(DrillRoad, AnswerDigitsAreLimited) {
     speak_everything();
     start_drill(opAddition, {{3, 2, "+"}});
     type("05");
@@ -147,8 +145,7 @@ TEST_F(DrillRoad, AnswerDigitsAreLimited)
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::EndMenu);
 }
 
-TEST_F(DrillRoad, AHeldKeyActsOnceUntilItIsLetGo)
-{
+TEST_F(DrillRoad, AHeldKeyActsOnceUntilItIsLetGo) {
     start_drill(opAddition, {{3, 2, "+"}});
     int code = key::D0 + 4;
     w->Form_KeyDown(code, 0);
@@ -169,8 +166,7 @@ TEST_F(DrillRoad, AHeldKeyActsOnceUntilItIsLetGo)
     EXPECT_EQ(w->typed_text, "11");
 }
 
-TEST_F(DrillRoad, PageUpReadsTheStatusLineWhenTasksAreSpoken)
-{
+TEST_F(DrillRoad, PageUpReadsTheStatusLineWhenTasksAreSpoken) {
     start_drill(opAddition, {{3, 2, "+"}, {1, 1, "+"}});
     answer(5);
     answer(3);
@@ -181,8 +177,7 @@ TEST_F(DrillRoad, PageUpReadsTheStatusLineWhenTasksAreSpoken)
     EXPECT_EQ(spoken(), QStringList{"Antal uppgifter,2.Kvar,1.Antal fel,1."});
 }
 
-TEST_F(DrillRoad, EscLeavesTheDrillOnlyWhenAllowed)
-{
+TEST_F(DrillRoad, EscLeavesTheDrillOnlyWhenAllowed) {
     letter('M');
     letter('T');
     modSorvinel.esc_allowed = false;
@@ -201,8 +196,7 @@ TEST_F(DrillRoad, EscLeavesTheDrillOnlyWhenAllowed)
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
 }
 
-TEST_F(DrillRoad, NoDrillWithoutTasks)
-{
+TEST_F(DrillRoad, NoDrillWithoutTasks) {
     letter('D');
     const int beeps = platform::beep_count();
     modSorvinel.beep_on = true;
@@ -217,8 +211,7 @@ TEST_F(DrillRoad, NoDrillWithoutTasks)
     EXPECT_EQ(platform::beep_count(), beeps + 1);
 }
 
-TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough)
-{
+TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough) {
     speak_everything();
     start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
@@ -238,8 +231,7 @@ TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough)
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::EndMenu);
 }
 
-TEST_F(DrillRoad, EndMenuItemsAndTheTimeAcrossMidnight)
-{
+TEST_F(DrillRoad, EndMenuItemsAndTheTimeAcrossMidnight) {
     now = 23 * 3600 + 59 * 60 + 50;
     start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
@@ -286,8 +278,7 @@ TEST_F(DrillRoad, EndMenuItemsAndTheTimeAcrossMidnight)
     EXPECT_EQ(caption(w->labMenyVal, 0), "Addition");
 }
 
-TEST_F(DrillRoad, OnceMoreAsksTheSameTasksInANewOrder)
-{
+TEST_F(DrillRoad, OnceMoreAsksTheSameTasksInANewOrder) {
     start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}, {3, 2, "+"}});
     answer(2);
     answer(3);
@@ -315,6 +306,35 @@ TEST_F(DrillRoad, OnceMoreAsksTheSameTasksInANewOrder)
     answer(4);
     answer(3);
     EXPECT_EQ(caption(w->labResultat, 0), QString::fromUtf8("Alla rätt!"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DrillRoad, ChosenCountGivesDistinctRandomTasksThenWholeRounds) {
+    // Random draws walk through the pairs; the orderings that follow draw too.
+    int draw = 0;
+    platform::set_random_source([&draw] { return double((draw++ * 7) % 100) / 100.0; });
+    modSorvinel.current_operation = opAddition;
+    // 1..3 x 1..3: nine tasks; 21 = three random ones and two whole rounds.
+    w->generate_selection_tasks(1, 3, 1, 3, 21);
+    ASSERT_EQ(w->pass_length, 21);
+    EXPECT_EQ(modSorvinel.possible_task_count, 9);
+    EXPECT_EQ(w->pbaMusse->maximum(), 42);
+    EXPECT_LE(w->pbaMusse->value(), w->pbaMusse->maximum());
+    EXPECT_TRUE(w->pbaMusse->isHidden());
+    std::map<std::pair<int, int>, int> times;
+    for (int i = 0; i < 21; ++i)
+        ++times[{modSorvinel.task_operands[drill::Row::AskedFirst][size_t(i)],
+                 modSorvinel.task_operands[drill::Row::AskedSecond][size_t(i)]}];
+    ASSERT_EQ(times.size(), 9u);
+    int thrice = 0;
+    for (const auto &[task, n] : times) {
+        EXPECT_TRUE(n == 2 || n == 3) << task.first << "+" << task.second;
+        thrice += n == 3;
+    }
+    EXPECT_EQ(thrice, 3);
 }
 
 } // namespace

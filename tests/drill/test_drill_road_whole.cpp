@@ -7,16 +7,16 @@
 
 namespace {
 
-void click(QWidget *w, Qt::Key key) { QTest::keyClick(w, key); }
+void click(QWidget *w, Qt::Key key) {
+    QTest::keyClick(w, key);
+}
 
-void type_number(QWidget *w, int value, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
+void type_number(QWidget *w, int value, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     for (QChar d : QString::number(value))
         QTest::keyClick(w, Qt::Key(Qt::Key_0 + d.digitValue()), modifiers);
 }
 
-TEST_F(DrillRoad, WholeAdditionDrillByKeyboard)
-{
+TEST_F(DrillRoad, WholeAdditionDrillByKeyboard) {
     // Falling ordering keys: the tasks come in the reverse of their stored order.
     int draw = 0;
     platform::set_random_source([&draw] { return 0.991 - 0.01 * draw++; });
