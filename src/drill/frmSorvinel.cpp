@@ -37,6 +37,9 @@ frmSorvinel::frmSorvinel(SpeechEngine *speech, QWidget *parent)
 frmSorvinel::~frmSorvinel()
 {
     qApp->removeEventFilter(this);
+    // The children go after this class is gone: their signals must not reach it then.
+    lstFel->model()->disconnect(this);
+    txtJaws->disconnect(this);
     if (modSorvinel.main_window == this)
         modSorvinel.main_window = nullptr;
 }
