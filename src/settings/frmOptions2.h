@@ -195,7 +195,7 @@ public:
     void comRoester_Click();
     void comAnpassning_Click();
 
-    // --- "Special" (frmOptions2_special.cpp) -------------------------------------------
+    // --- "Special" (frmOptions2_drill_page.cpp) ----------------------------------------
     void show_record_list();
     void chkRekord_Click();
     void chkTallinje_Click();
