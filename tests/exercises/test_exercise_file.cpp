@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "support/files.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -14,19 +15,6 @@
 using namespace exercises;
 
 namespace {
-
-void put_file(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray file_bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray numbered_additions(int count, const char *ending = "\r\n")
 {
