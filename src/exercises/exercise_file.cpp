@@ -215,21 +215,6 @@ QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok)
     return bytes;
 }
 
-bool write_file_atomically(const QString &path, const QByteArray &bytes)
-{
-    // Unbuffered, so a short write (disk full) shows in write() instead of being lost in a
-    // flush that commit() does not check.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
-}
-
 bool write_exercise_file(const QString &path, const QStringList &tasks, const FileWriter &writer)
 {
     bool ok = false;

@@ -3,6 +3,8 @@
 // last three characters name the operation. Readers keep only lines the task parser accepts,
 // with the file's sign ("¤" for a mixed file, where each line brings its own sign).
 
+#include "platform/atomic_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -58,7 +60,7 @@ QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok = nullptr);
 // Writes whole files; false when nothing usable reached the disk.
 using FileWriter = std::function<bool(const QString &path, const QByteArray &bytes)>;
 // Writes beside the target and renames over it, so a failure leaves the old file intact.
-bool write_file_atomically(const QString &path, const QByteArray &bytes);
+using platform::write_file_atomically;
 // Writes the tasks through `writer`; false on a bad line or a failed write.
 bool write_exercise_file(const QString &path, const QStringList &tasks,
                          const FileWriter &writer = write_file_atomically);

@@ -1,10 +1,10 @@
 #include "platform/settings_store.h"
+#include "platform/atomic_file.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
 // The value is everything after the first unescaped '=' up to the end of the line.
@@ -198,14 +198,5 @@ bool SettingsStore::save() const {
     const QFileInfo info(path_);
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    QSaveFile file(path_);
-    file.setDirectWriteFallback(false); // never write over the old file in place
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return platform::write_file_atomically(path_, text.toUtf8());
 }
