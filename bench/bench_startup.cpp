@@ -20,15 +20,14 @@
 
 namespace {
 // Milliseconds since this process started, from /proc.
-double ms_since_process_start()
-{
+double ms_since_process_start() {
     QFile stat("/proc/self/stat");
     QFile uptime("/proc/uptime");
     if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray s = stat.readAll();
     const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
-    constexpr int kStartTimeField = 19;  // field 22 counted after pid and name
+    constexpr int kStartTimeField = 19; // field 22 counted after pid and name
     const double startTicks = fields.value(kStartTimeField).toDouble();
     const double up = uptime.readAll().split(' ').value(0).toDouble();
     return (up - startTicks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
@@ -38,8 +37,7 @@ struct SplashWatch : QObject {
     QElapsedTimer *clock;
     double shown_at_process_ms = -1;
     qint64 closed_at = -1;
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
+    bool eventFilter(QObject *o, QEvent *e) override {
         if (e->type() == QEvent::Show && qobject_cast<frmSplash *>(o) && shown_at_process_ms < 0) {
             shown_at_process_ms = ms_since_process_start();
             auto *splash = static_cast<frmSplash *>(o);
@@ -57,8 +55,7 @@ struct SplashWatch : QObject {
 };
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());

@@ -9,8 +9,7 @@
 #include <QFont>
 #include <QIcon>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     init_assets();

@@ -10,8 +10,7 @@ namespace {
 
 const QString kTimesInText = QStringLiteral("*");
 
-QString spoken_word(const QString &screen_sign_text)
-{
+QString spoken_word(const QString &screen_sign_text) {
     if (screen_sign_text == u"+")
         return QStringLiteral(" plus ");
     if (screen_sign_text == u"-")
@@ -23,40 +22,40 @@ QString spoken_word(const QString &screen_sign_text)
     return QString();
 }
 
-int right_answer_of(int operation, int first, int second)
-{
+int right_answer_of(int operation, int first, int second) {
     switch (operation) {
-    case opAddition: return first + second;
-    case opSubtraktion: return first - second;
-    case opMultiplikation: return first * second;
-    case opDivision: return first; // held as (quotient, divisor)
-    default: return 0;
+    case opAddition:
+        return first + second;
+    case opSubtraktion:
+        return first - second;
+    case opMultiplikation:
+        return first * second;
+    case opDivision:
+        return first; // held as (quotient, divisor)
+    default:
+        return 0;
     }
 }
 
-template <typename T> void set_column(std::vector<T> &row, int column, const T &value)
-{
+template <typename T> void set_column(std::vector<T> &row, int column, const T &value) {
     if (row.size() <= static_cast<size_t>(column))
         row.resize(static_cast<size_t>(column) + 1);
     row[static_cast<size_t>(column)] = value;
 }
 
-template <typename T> T column_or_default(const std::vector<T> &row, int column)
-{
+template <typename T> T column_or_default(const std::vector<T> &row, int column) {
     return static_cast<size_t>(column) < row.size() ? row[static_cast<size_t>(column)] : T{};
 }
 
 } // namespace
 
-QString screen_sign(int operation)
-{
+QString screen_sign(int operation) {
     if (operation == opMultiplikation)
         return kTimesOnScreen;
     return ModSorvinel::operation_sign(operation);
 }
 
-ShownTask shown_task(int operation, int first, int second, const QString &sign)
-{
+ShownTask shown_task(int operation, int first, int second, const QString &sign) {
     const int op = operation == opBlandat ? operation_of_sign(sign) : operation;
     ShownTask task;
     task.sign = op >= 0 ? screen_sign(op) : sign;
@@ -66,63 +65,57 @@ ShownTask shown_task(int operation, int first, int second, const QString &sign)
     return task;
 }
 
-QString task_speech_text(const ShownTask &task)
-{
+QString task_speech_text(const ShownTask &task) {
     return QString::number(task.first) + spoken_word(task.sign) + QString::number(task.second) +
            u'.';
 }
 
-QString task_reader_text(const ShownTask &task)
-{
+QString task_reader_text(const ShownTask &task) {
     const QString sign = task.sign == kTimesOnScreen ? kTimesInText : task.sign;
     return QString::number(task.first) + sign + QString::number(task.second) + u'=';
 }
 
-QString task_reader_field_text(const QString &field_text, const ShownTask &task)
-{
+QString task_reader_field_text(const QString &field_text, const ShownTask &task) {
     const QString text = task_reader_text(task);
     return field_text.contains(u'.') ? field_text + text : text;
 }
 
-QString latest_errors_line(const ShownTask &task)
-{
+QString latest_errors_line(const ShownTask &task) {
     const bool as_shown = task.sign == u"+" || task.sign == u"-" || task.sign == u"/";
     return QString::number(task.first) + u' ' + (as_shown ? task.sign : kTimesInText) + u' ' +
            QString::number(task.second) + QStringLiteral(" =");
 }
 
-long elapsed_seconds(long start, long end)
-{
+long elapsed_seconds(long start, long end) {
     if (start > end)
         end += kSecondsPerDay;
     return end - start;
 }
 
-QString time_line(long seconds)
-{
+QString time_line(long seconds) {
     return QStringLiteral("Tid: ") + u' ' + ModSorvinel::format_duration(seconds);
 }
 
-QString verdict_speech(Verdict verdict)
-{
+QString verdict_speech(Verdict verdict) {
     switch (verdict) {
-    case Verdict::TooHigh: return QStringLiteral("för högt");
-    case Verdict::TooLow: return QStringLiteral("för lågt");
-    case Verdict::Right: break;
+    case Verdict::TooHigh:
+        return QStringLiteral("för högt");
+    case Verdict::TooLow:
+        return QStringLiteral("för lågt");
+    case Verdict::Right:
+        break;
     }
     return QString();
 }
 
-QString verdict_reader_note(int answer, Verdict verdict)
-{
+QString verdict_reader_note(int answer, Verdict verdict) {
     if (verdict == Verdict::Right)
         return QString();
     return QString::number(answer) + QStringLiteral(" är ") + verdict_speech(verdict) +
            QStringLiteral(". ");
 }
 
-bool DrillSession::start(int pass_length)
-{
+bool DrillSession::start(int pass_length) {
     if (pass_length <= 0)
         return false;
     task_index_ = 0;
@@ -137,8 +130,7 @@ bool DrillSession::start(int pass_length)
     return true;
 }
 
-NextStep DrillSession::show_next_task()
-{
+NextStep DrillSession::show_next_task() {
     first_task_of_drill_ = false;
     new_pass_started_ = false;
     task_waiting_ = false;
@@ -156,10 +148,10 @@ NextStep DrillSession::show_next_task()
     }
 
     const int t = task_index_;
-    task_ = shown_task(m_.current_operation,
-                       column_or_default(m_.task_operands[Row::AskedFirst], t),
-                       column_or_default(m_.task_operands[Row::AskedSecond], t),
-                       column_or_default(m_.task_operators[Row::AskedSign], t));
+    task_ =
+        shown_task(m_.current_operation, column_or_default(m_.task_operands[Row::AskedFirst], t),
+                   column_or_default(m_.task_operands[Row::AskedSecond], t),
+                   column_or_default(m_.task_operators[Row::AskedSign], t));
     first_try_ = true;
     marks_ = AnswerMarks{};
     task_waiting_ = true;
@@ -167,8 +159,7 @@ NextStep DrillSession::show_next_task()
     return NextStep::ShowTask;
 }
 
-std::optional<AnswerOutcome> DrillSession::answer(int value)
-{
+std::optional<AnswerOutcome> DrillSession::answer(int value) {
     if (!task_waiting_)
         return std::nullopt;
     AnswerOutcome outcome;
@@ -206,8 +197,7 @@ std::optional<AnswerOutcome> DrillSession::answer(int value)
     return outcome;
 }
 
-void DrillSession::keep_for_next_pass()
-{
+void DrillSession::keep_for_next_pass() {
     const int t = task_index_;
     set_column(m_.wrong_operands[Row::WrongFirst], wrong_count_,
                column_or_default(m_.task_operands[Row::AskedFirst], t));
@@ -218,14 +208,12 @@ void DrillSession::keep_for_next_pass()
     ++wrong_count_;
 }
 
-int DrillSession::repeat(Progress *progress)
-{
+int DrillSession::repeat(Progress *progress) {
     const int n = make_random_order(m_, drill_task_count_, true, progress);
     return start(n) ? n : 0;
 }
 
-DrillResult DrillSession::result() const
-{
+DrillResult DrillSession::result() const {
     DrillResult r;
     r.error_count = error_count_;
     if (error_count_ > 0) {

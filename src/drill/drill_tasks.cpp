@@ -19,29 +19,25 @@ constexpr std::array<int, 4> kSingleOperations{opAddition, opSubtraktion, opMult
 // so a generator that keeps repeating itself cannot hang the drill start.
 constexpr long kMaxRejectedDraws = 200000;
 
-bool is_single_operation(int operation)
-{
+bool is_single_operation(int operation) {
     return operation >= opAddition && operation <= opDivision;
 }
 
 // Whole number in [low, high] from one random draw: Int((high - low + 1) * Rnd) + low.
-int draw_between(int low, int high)
-{
+int draw_between(int low, int high) {
     const long long span = static_cast<long long>(high) - low + 1;
     auto offset = static_cast<long long>(static_cast<double>(span) * platform::rnd());
     offset = std::clamp(offset, 0LL, span - 1);
     return static_cast<int>(low + offset);
 }
 
-void grow_rows(auto &rows, size_t columns)
-{
+void grow_rows(auto &rows, size_t columns) {
     for (auto &row : rows)
         if (row.size() < columns)
             row.resize(columns);
 }
 
-void store_task(ModSorvinel &m, int k, int first, int second, const QString &sign)
-{
+void store_task(ModSorvinel &m, int k, int first, int second, const QString &sign) {
     const auto columns = static_cast<size_t>(k) + 1;
     grow_rows(m.task_operands, columns);
     grow_rows(m.task_operators, columns);
@@ -51,8 +47,7 @@ void store_task(ModSorvinel &m, int k, int first, int second, const QString &sig
 }
 
 // Operations a pair is tried for: the drill's own, or all four for Blandat.
-std::vector<int> operations_of(int operation)
-{
+std::vector<int> operations_of(int operation) {
     if (operation == opBlandat)
         return {kSingleOperations.begin(), kSingleOperations.end()};
     if (is_single_operation(operation))
@@ -63,9 +58,8 @@ std::vector<int> operations_of(int operation)
 using TaskKey = std::tuple<int, int, int>; // first, second, operation
 
 // The remainder of a drill: `wanted` distinct random tasks at k onwards.
-void add_random_tasks(ModSorvinel &m, int &k, int wanted, int operation,
-                      const OperandRanges &r, Progress *progress)
-{
+void add_random_tasks(ModSorvinel &m, int &k, int wanted, int operation, const OperandRanges &r,
+                      Progress *progress) {
     std::set<TaskKey> used;
     const int target = k + wanted;
     long rejected = 0;
@@ -96,8 +90,7 @@ void add_random_tasks(ModSorvinel &m, int &k, int wanted, int operation,
 }
 
 // Columns that every row of a group of rows holds.
-size_t common_columns(const auto &rows, std::initializer_list<int> which)
-{
+size_t common_columns(const auto &rows, std::initializer_list<int> which) {
     size_t n = SIZE_MAX;
     for (int row : which)
         n = std::min(n, rows[static_cast<size_t>(row)].size());
@@ -106,34 +99,35 @@ size_t common_columns(const auto &rows, std::initializer_list<int> which)
 
 } // namespace
 
-QString task_sign(int operation)
-{
+QString task_sign(int operation) {
     return is_single_operation(operation) ? ModSorvinel::operation_sign(operation) : QString();
 }
 
-int operation_of_sign(const QString &sign)
-{
+int operation_of_sign(const QString &sign) {
     for (int op : kSingleOperations)
         if (sign == task_sign(op))
             return op;
     return -1;
 }
 
-bool is_valid_task(int operation, int first, int second)
-{
+bool is_valid_task(int operation, int first, int second) {
     const long long a = first;
     const long long b = second;
     switch (operation) {
-    case opAddition: return a + b < kOperandLimit;
-    case opSubtraktion: return a >= b;
-    case opMultiplikation: return a * b < kOperandLimit;
-    case opDivision: return b != 0 && a * b < kOperandLimit;
-    default: return false;
+    case opAddition:
+        return a + b < kOperandLimit;
+    case opSubtraktion:
+        return a >= b;
+    case opMultiplikation:
+        return a * b < kOperandLimit;
+    case opDivision:
+        return b != 0 && a * b < kOperandLimit;
+    default:
+        return false;
     }
 }
 
-long count_drill_tasks(int operation, const OperandRanges &r)
-{
+long count_drill_tasks(int operation, const OperandRanges &r) {
     long count = 0;
     ModSorvinel::count_possible_tasks(count, operation, r.first_low, r.first_high, r.second_low,
                                       r.second_high);
@@ -144,10 +138,11 @@ long count_drill_tasks(int operation, const OperandRanges &r)
     return count;
 }
 
-long till10_task_count(int operation) { return count_drill_tasks(operation, till10_ranges()); }
+long till10_task_count(int operation) {
+    return count_drill_tasks(operation, till10_ranges());
+}
 
-void dimension_drill_arrays(ModSorvinel &m, int n)
-{
+void dimension_drill_arrays(ModSorvinel &m, int n) {
     const auto columns = static_cast<size_t>(std::max(n, 0)) + 1;
     auto fresh = [columns](auto &rows) {
         for (auto &row : rows)
@@ -159,8 +154,7 @@ void dimension_drill_arrays(ModSorvinel &m, int n)
     fresh(m.wrong_operators);
 }
 
-void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &r)
-{
+void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &r) {
     const std::vector<int> operations = operations_of(operation);
     for (int a = r.first_low; a <= r.first_high; ++a)
         for (int b = r.second_low; b <= r.second_high; ++b)
@@ -170,8 +164,7 @@ void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &r
 }
 
 int generate_selection_tasks(ModSorvinel &m, const OperandRanges &ranges, long count,
-                             Progress *progress)
-{
+                             Progress *progress) {
     platform::randomize();
     const int operation = m.current_operation;
     const long possible = count_drill_tasks(operation, ranges);
@@ -202,19 +195,18 @@ int generate_selection_tasks(ModSorvinel &m, const OperandRanges &ranges, long c
     return make_random_order(m, k, true, progress);
 }
 
-int generate_till10_tasks(ModSorvinel &m, Progress *progress)
-{
+int generate_till10_tasks(ModSorvinel &m, Progress *progress) {
     m.task_count = till10_task_count(m.current_operation);
     return generate_selection_tasks(m, till10_ranges(), m.task_count, progress);
 }
 
-int make_random_order(ModSorvinel &m, int n, bool from_tasks, Progress *progress)
-{
+int make_random_order(ModSorvinel &m, int n, bool from_tasks, Progress *progress) {
     const size_t available =
-        from_tasks ? std::min(common_columns(m.task_operands, {Row::StoredFirst, Row::StoredSecond}),
-                              m.task_operators[Row::StoredSign].size())
-                   : std::min(common_columns(m.wrong_operands, {Row::WrongFirst, Row::WrongSecond}),
-                              m.wrong_operators[Row::WrongSign].size());
+        from_tasks
+            ? std::min(common_columns(m.task_operands, {Row::StoredFirst, Row::StoredSecond}),
+                       m.task_operators[Row::StoredSign].size())
+            : std::min(common_columns(m.wrong_operands, {Row::WrongFirst, Row::WrongSecond}),
+                       m.wrong_operators[Row::WrongSign].size());
     n = static_cast<int>(std::clamp<long long>(n, 0, static_cast<long long>(available)));
 
     auto &keys = m.task_order[Row::OrderKey];
@@ -262,8 +254,7 @@ int make_random_order(ModSorvinel &m, int n, bool from_tasks, Progress *progress
     return n;
 }
 
-int copy_in_stored_order(ModSorvinel &m, int n)
-{
+int copy_in_stored_order(ModSorvinel &m, int n) {
     const size_t available =
         std::min(common_columns(m.task_operands, {Row::StoredFirst, Row::StoredSecond}),
                  m.task_operators[Row::StoredSign].size());

@@ -44,7 +44,9 @@ struct OperandRanges {
     int second_high = 0;
 };
 
-inline OperandRanges till10_ranges() { return {kTill10Low, kTill10High, kTill10Low, kTill10High}; }
+inline OperandRanges till10_ranges() {
+    return {kTill10Low, kTill10High, kTill10Low, kTill10High};
+}
 
 // The window's progress bar (minimum 0), seen through four calls.
 class Progress {

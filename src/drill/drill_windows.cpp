@@ -17,8 +17,7 @@ constexpr int kRewardRings = 0;
 // returns when the dialog is closed while it is still being shown: showing a window can run
 // pending timers and input (a quick Enter on a celebration), and exec() would then wait
 // forever for a dialog that is already gone.
-void exec_modal(QDialog &dialog)
-{
+void exec_modal(QDialog &dialog) {
     QEventLoop loop;
     bool finished = false;
     QObject::connect(&dialog, &QDialog::finished, &loop, [&] {
@@ -34,16 +33,16 @@ void exec_modal(QDialog &dialog)
 }
 } // namespace
 
-void ModalKeys::pressed(const QKeyEvent *event) { down_.insert(event->key()); }
+void ModalKeys::pressed(const QKeyEvent *event) {
+    down_.insert(event->key());
+}
 
-void ModalKeys::released(const QKeyEvent *event)
-{
+void ModalKeys::released(const QKeyEvent *event) {
     if (down_.erase(event->key()) == 0)
         opener_released_ = true;
 }
 
-void restore_key_path(frmSorvinel *owner, const ModalKeys &keys)
-{
+void restore_key_path(frmSorvinel *owner, const ModalKeys &keys) {
     if (!owner)
         return;
     owner->activateWindow();
@@ -54,8 +53,7 @@ void restore_key_path(frmSorvinel *owner, const ModalKeys &keys)
     QTimer::singleShot(0, owner, [owner] { owner->key_held = false; });
 }
 
-void show_message_window(frmSorvinel *owner)
-{
+void show_message_window(frmSorvinel *owner) {
     frmMeddelande message(owner);
     if (modSorvinel.speech_available && owner)
         message.speech_control = owner->tspSorvinel;
@@ -63,8 +61,7 @@ void show_message_window(frmSorvinel *owner)
     restore_key_path(owner, message.keys());
 }
 
-void show_reward_window(frmSorvinel *owner)
-{
+void show_reward_window(frmSorvinel *owner) {
     if (modSorvinel.reward_type == kRewardRings) {
         frmBeloening reward(owner);
         exec_modal(reward);
@@ -76,8 +73,7 @@ void show_reward_window(frmSorvinel *owner)
     }
 }
 
-void show_record_window(frmSorvinel *owner)
-{
+void show_record_window(frmSorvinel *owner) {
     frmRekord records(owner);
     exec_modal(records);
     if (owner)

@@ -12,14 +12,12 @@ constexpr unsigned kCanvasColour = 0xFFFFFF;
 // The canvas hands its painting to the window, which knows the sprites.
 class SpriteCanvas : public QWidget {
 public:
-    SpriteCanvas(frmAlla *owner) : QWidget(owner), owner_(owner)
-    {
+    SpriteCanvas(frmAlla *owner) : QWidget(owner), owner_(owner) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent *) override
-    {
+    void paintEvent(QPaintEvent *) override {
         QPainter p(this);
         owner_->paint_canvas(p);
     }
@@ -29,8 +27,7 @@ private:
 };
 } // namespace
 
-frmAlla::frmAlla(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-{
+frmAlla::frmAlla(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setModal(true);
     setFocusPolicy(Qt::StrongFocus);
     Picture2 = new SpriteCanvas(this);
@@ -48,8 +45,7 @@ frmAlla::frmAlla(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
 
 frmAlla::~frmAlla() = default;
 
-void frmAlla::Form_Load()
-{
+void frmAlla::Form_Load() {
     const platform::ScreenMetrics m = platform::screen_metrics();
     stage.width = m.width_px * m.twips_per_pixel_x;
     stage.height = m.height_px * m.twips_per_pixel_y;
@@ -65,22 +61,19 @@ void frmAlla::Form_Load()
     platform::randomize();
 }
 
-void frmAlla::Timer1_Timer()
-{
+void frmAlla::Timer1_Timer() {
     reward::move_sprites(sprite1, sprite2, stage, platform::rnd);
     Picture2->update();
     reward::turn_sprites(sprite1, sprite2, stage, platform::rnd);
 }
 
-void frmAlla::paint_canvas(QPainter &painter) const
-{
+void frmAlla::paint_canvas(QPainter &painter) const {
     painter.fillRect(Picture2->rect(), vb::ole_color(kCanvasColour));
     painter.drawPixmap(vb::twips_to_px_x(sprite1.x), vb::twips_to_px_y(sprite1.y), Picture1);
     painter.drawPixmap(vb::twips_to_px_x(sprite2.x), vb::twips_to_px_y(sprite2.y), Picture3);
 }
 
-void frmAlla::Form_KeyPress(int keyCode)
-{
+void frmAlla::Form_KeyPress(int keyCode) {
     // Enter as well as Esc: a child who drives the program with one key has only Enter.
     if (keyCode != vb::key::Escape && keyCode != vb::key::Return)
         return;
@@ -89,8 +82,7 @@ void frmAlla::Form_KeyPress(int keyCode)
     accept();
 }
 
-void frmAlla::keyPressEvent(QKeyEvent *event)
-{
+void frmAlla::keyPressEvent(QKeyEvent *event) {
     // A held Enter (the answer that ended the drill) must not end the celebration at once.
     if (vb::is_auto_repeat(event))
         return;
@@ -98,8 +90,7 @@ void frmAlla::keyPressEvent(QKeyEvent *event)
     Form_KeyPress(vb::key_code(event));
 }
 
-void frmAlla::keyReleaseEvent(QKeyEvent *event)
-{
+void frmAlla::keyReleaseEvent(QKeyEvent *event) {
     if (!vb::is_auto_repeat(event))
         keys_.released(event);
 }

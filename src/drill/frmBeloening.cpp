@@ -11,11 +11,15 @@
 namespace {
 const char *const kPictures[] = {":/reward-record.svg", ":/reward.svg"};
 
-bool is_modifier(int qtKey)
-{
+bool is_modifier(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta:
-    case Qt::Key_AltGr: case Qt::Key_CapsLock: case Qt::Key_NumLock:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
         return true;
     default:
         return false;
@@ -24,8 +28,7 @@ bool is_modifier(int qtKey)
 } // namespace
 
 frmBeloening::frmBeloening(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picEtt(this)
-{
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picEtt(this) {
     setModal(true);
     setFocusPolicy(Qt::StrongFocus);
     picEtt.load(1);
@@ -58,8 +61,7 @@ frmBeloening::frmBeloening(QWidget *parent)
 
 frmBeloening::~frmBeloening() = default;
 
-void frmBeloening::Form_Load()
-{
+void frmBeloening::Form_Load() {
     platform::randomize();
     reward_ready = false;
     new_record = reward::store_record_if_better(modSorvinel);
@@ -71,8 +73,7 @@ void frmBeloening::Form_Load()
     reward_ready = true;
 }
 
-void frmBeloening::timBel_Timer()
-{
+void frmBeloening::timBel_Timer() {
     if (!reward_ready)
         return;
     const platform::ScreenMetrics m = platform::screen_metrics();
@@ -82,8 +83,7 @@ void frmBeloening::timBel_Timer()
     boerja();
 }
 
-void frmBeloening::draw_ring(int radius, int colour)
-{
+void frmBeloening::draw_ring(int radius, int colour) {
     QPainter p(&canvas_);
     QPen pen(vb::ole_color(reward::palette_colour(colour)));
     pen.setWidth(kRingUnitPx);
@@ -93,8 +93,7 @@ void frmBeloening::draw_ring(int radius, int colour)
     p.drawEllipse(QPointF(centre_x * kRingUnitPx, centre_y * kRingUnitPx), r, r);
 }
 
-void frmBeloening::boerja()
-{
+void frmBeloening::boerja() {
     centre_x = double(canvas_.width()) / kRingUnitPx / 2;
     centre_y = double(canvas_.height()) / kRingUnitPx / 2;
     outer_radius = reward::outer_radius(centre_x, centre_y);
@@ -108,8 +107,7 @@ void frmBeloening::boerja()
     timRub->start(kClearMs);
 }
 
-void frmBeloening::timRub_Timer()
-{
+void frmBeloening::timRub_Timer() {
     timRub->stop();
     const VbLabel *pic = picEtt[kPictureRecord];
     inner_radius = reward::inner_radius(double(pic->width()) / kRingUnitPx,
@@ -128,8 +126,7 @@ void frmBeloening::timRub_Timer()
     timSkak->start(kFlickerMs);
 }
 
-void frmBeloening::timSkak_Timer()
-{
+void frmBeloening::timSkak_Timer() {
     if (modSorvinel.beep_on)
         platform::beep();
     platform::randomize();
@@ -142,10 +139,11 @@ void frmBeloening::timSkak_Timer()
     update();
 }
 
-bool frmBeloening::flicker_running() const { return timSkak->isActive(); }
+bool frmBeloening::flicker_running() const {
+    return timSkak->isActive();
+}
 
-void frmBeloening::close_if_flickering()
-{
+void frmBeloening::close_if_flickering() {
     if (!flicker_running() || closing_)
         return;
     closing_ = true;
@@ -153,24 +151,25 @@ void frmBeloening::close_if_flickering()
     accept();
 }
 
-void frmBeloening::Form_Click() { close_if_flickering(); }
-void frmBeloening::picEtt_Click(int) { close_if_flickering(); }
+void frmBeloening::Form_Click() {
+    close_if_flickering();
+}
+void frmBeloening::picEtt_Click(int) {
+    close_if_flickering();
+}
 
-void frmBeloening::Form_KeyPress()
-{
+void frmBeloening::Form_KeyPress() {
     if (flicker_running())
         keys_.closing_by_key();
     close_if_flickering();
 }
 
-void frmBeloening::paintEvent(QPaintEvent *)
-{
+void frmBeloening::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.drawImage(0, 0, canvas_);
 }
 
-void frmBeloening::keyPressEvent(QKeyEvent *event)
-{
+void frmBeloening::keyPressEvent(QKeyEvent *event) {
     // A held Enter (the answer that ended the drill) repeats; only a fresh press counts.
     if (vb::is_auto_repeat(event) || is_modifier(event->key()))
         return;
@@ -178,17 +177,17 @@ void frmBeloening::keyPressEvent(QKeyEvent *event)
     Form_KeyPress();
 }
 
-void frmBeloening::keyReleaseEvent(QKeyEvent *event)
-{
+void frmBeloening::keyReleaseEvent(QKeyEvent *event) {
     if (!vb::is_auto_repeat(event))
         keys_.released(event);
 }
 
-void frmBeloening::mouseReleaseEvent(QMouseEvent *event)
-{
+void frmBeloening::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         Form_Click();
 }
 
 // Closing from outside follows the same rule as a click.
-void frmBeloening::reject() { close_if_flickering(); }
+void frmBeloening::reject() {
+    close_if_flickering();
+}

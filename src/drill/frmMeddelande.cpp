@@ -24,8 +24,7 @@ constexpr int kFallbackFrameWidth = 3;
 } // namespace
 
 frmMeddelande::frmMeddelande(frmSorvinel *main)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), main_(main)
-{
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), main_(main) {
     setModal(true);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
@@ -52,10 +51,11 @@ frmMeddelande::frmMeddelande(frmSorvinel *main)
 
 frmMeddelande::~frmMeddelande() = default;
 
-bool frmMeddelande::is_pause() const { return modSorvinel.message_kind == MessageKind::Pause; }
+bool frmMeddelande::is_pause() const {
+    return modSorvinel.message_kind == MessageKind::Pause;
+}
 
-void frmMeddelande::Form_Load()
-{
+void frmMeddelande::Form_Load() {
     if (modSorvinel.custom_mouse_pointer && main_)
         labMeddelandeMeny->setCursor(main_->labMenyVal[0]->cursor());
 
@@ -93,7 +93,7 @@ void frmMeddelande::Form_Load()
     if (is_pause()) {
         const bool fileList = modSorvinel.screen_state == ScreenState::FileList;
         labMeddelandeMeny->setCaption(fileList && main_ ? kMenuPrefix + main_->labMeny->Caption()
-                                                         : kMainMenuCaption);
+                                                        : kMainMenuCaption);
         labMeddelandeMeny->setTop(kPauseLabelRow * H);
         pbaMeddelande->setGeometry(vb::twips_to_px_x(textLeft), vb::twips_to_px_y(H + H),
                                    vb::twips_to_px_x(W), vb::twips_to_px_y(H));
@@ -132,13 +132,11 @@ void frmMeddelande::Form_Load()
     }
 }
 
-QString frmMeddelande::spoken_text() const
-{
+QString frmMeddelande::spoken_text() const {
     return labMeddelande->Caption() + QLatin1Char(' ') + labMeddelandeMeny->Caption();
 }
 
-void frmMeddelande::keyPressEvent(QKeyEvent *event)
-{
+void frmMeddelande::keyPressEvent(QKeyEvent *event) {
     // A held key never acts here: the key that opened the message may still be down.
     if (vb::is_auto_repeat(event))
         return;
@@ -147,18 +145,18 @@ void frmMeddelande::keyPressEvent(QKeyEvent *event)
         Form_KeyDown(vb::key_code(event));
 }
 
-void frmMeddelande::keyReleaseEvent(QKeyEvent *event)
-{
+void frmMeddelande::keyReleaseEvent(QKeyEvent *event) {
     if (vb::is_auto_repeat(event))
         return;
     keys_.released(event);
     Form_KeyUp();
 }
 
-void frmMeddelande::Form_KeyUp() { keys_armed = true; }
+void frmMeddelande::Form_KeyUp() {
+    keys_armed = true;
+}
 
-void frmMeddelande::Form_KeyDown(int keyCode)
-{
+void frmMeddelande::Form_KeyDown(int keyCode) {
     if (!keys_armed)
         return;
     keys_.closing_by_key();
@@ -168,22 +166,19 @@ void frmMeddelande::Form_KeyDown(int keyCode)
         close_message();
 }
 
-void frmMeddelande::labMeddelandeMeny_Click()
-{
+void frmMeddelande::labMeddelandeMeny_Click() {
     // message_go_on stays False; the caller's next screen writes its own reader text.
     done(QDialog::Rejected);
 }
 
-void frmMeddelande::close_message()
-{
+void frmMeddelande::close_message() {
     modSorvinel.message_go_on = true;
     if (modSorvinel.screen_reader_text_on)
         modSorvinel.show_screen_reader_text(saved_reader_text, false);
     done(QDialog::Accepted);
 }
 
-void frmMeddelande::timAater_Timer()
-{
+void frmMeddelande::timAater_Timer() {
     ++tick_count;
     pbaMeddelande->setValue(tick_count);
     if (modSorvinel.beep_on)
@@ -192,20 +187,17 @@ void frmMeddelande::timAater_Timer()
         close_message();
 }
 
-void frmMeddelande::reject()
-{
+void frmMeddelande::reject() {
     if (!unloaded_)
         close_message();
 }
 
-void frmMeddelande::done(int result)
-{
+void frmMeddelande::done(int result) {
     Form_Unload();
     QDialog::done(result);
 }
 
-void frmMeddelande::Form_Unload()
-{
+void frmMeddelande::Form_Unload() {
     unloaded_ = true;
     timAater->stop();
     if (modSorvinel.speech_available)

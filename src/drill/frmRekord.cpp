@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 namespace {
-const char *const kTitles[] = {"Addition:", "Subtraktion:", "Multiplikation:", "Division:",
-                               "Blandat:"};
+const char *const kTitles[] = {
+    "Addition:", "Subtraktion:", "Multiplikation:", "Division:", "Blandat:"};
 const QString kCaption = QStringLiteral("Rekord för \"Till 10:an\" - Alla rätt");
 constexpr int kWidthPx = 360;
 constexpr int kHeightPx = 250;
@@ -18,8 +18,7 @@ constexpr int kButtonHeightPx = 30;
 constexpr double kLinePt = 11;
 } // namespace
 
-frmRekord::frmRekord(QWidget *parent) : QDialog(parent)
-{
+frmRekord::frmRekord(QWidget *parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(kWidthPx, kHeightPx);
     setWindowTitle(kCaption);
@@ -52,8 +51,7 @@ frmRekord::frmRekord(QWidget *parent) : QDialog(parent)
     Form_Load();
 }
 
-void frmRekord::Form_Load()
-{
+void frmRekord::Form_Load() {
     imaRekord->setPixmap(QPixmap(":/background.svg"));
     imaRekord->setGeometry(0, 0, width(), height());
     imaRekord->lower();
@@ -61,10 +59,11 @@ void frmRekord::Form_Load()
         labRekord[std::size_t(i)]->setText(record_text(modSorvinel.record_times[std::size_t(i)]));
 }
 
-QString frmRekord::record_text(long seconds)
-{
+QString frmRekord::record_text(long seconds) {
     return seconds == 0 ? kNotSet : ModSorvinel::format_duration(seconds);
 }
 
 // Enter reaches the default button, Esc and the close box reject(): all three just close.
-void frmRekord::Command1_Click() { accept(); }
+void frmRekord::Command1_Click() {
+    accept();
+}

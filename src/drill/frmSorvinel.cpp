@@ -26,16 +26,14 @@ constexpr int kStatusNumberIndentPx = 6;
 frmSorvinel::frmSorvinel(SpeechEngine *speech, QWidget *parent)
     : QMainWindow(parent), form(new QWidget(this)), labMenyVal(form), imaMeny(form), shaRam(form),
       linRam(form), imaRam(form), labTal(form), labResultat(form), labFakta(form),
-      labSiffertavla(form), linTalindex(form), labTalindex(form), labUrval(form), picDig(form)
-{
+      labSiffertavla(form), linTalindex(form), labTalindex(form), labUrval(form), picDig(form) {
     tspSorvinel = speech;
     setCentralWidget(form);
     create_controls();
     create_menu_bar();
 }
 
-frmSorvinel::~frmSorvinel()
-{
+frmSorvinel::~frmSorvinel() {
     qApp->removeEventFilter(this);
     // The children go after this class is gone: their signals must not reach it then.
     lstFel->model()->disconnect(this);
@@ -44,8 +42,7 @@ frmSorvinel::~frmSorvinel()
         modSorvinel.main_window = nullptr;
 }
 
-void frmSorvinel::create_controls()
-{
+void frmSorvinel::create_controls() {
     form->setAutoFillBackground(true);
 
     shaRam.load(1);
@@ -169,28 +166,24 @@ void frmSorvinel::create_controls()
     timPrata = new QTimer(this);
 }
 
-void frmSorvinel::resizeEvent(QResizeEvent *event)
-{
+void frmSorvinel::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     // Later size changes lay nothing out again; the stages ran during start-up.
 }
 
-void frmSorvinel::closeEvent(QCloseEvent *event)
-{
+void frmSorvinel::closeEvent(QCloseEvent *event) {
     Form_Unload();
     event->accept();
 }
 
-void frmSorvinel::Form_Unload()
-{
+void frmSorvinel::Form_Unload() {
     timKlocka->stop();
     timEnTangent->stop();
     if (tspSorvinel)
         tspSorvinel->stop();
 }
 
-bool frmSorvinel::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget())

@@ -36,7 +36,7 @@ public:
     QString Tag;
 
     // --- controls --------------------------------------------------------------------
-    QWidget *form = nullptr;  // the client area; every control below lives on it
+    QWidget *form = nullptr; // the client area; every control below lives on it
     VbLabel *labMeny = nullptr;
     ControlArray<VbLabel> labMenyVal;
     ControlArray<VbLabel> imaMeny;
@@ -71,15 +71,15 @@ public:
     QMenu *menTabelltraening = nullptr;
     QMenu *menVal = nullptr;
     // Per operation: the submenu under menVal and its three drill items.
-    std::array<QMenu *, 5> menOperationVal{};        // menAdditionVal .. menBlandatVal
-    std::array<QAction *, 5> menTill10an{};          // menAdditonTill10an ..
-    std::array<QAction *, 5> menEgeturval{};         // menAdditionEgeturval ..
-    std::array<QAction *, 5> menOevningarDrill{};    // menAdditionOevningar ..
+    std::array<QMenu *, 5> menOperationVal{};     // menAdditionVal .. menBlandatVal
+    std::array<QAction *, 5> menTill10an{};       // menAdditonTill10an ..
+    std::array<QAction *, 5> menEgeturval{};      // menAdditionEgeturval ..
+    std::array<QAction *, 5> menOevningarDrill{}; // menAdditionOevningar ..
     QAction *menRekord = nullptr;
     QAction *menAvbryt = nullptr;
     QMenu *menVerktyg = nullptr;
     QMenu *menOevningar = nullptr;
-    std::array<QAction *, 5> menEditor{};            // menAddition .. menBlandat
+    std::array<QAction *, 5> menEditor{}; // menAddition .. menBlandat
     QAction *menSenasteFel = nullptr;
     QMenu *menInstaellning = nullptr;
     QAction *menAendra = nullptr;
@@ -138,8 +138,8 @@ public:
     void hide_result_labels();
     void wire_menu_item(int index);
     // Generation, passes and result (frmSorvinel_drill.cpp).
-    void generate_selection_tasks(int first_low, int first_high, int second_low,
-                                  int second_high, long count);
+    void generate_selection_tasks(int first_low, int first_high, int second_low, int second_high,
+                                  long count);
     void fyll_med_alla(int &k, int operation, int first_low, int first_high, int second_low,
                        int second_high);
     void make_random_order(int n, bool from_tasks);

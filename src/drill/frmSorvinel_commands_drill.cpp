@@ -17,8 +17,7 @@ constexpr int Locked = 1;
 } // namespace LockState
 } // namespace
 
-void frmSorvinel::connect_drill_commands()
-{
+void frmSorvinel::connect_drill_commands() {
     for (int op = opAddition; op <= opBlandat; ++op) {
         connect(menTill10an[op], &QAction::triggered, this, [this, op] { menTill10an_Click(op); });
         menTill10an[op]->setEnabled(true);
@@ -31,23 +30,24 @@ void frmSorvinel::connect_drill_commands()
     connect(menVerktyg, &QMenu::aboutToShow, this, [this] { menVerktyg_Click(); });
 }
 
-void frmSorvinel::menTill10an_Click(int operation)
-{
+void frmSorvinel::menTill10an_Click(int operation) {
     int item = kTill10Item;
     select_till10_from_menu(operation, item);
 }
 
-void frmSorvinel::menRekord_Click() { show_record_window(this); }
+void frmSorvinel::menRekord_Click() {
+    show_record_window(this);
+}
 
-void frmSorvinel::menAvbryt_Click() { back_to_main_menu(); }
+void frmSorvinel::menAvbryt_Click() {
+    back_to_main_menu();
+}
 
-void frmSorvinel::menTabelltraening_Click()
-{
+void frmSorvinel::menTabelltraening_Click() {
     menVal->setEnabled(modSorvinel.screen_state == ScreenState::MainMenu);
 }
 
-void frmSorvinel::menVerktyg_Click()
-{
+void frmSorvinel::menVerktyg_Click() {
     // "Senaste fel" and "Ändra" are kept up to date by the editor's and the settings' own
     // commands. While the settings are open for viewing only, the caption stays as it was.
     if (modSorvinel.settings_lock_state == LockState::Open)
@@ -56,8 +56,7 @@ void frmSorvinel::menVerktyg_Click()
         menLaas->setText(kUnlockCaption);
 }
 
-void frmSorvinel::back_to_main_menu()
-{
+void frmSorvinel::back_to_main_menu() {
     if (modSorvinel.screen_state == ScreenState::FileList) {
         // The file list, left with no file name chosen, gives way to the drill-type menu.
         labFilnamn->setCaption(QString());

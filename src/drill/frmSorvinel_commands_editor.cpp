@@ -11,8 +11,7 @@ namespace {
 const QString kWrongTasksTag = QStringLiteral("Fel");
 } // namespace
 
-void frmSorvinel::connect_editor_commands()
-{
+void frmSorvinel::connect_editor_commands() {
     for (int op = opAddition; op <= opBlandat; ++op) {
         connect(menEditor[op], &QAction::triggered, this, [this, op] { menEditor_Click(op); });
         menEditor[op]->setEnabled(true);
@@ -26,14 +25,12 @@ void frmSorvinel::connect_editor_commands()
     connect(wrong, &QAbstractItemModel::modelReset, this, follow_list);
 }
 
-void frmSorvinel::menEditor_Click(int operation)
-{
+void frmSorvinel::menEditor_Click(int operation) {
     Tag = ModSorvinel::operation_name(operation);
     show_exercise_editor();
 }
 
-void frmSorvinel::menSenasteFel_Click()
-{
+void frmSorvinel::menSenasteFel_Click() {
     // The item may still be enabled from an earlier opening of its menu.
     if (lstFel->count() == 0)
         return;
@@ -42,8 +39,7 @@ void frmSorvinel::menSenasteFel_Click()
     show_exercise_editor();
 }
 
-void frmSorvinel::show_exercise_editor()
-{
+void frmSorvinel::show_exercise_editor() {
     QStringList wrong_tasks;
     for (int i = 0; i < lstFel->count(); ++i)
         wrong_tasks << lstFel->item(i)->text();

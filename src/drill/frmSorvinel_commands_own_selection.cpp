@@ -8,8 +8,7 @@
 #include <QAction>
 #include <QApplication>
 
-void frmSorvinel::connect_own_selection_commands()
-{
+void frmSorvinel::connect_own_selection_commands() {
     // Mixed drills have no own selection: its item stays disabled.
     const std::array<void (frmSorvinel::*)(), opBlandat> handlers = {
         &frmSorvinel::menAdditionEgeturval_Click, &frmSorvinel::menSubtraktionEgeturval_Click,
@@ -20,13 +19,20 @@ void frmSorvinel::connect_own_selection_commands()
     }
 }
 
-void frmSorvinel::menAdditionEgeturval_Click() { own_selection_from_menu(opAddition); }
-void frmSorvinel::menSubtraktionEgeturval_Click() { own_selection_from_menu(opSubtraktion); }
-void frmSorvinel::menMultiplikationEgeturval_Click() { own_selection_from_menu(opMultiplikation); }
-void frmSorvinel::menDivisionEgeturval_Click() { own_selection_from_menu(opDivision); }
+void frmSorvinel::menAdditionEgeturval_Click() {
+    own_selection_from_menu(opAddition);
+}
+void frmSorvinel::menSubtraktionEgeturval_Click() {
+    own_selection_from_menu(opSubtraktion);
+}
+void frmSorvinel::menMultiplikationEgeturval_Click() {
+    own_selection_from_menu(opMultiplikation);
+}
+void frmSorvinel::menDivisionEgeturval_Click() {
+    own_selection_from_menu(opDivision);
+}
 
-void frmSorvinel::own_selection_from_menu(int operation)
-{
+void frmSorvinel::own_selection_from_menu(int operation) {
     // A drill starts only from the main menu, never on top of another one.
     if (modSorvinel.screen_state != ScreenState::MainMenu)
         return;

@@ -10,8 +10,7 @@ constexpr int kLockOpen = 0;
 constexpr int kViewOnly = 2;
 } // namespace
 
-void frmSorvinel::connect_settings_commands()
-{
+void frmSorvinel::connect_settings_commands() {
     menAendra->setEnabled(true);
     menVisa->setEnabled(true);
     connect(menAendra, &QAction::triggered, this, [this] { menAendra_Click(); });
@@ -21,8 +20,7 @@ void frmSorvinel::connect_settings_commands()
             [this] { menAendra->setEnabled(modSorvinel.settings_lock_state == kLockOpen); });
 }
 
-void frmSorvinel::menAendra_Click()
-{
+void frmSorvinel::menAendra_Click() {
     {
         frmOptions2 options(this);
         if (modSorvinel.speech_available)
@@ -32,8 +30,7 @@ void frmSorvinel::menAendra_Click()
     update();
 }
 
-void frmSorvinel::menVisa_Click()
-{
+void frmSorvinel::menVisa_Click() {
     // A locked state stays as it is; only an open one becomes view-only for a while.
     if (modSorvinel.settings_lock_state == kLockOpen)
         modSorvinel.settings_lock_state = kViewOnly;

@@ -20,8 +20,7 @@ constexpr double kBoardKeyInset = 144;
 constexpr int kResizeFirst = 0, kResizeSecond = -1, kResizeDone = -2;
 } // namespace
 
-void frmSorvinel::Form_Resize()
-{
+void frmSorvinel::Form_Resize() {
     const platform::ScreenMetrics m = platform::screen_metrics();
     const double px = m.width_px;
     if (resize_stage_ == kResizeFirst) {
@@ -47,8 +46,7 @@ void frmSorvinel::Form_Resize()
     }
 }
 
-void frmSorvinel::Form_Load()
-{
+void frmSorvinel::Form_Load() {
     modSorvinel.main_window = this;
     set_captions();
     modSorvinel.print_size = 0;
@@ -106,8 +104,7 @@ void frmSorvinel::Form_Load()
         modSorvinel.speak_text(QStringLiteral("Addition"));
 }
 
-void frmSorvinel::layout_controls()
-{
+void frmSorvinel::layout_controls() {
     const double tppx = vb::twips_per_pixel_x(), tppy = vb::twips_per_pixel_y();
     const double sw = double(modSorvinel.screen_width);
     const double sh = modSorvinel.screen_height;
@@ -213,6 +210,7 @@ void frmSorvinel::layout_controls()
         l->raise();
 
     // L17: the number line, a third of the way up from the task row.
-    const double lineY = labTal[0]->Top() - (labTal[0]->Top() - (labTal[5]->Top() + labTal[5]->Height())) / 3;
+    const double lineY =
+        labTal[0]->Top() - (labTal[0]->Top() - (labTal[5]->Top() + labTal[5]->Height())) / 3;
     linTallinje->set_ends(labTal[0]->Left(), lineY, formWidth - labTal[0]->Width(), lineY);
 }

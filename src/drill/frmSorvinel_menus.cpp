@@ -10,8 +10,7 @@ const char *const kOperationCaptions[] = {"&Addition", "&Subtraktion", "&Multipl
                                           "&Division", "&Blandat"};
 } // namespace
 
-void frmSorvinel::create_menu_bar()
-{
+void frmSorvinel::create_menu_bar() {
     QMenuBar *bar = menuBar();
     menArkiv = bar->addMenu(QString());
     menAvsluta = menArkiv->addAction(QString());
@@ -72,8 +71,7 @@ void frmSorvinel::create_menu_bar()
     connect_settings_commands();
 }
 
-void frmSorvinel::set_captions()
-{
+void frmSorvinel::set_captions() {
     menArkiv->setTitle("&Arkiv");
     menAvsluta->setText("&Avsluta");
     menTabelltraening->setTitle("&Tabellövning");
@@ -108,8 +106,7 @@ void frmSorvinel::set_captions()
         "Bläddra med Pil-upp, Pil-ner och Blanksteg. Välj med Enter. Avbryt med Esc.");
 }
 
-void frmSorvinel::menOm_Click()
-{
+void frmSorvinel::menOm_Click() {
     frmAbout about(this);
     about.exec();
 }

@@ -19,13 +19,11 @@ constexpr std::array<SettingId, 5> kRecordKeys = {SettingId::Record0, SettingId:
 constexpr double kArcPi = 3.14;
 } // namespace
 
-bool is_new_record(long stored_seconds, long elapsed_seconds)
-{
+bool is_new_record(long stored_seconds, long elapsed_seconds) {
     return stored_seconds == 0 || elapsed_seconds < stored_seconds;
 }
 
-bool store_record_if_better(ModSorvinel &m)
-{
+bool store_record_if_better(ModSorvinel &m) {
     if (!m.record_drill_active)
         return false;
     const int slot = m.current_operation;
@@ -41,36 +39,33 @@ bool store_record_if_better(ModSorvinel &m)
     return true;
 }
 
-unsigned palette_colour(int index)
-{
+unsigned palette_colour(int index) {
     if (index < 0 || index >= kPaletteSize)
         return kPalette[0];
     return kPalette[std::size_t(index)];
 }
 
-RingColours ring_colours(bool new_record)
-{
+RingColours ring_colours(bool new_record) {
     if (new_record)
         return {Palette::Yellow, Palette::Yellow, Palette::LightYellow};
     return {Palette::Blue, Palette::Blue, Palette::LightBlue};
 }
 
-int next_ring_colour(int current, int a, int b) { return current == b ? a : b; }
+int next_ring_colour(int current, int a, int b) {
+    return current == b ? a : b;
+}
 
-int outer_radius(double centre_x, double centre_y)
-{
+int outer_radius(double centre_x, double centre_y) {
     return int(std::floor(std::sqrt(centre_x * centre_x + centre_y * centre_y)));
 }
 
-int inner_radius(double picture_width, double picture_height)
-{
+int inner_radius(double picture_width, double picture_height) {
     const double half_diagonal =
         std::sqrt(picture_width * picture_width + picture_height * picture_height) / 2;
     return int(std::floor(half_diagonal)) + kDiscMargin;
 }
 
-int flicker_step(FlickerState &s, const RandomSource &rnd)
-{
+int flicker_step(FlickerState &s, const RandomSource &rnd) {
     ++s.ticks;
     s.colour_last = s.colour_last == s.colour_a ? s.colour_b : s.colour_a;
     if (s.ticks > kTicksPerColourPair) {
@@ -85,8 +80,7 @@ int flicker_step(FlickerState &s, const RandomSource &rnd)
     return 1;
 }
 
-void place_sprites(Sprite &first, Sprite &second, const Stage &stage)
-{
+void place_sprites(Sprite &first, Sprite &second, const Stage &stage) {
     first.x = 0;
     second.x = stage.width - second.width - kEdgeMargin;
     first.mid_y = stage.height / 2 - first.height / 2;
@@ -99,15 +93,13 @@ void place_sprites(Sprite &first, Sprite &second, const Stage &stage)
     second.arc_up = true;
 }
 
-double arc_length_for(double screen_width_twips, double twips_per_pixel_x)
-{
+double arc_length_for(double screen_width_twips, double twips_per_pixel_x) {
     constexpr double kPixelsPerScreen = 8;
     return screen_width_twips * kPixelsPerScreen / twips_per_pixel_x;
 }
 
 namespace {
-void step_along(Sprite &s, const Stage &stage, double random)
-{
+void step_along(Sprite &s, const Stage &stage, double random) {
     const double stride = kStepBase + kStepBase * random;
     s.x += s.rightward ? stride : -stride;
     double theta = s.x * kArcPi / stage.arc_length;
@@ -116,8 +108,7 @@ void step_along(Sprite &s, const Stage &stage, double random)
     s.y = s.mid_y - ((stage.height - s.height) / 2) * std::sin(theta);
 }
 
-void turn_at_edges(Sprite &s, const Stage &stage)
-{
+void turn_at_edges(Sprite &s, const Stage &stage) {
     if (s.x > stage.width - s.width - kEdgeMargin) {
         s.rightward = false;
     } else if (s.x < kEdgeMargin) {
@@ -126,35 +117,30 @@ void turn_at_edges(Sprite &s, const Stage &stage)
     }
 }
 
-void bounce(Sprite &s, double random)
-{
+void bounce(Sprite &s, double random) {
     s.rightward = !s.rightward;
     const double jump = kBounceBase + kBounceBase * random;
     s.x += s.rightward ? jump : -jump;
 }
 
-bool overlap_on_axis(double p, double q, double extent_p, double extent_q)
-{
+bool overlap_on_axis(double p, double q, double extent_p, double extent_q) {
     return (p > q && p - q < extent_q) || (p < q && q - p < extent_p);
 }
 } // namespace
 
-void move_sprites(Sprite &first, Sprite &second, const Stage &stage, const RandomSource &rnd)
-{
+void move_sprites(Sprite &first, Sprite &second, const Stage &stage, const RandomSource &rnd) {
     const double r1 = rnd();
     const double r2 = rnd();
     step_along(first, stage, r1);
     step_along(second, stage, r2);
 }
 
-bool sprites_overlap(const Sprite &first, const Sprite &second)
-{
+bool sprites_overlap(const Sprite &first, const Sprite &second) {
     return overlap_on_axis(first.y, second.y, first.height, second.height) &&
            overlap_on_axis(first.x, second.x, first.width, second.width);
 }
 
-void turn_sprites(Sprite &first, Sprite &second, const Stage &stage, const RandomSource &rnd)
-{
+void turn_sprites(Sprite &first, Sprite &second, const Stage &stage, const RandomSource &rnd) {
     turn_at_edges(first, stage);
     turn_at_edges(second, stage);
     if (!sprites_overlap(first, second))

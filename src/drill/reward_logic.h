@@ -83,7 +83,7 @@ struct Sprite {
 };
 
 struct Stage {
-    double width = 0;      // the screen, twips
+    double width = 0; // the screen, twips
     double height = 0;
     double arc_length = 0; // half a period of the arcs, twips
 };

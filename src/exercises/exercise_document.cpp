@@ -20,39 +20,33 @@ constexpr int kInformation = vb::vbOKOnly + vb::vbInformation;
 // Sorting, shuffling, random reduction and filling out need two tasks to work on.
 constexpr int kListToolMinimum = 2;
 
-MessageText notice(const QString &text, const QString &title)
-{
+MessageText notice(const QString &text, const QString &title) {
     return MessageText{text, kInformation, title};
 }
 
-MessageText limit_notice(int left_out)
-{
+MessageText limit_notice(int left_out) {
     return notice(QStringLiteral("Det fanns ") + QString::number(kMaxExerciseTasks + left_out) +
                       QStringLiteral(" uppgifter. Endast de ") +
                       QString::number(kMaxExerciseTasks) + QStringLiteral(" första lästes in."),
                   kTitleOpen);
 }
 
-MessageText no_tasks_notice(const QString &path)
-{
+MessageText no_tasks_notice(const QString &path) {
     return notice(QStringLiteral("Filen ") + path.toLower() +
                       QStringLiteral(" innehöll inga uppgifter."),
                   kTitleOpen);
 }
 
-MessageText read_error_notice()
-{
+MessageText read_error_notice() {
     return notice(QStringLiteral("Ett fel uppstod vid filhämtning!"), kTitleOpen);
 }
 
-MessageText write_error_notice()
-{
+MessageText write_error_notice() {
     return notice(QStringLiteral("Ett fel uppstod vid skrivning!"), kTitleSave);
 }
 
 // The notice that ends a read of `path`, if any.
-std::optional<MessageText> read_notice(const ReadResult &read, const QString &path)
-{
+std::optional<MessageText> read_notice(const ReadResult &read, const QString &path) {
     if (read.failed)
         return read_error_notice();
     if (read.tasks.isEmpty() && read.left_out == 0)
@@ -65,12 +59,9 @@ std::optional<MessageText> read_notice(const ReadResult &read, const QString &pa
 } // namespace
 
 ExerciseDocument::ExerciseDocument(const QString &type, const QString &last_directory)
-    : type_(is_exercise_type(type) ? type : kTypeAddition), last_directory_(last_directory)
-{
-}
+    : type_(is_exercise_type(type) ? type : kTypeAddition), last_directory_(last_directory) {}
 
-QString ExerciseDocument::type_for_start_tag(const QString &tag)
-{
+QString ExerciseDocument::type_for_start_tag(const QString &tag) {
     if (is_wrong_tasks_tag(tag)) {
         bool ok = false;
         const int operation = tag.mid(kWrongTasksTagPrefix.size()).toInt(&ok);
@@ -80,19 +71,16 @@ QString ExerciseDocument::type_for_start_tag(const QString &tag)
     return operation < 0 ? QString() : ModSorvinel::operation_sign(operation);
 }
 
-bool ExerciseDocument::is_wrong_tasks_tag(const QString &tag)
-{
+bool ExerciseDocument::is_wrong_tasks_tag(const QString &tag) {
     return tag.startsWith(kWrongTasksTagPrefix);
 }
 
-QString ExerciseDocument::title() const
-{
+QString ExerciseDocument::title() const {
     return kTitlePrefix + operation_name_for_type(type_) + kTitleSeparator +
            ModSorvinel::path_file_name(path_).toLower();
 }
 
-int ExerciseDocument::start_from_wrong_tasks(const QString &type, const QStringList &lines)
-{
+int ExerciseDocument::start_from_wrong_tasks(const QString &type, const QStringList &lines) {
     start_new(type);
     const ReadResult read = read_exercise_lines(lines, type_, kMaxExerciseTasks);
     tasks_ = read.tasks;
@@ -100,16 +88,14 @@ int ExerciseDocument::start_from_wrong_tasks(const QString &type, const QStringL
     return static_cast<int>(lines.size()) - task_count();
 }
 
-void ExerciseDocument::start_new(const QString &type)
-{
+void ExerciseDocument::start_new(const QString &type) {
     if (is_exercise_type(type))
         type_ = type;
     path_ = kUnnamedPath;
     tasks_.clear();
 }
 
-CommandOutcome ExerciseDocument::open(const QString &path)
-{
+CommandOutcome ExerciseDocument::open(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
@@ -129,8 +115,7 @@ CommandOutcome ExerciseDocument::open(const QString &path)
     return outcome;
 }
 
-CommandOutcome ExerciseDocument::insert(const QString &path)
-{
+CommandOutcome ExerciseDocument::insert(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
@@ -154,8 +139,7 @@ CommandOutcome ExerciseDocument::insert(const QString &path)
     return outcome;
 }
 
-CommandOutcome ExerciseDocument::write_to(const QString &path)
-{
+CommandOutcome ExerciseDocument::write_to(const QString &path) {
     CommandOutcome outcome;
     if (!write_exercise_file(path, tasks_, writer_)) {
         outcome.notice = write_error_notice();
@@ -165,8 +149,7 @@ CommandOutcome ExerciseDocument::write_to(const QString &path)
     return outcome;
 }
 
-CommandOutcome ExerciseDocument::save()
-{
+CommandOutcome ExerciseDocument::save() {
     if (is_unnamed())
         return CommandOutcome{};
     CommandOutcome outcome = write_to(path_);
@@ -175,8 +158,7 @@ CommandOutcome ExerciseDocument::save()
     return outcome;
 }
 
-CommandOutcome ExerciseDocument::save_as(const QString &chosen_path)
-{
+CommandOutcome ExerciseDocument::save_as(const QString &chosen_path) {
     if (chosen_path.isEmpty())
         return CommandOutcome{};
     const QString target = with_type_extension(chosen_path, type_);
@@ -189,8 +171,7 @@ CommandOutcome ExerciseDocument::save_as(const QString &chosen_path)
     return outcome;
 }
 
-CommandOutcome ExerciseDocument::delete_saved_file()
-{
+CommandOutcome ExerciseDocument::delete_saved_file() {
     CommandOutcome outcome;
     if (is_unnamed())
         return outcome;
@@ -206,21 +187,18 @@ CommandOutcome ExerciseDocument::delete_saved_file()
     return outcome;
 }
 
-QString ExerciseDocument::save_as_initial_name() const
-{
+QString ExerciseDocument::save_as_initial_name() const {
     return is_unnamed() ? QString() : ModSorvinel::path_file_name(path_);
 }
 
-std::optional<MessageText> ExerciseDocument::save_changes_question() const
-{
+std::optional<MessageText> ExerciseDocument::save_changes_question() const {
     if (saved_ || is_empty_unnamed())
         return std::nullopt;
     return MessageText{path_.toLower() + QStringLiteral(" är ej sparad. Skall den sparas först?"),
                        vb::vbYesNoCancel + vb::vbQuestion, kTitleSave};
 }
 
-std::optional<MessageText> ExerciseDocument::minimum_count_question(int min_task_count) const
-{
+std::optional<MessageText> ExerciseDocument::minimum_count_question(int min_task_count) const {
     if (task_count() >= min_task_count)
         return std::nullopt;
     return MessageText{QStringLiteral("Övningen innehåller endast ") +
@@ -231,14 +209,12 @@ std::optional<MessageText> ExerciseDocument::minimum_count_question(int min_task
                        vb::vbYesNo + vb::vbQuestion + vb::vbDefaultButton2, kTitleSave};
 }
 
-MessageText ExerciseDocument::delete_question() const
-{
+MessageText ExerciseDocument::delete_question() const {
     return MessageText{QStringLiteral("Vill du ta bort ") + path_.toLower(),
                        vb::vbYesNoCancel + vb::vbQuestion, kTitleDelete};
 }
 
-TaskView ExerciseDocument::task_view(int index) const
-{
+TaskView ExerciseDocument::task_view(int index) const {
     TaskView view;
     const int n = task_count();
     if (n == 0)
@@ -253,8 +229,7 @@ TaskView ExerciseDocument::task_view(int index) const
     return view;
 }
 
-FileMenuState ExerciseDocument::file_menu_state(bool print_in_progress) const
-{
+FileMenuState ExerciseDocument::file_menu_state(bool print_in_progress) const {
     const int n = task_count();
     FileMenuState state;
     state.save = !is_unnamed() && !saved_ && n > 0;
@@ -267,8 +242,7 @@ FileMenuState ExerciseDocument::file_menu_state(bool print_in_progress) const
     return state;
 }
 
-ToolsMenuState ExerciseDocument::tools_menu_state(bool duplicates_ticked) const
-{
+ToolsMenuState ExerciseDocument::tools_menu_state(bool duplicates_ticked) const {
     const int n = task_count();
     ToolsMenuState state;
     state.fill_out = n >= kListToolMinimum && n < kMaxExerciseTasks;
@@ -282,8 +256,7 @@ ToolsMenuState ExerciseDocument::tools_menu_state(bool duplicates_ticked) const
     return state;
 }
 
-bool ExerciseDocument::insert_task(int index, const QString &line)
-{
+bool ExerciseDocument::insert_task(int index, const QString &line) {
     if (task_count() >= kMaxExerciseTasks)
         return false;
     tasks_.insert(std::clamp(index, 0, task_count()), line);
@@ -291,8 +264,7 @@ bool ExerciseDocument::insert_task(int index, const QString &line)
     return true;
 }
 
-void ExerciseDocument::remove_task(int index)
-{
+void ExerciseDocument::remove_task(int index) {
     if (index < 0 || index >= task_count())
         return;
     tasks_.removeAt(index);
@@ -301,8 +273,7 @@ void ExerciseDocument::remove_task(int index)
     saved_ = is_unnamed() && tasks_.isEmpty();
 }
 
-int ExerciseDocument::move_task(int index, bool down)
-{
+int ExerciseDocument::move_task(int index, bool down) {
     const int to = down ? index + 1 : index - 1;
     if (index < 0 || index >= task_count() || to < 0 || to >= task_count())
         return index;
@@ -311,8 +282,7 @@ int ExerciseDocument::move_task(int index, bool down)
     return to;
 }
 
-void ExerciseDocument::replace_tasks(const QStringList &tasks)
-{
+void ExerciseDocument::replace_tasks(const QStringList &tasks) {
     const QStringList kept = tasks.mid(0, kMaxExerciseTasks);
     if (kept == tasks_)
         return;

@@ -17,8 +17,7 @@ struct TypeInfo {
     int operation;
 };
 
-const std::array<TypeInfo, 5> &type_table()
-{
+const std::array<TypeInfo, 5> &type_table() {
     static const std::array<TypeInfo, 5> table{{
         {kTypeAddition, QStringLiteral("add"), QStringLiteral("Addition"), opAddition},
         {kTypeSubtraction, QStringLiteral("sub"), QStringLiteral("Subtraktion"), opSubtraktion},
@@ -30,8 +29,7 @@ const std::array<TypeInfo, 5> &type_table()
     return table;
 }
 
-const TypeInfo *find_type(const QString &code)
-{
+const TypeInfo *find_type(const QString &code) {
     for (const TypeInfo &info : type_table())
         if (info.code == code)
             return &info;
@@ -49,8 +47,7 @@ const QString kFilterSeparator = QStringLiteral("|");
 const QString kInsertAllEntry =
     QStringLiteral("Alla (*.add *.sub *.mul *.div *.bla)|*.add;*.sub;*.mul;*.div;*.bla");
 
-bool is_printable_ascii(const QString &line)
-{
+bool is_printable_ascii(const QString &line) {
     for (QChar c : line)
         if (c.unicode() < kFirstPrintable || c.unicode() > kLastPrintable)
             return false;
@@ -59,19 +56,16 @@ bool is_printable_ascii(const QString &line)
 
 } // namespace
 
-bool is_exercise_type(const QString &type)
-{
+bool is_exercise_type(const QString &type) {
     return find_type(type) != nullptr;
 }
 
-QString extension_for_type(const QString &type)
-{
+QString extension_for_type(const QString &type) {
     const TypeInfo *info = find_type(type);
     return info ? info->extension : QString();
 }
 
-QString type_from_path(const QString &path)
-{
+QString type_from_path(const QString &path) {
     const QString ending = path.right(kExtensionLength).toLower();
     for (const TypeInfo &info : type_table())
         if (info.extension == ending)
@@ -79,8 +73,7 @@ QString type_from_path(const QString &path)
     return QString();
 }
 
-QString with_type_extension(const QString &path, const QString &type)
-{
+QString with_type_extension(const QString &path, const QString &type) {
     const QString extension = extension_for_type(type);
     if (extension.isEmpty())
         return path;
@@ -90,14 +83,12 @@ QString with_type_extension(const QString &path, const QString &type)
     return path + suffix;
 }
 
-QString operation_name_for_type(const QString &type)
-{
+QString operation_name_for_type(const QString &type) {
     const TypeInfo *info = find_type(type);
     return info ? ModSorvinel::operation_name(info->operation) : QString();
 }
 
-QString dialog_filter_entry(const QString &type)
-{
+QString dialog_filter_entry(const QString &type) {
     const TypeInfo *info = find_type(type);
     if (!info)
         return QString();
@@ -105,16 +96,14 @@ QString dialog_filter_entry(const QString &type)
     return info->filter_name + QStringLiteral(" (") + pattern + u')' + kFilterSeparator + pattern;
 }
 
-QString open_dialog_filter()
-{
+QString open_dialog_filter() {
     QStringList entries;
     for (const TypeInfo &info : type_table())
         entries << dialog_filter_entry(info.code);
     return entries.join(kFilterSeparator);
 }
 
-int open_dialog_filter_index(const QString &type)
-{
+int open_dialog_filter_index(const QString &type) {
     const auto &table = type_table();
     for (size_t i = 0; i < table.size(); ++i)
         if (table[i].code == type)
@@ -122,21 +111,18 @@ int open_dialog_filter_index(const QString &type)
     return 1;
 }
 
-QString insert_dialog_filter(const QString &type)
-{
+QString insert_dialog_filter(const QString &type) {
     if (type == kTypeMixed)
         return kInsertAllEntry + kFilterSeparator + open_dialog_filter();
     return dialog_filter_entry(type);
 }
 
-QString task_line(int first, const QString &sign, int second)
-{
+QString task_line(int first, const QString &sign, int second) {
     return QString::number(first) + u' ' + sign + u' ' + QString::number(second) +
            QStringLiteral(" =");
 }
 
-QStringList split_file_lines(const QByteArray &bytes)
-{
+QStringList split_file_lines(const QByteArray &bytes) {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -153,8 +139,7 @@ QStringList split_file_lines(const QByteArray &bytes)
     return lines;
 }
 
-ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room)
-{
+ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room) {
     ReadResult result;
     for (const QString &line : lines) {
         QString sign = type; // the parser turns "¤" into the line's own sign
@@ -175,13 +160,11 @@ ReadResult read_exercise_lines(const QStringList &lines, const QString &type, in
     return result;
 }
 
-ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int room)
-{
+ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int room) {
     return read_exercise_lines(split_file_lines(bytes), type, room);
 }
 
-ReadResult read_exercise_file(const QString &path, const QString &type, int room)
-{
+ReadResult read_exercise_file(const QString &path, const QString &type, int room) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReadResult failed;
@@ -197,8 +180,7 @@ ReadResult read_exercise_file(const QString &path, const QString &type, int room
     return read_exercise_bytes(bytes, type, room);
 }
 
-QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok)
-{
+QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok) {
     QByteArray bytes;
     for (const QString &line : tasks) {
         if (!is_printable_ascii(line)) {
@@ -215,8 +197,7 @@ QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok)
     return bytes;
 }
 
-bool write_exercise_file(const QString &path, const QStringList &tasks, const FileWriter &writer)
-{
+bool write_exercise_file(const QString &path, const QStringList &tasks, const FileWriter &writer) {
     bool ok = false;
     const QByteArray bytes = exercise_file_bytes(tasks, &ok);
     return ok && writer(path, bytes);

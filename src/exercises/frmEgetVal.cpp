@@ -21,10 +21,10 @@ const QString kEditCaption = QStringLiteral("OK");
 
 // Twips, as the window is designed.
 constexpr double kClientWidth = 7125;
-constexpr double kFieldHeight = 375;       // typing labels and field buttons
-constexpr double kFieldButtonWidth = 600;  // a field button beside its typing label
-constexpr double kEditShrink = 50;         // the "OK" button is this much narrower ...
-constexpr double kEditGap = 25;            // ... and stands this far right of the label
+constexpr double kFieldHeight = 375;      // typing labels and field buttons
+constexpr double kFieldButtonWidth = 600; // a field button beside its typing label
+constexpr double kEditShrink = 50;        // the "OK" button is this much narrower ...
+constexpr double kEditGap = 25;           // ... and stands this far right of the label
 constexpr double kSignWidth = 300;
 constexpr double kColumnGap = 120;
 constexpr double kButtonWidth = 1095;
@@ -81,22 +81,19 @@ const QString kDefaultSign = QStringLiteral("+");
 const QString kFrom = QStringLiteral("Från");
 const QString kTo = QStringLiteral("till");
 
-void place(QWidget *w, double left, double top, double width, double height)
-{
+void place(QWidget *w, double left, double top, double width, double height) {
     w->setGeometry(vb::twips_to_px_x(left), vb::twips_to_px_y(top),
                    std::max(0, vb::twips_to_px_x(width)), std::max(0, vb::twips_to_px_y(height)));
 }
 
 // A label sized once to its sample text, then fixed.
-void size_to_sample(VbLabel *l, const QString &sample)
-{
+void size_to_sample(VbLabel *l, const QString &sample) {
     l->setAutoSize(true);
     l->setCaption(sample);
     l->setAutoSize(false);
 }
 
-bool is_typing_key(int code)
-{
+bool is_typing_key(int code) {
     return code == vb::key::Back || (code >= vb::key::D0 && code <= vb::key::D9);
 }
 
@@ -105,8 +102,7 @@ bool is_typing_key(int code)
 frmEgetVal::frmEgetVal(QString &tag, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      labText(this), labOperator(this), labTal(this), labRubrik(this), shaOK(this), tag_(tag)
-{
+      labText(this), labOperator(this), labTal(this), labRubrik(this), shaOK(this), tag_(tag) {
     setModal(true);
     QFont f(kFontFamily);
     f.setPointSizeF(kFontPt);
@@ -117,10 +113,11 @@ frmEgetVal::frmEgetVal(QString &tag, QWidget *parent)
     qApp->installEventFilter(this);
 }
 
-frmEgetVal::~frmEgetVal() { qApp->removeEventFilter(this); }
+frmEgetVal::~frmEgetVal() {
+    qApp->removeEventFilter(this);
+}
 
-void frmEgetVal::create_controls()
-{
+void frmEgetVal::create_controls() {
     imaRekord = new QLabel(this);
     imaRekord->setScaledContents(true);
 
@@ -171,8 +168,7 @@ void frmEgetVal::create_controls()
     set_marker(0, false);
 }
 
-void frmEgetVal::Form_Load()
-{
+void frmEgetVal::Form_Load() {
     edit_field = -1;
     operation = tag_;
     set_headings();
@@ -196,21 +192,21 @@ void frmEgetVal::Form_Load()
     imaRekord->lower();
 }
 
-void frmEgetVal::set_headings()
-{
+void frmEgetVal::set_headings() {
     const int op = ModSorvinel::operation_from_name(operation);
     const bool known = op >= opAddition && op <= opDivision;
     const QString sign = known ? QString::fromUtf8(kHeadings[op].sign) : kDefaultSign;
-    labRubrik[kHeadingLow]->setCaption(kFrom + (known ? QString::fromUtf8(kHeadings[op].low) : QString()));
-    labRubrik[kHeadingHigh]->setCaption(kTo + (known ? QString::fromUtf8(kHeadings[op].high) : QString()));
+    labRubrik[kHeadingLow]->setCaption(kFrom +
+                                       (known ? QString::fromUtf8(kHeadings[op].low) : QString()));
+    labRubrik[kHeadingHigh]->setCaption(
+        kTo + (known ? QString::fromUtf8(kHeadings[op].high) : QString()));
     labOperator[0]->setCaption(sign);
     labOperator[1]->setCaption(sign);
 }
 
 // Rows of five columns: first operand, sign, second operand, "=", result. A division row
 // reads dividend / denominator = quotient, so the result and the quotient change places.
-void frmEgetVal::layout_controls()
-{
+void frmEgetVal::layout_controls() {
     const bool division = ModSorvinel::operation_from_name(operation) == opDivision;
     const double field_width = labText[0]->Width() + kFieldButtonWidth;
     const double column = std::max(field_width, labTal[0]->Width());
@@ -271,9 +267,10 @@ void frmEgetVal::layout_controls()
     for (int i = 0; i < field::Total; ++i)
         place_field_button(i, false);
 
-    const double buttons_top = count_row + kButtonsBelowCountFields * labText[field::Count]->Height();
-    place(comKlart, kClientWidth - kKlartFromRightWidths * kButtonWidth, buttons_top,
-          kButtonWidth, kButtonHeight);
+    const double buttons_top =
+        count_row + kButtonsBelowCountFields * labText[field::Count]->Height();
+    place(comKlart, kClientWidth - kKlartFromRightWidths * kButtonWidth, buttons_top, kButtonWidth,
+          kButtonHeight);
     place(comAvbryt, kClientWidth - kAvbrytFromRightWidths * kButtonWidth, buttons_top,
           kButtonWidth, kButtonHeight);
 
@@ -286,8 +283,7 @@ void frmEgetVal::layout_controls()
 
 // A field button covers its typing label; in edit mode it shrinks to a short "OK" button
 // beside the label.
-void frmEgetVal::place_field_button(int index, bool editing)
-{
+void frmEgetVal::place_field_button(int index, bool editing) {
     const VbLabel *t = labText[index];
     const double idle_width = kFieldButtonWidth + t->Width();
     if (editing)
@@ -298,8 +294,7 @@ void frmEgetVal::place_field_button(int index, bool editing)
     comOK[index]->raise();
 }
 
-void frmEgetVal::create_markers()
-{
+void frmEgetVal::create_markers() {
     const double side = labText[0]->Height() / 2;
     for (int i = 0; i < field::Total; ++i) {
         VbShape *m = shaOK.load(i);
@@ -314,29 +309,27 @@ void frmEgetVal::create_markers()
     }
 }
 
-void frmEgetVal::set_marker(int index, bool on)
-{
+void frmEgetVal::set_marker(int index, bool on) {
     marker_state_[std::size_t(index)] = on;
     VbShape *m = shaOK[index];
     m->setBorderColor(on ? kMarkerOnBorder : kMarkerOffBorder);
     m->setFillColor(kMarkerOnFill, on);
 }
 
-void frmEgetVal::show_rows()
-{
-    labTal[0]->setCaption(result_text(field_values[field::LowFirst], field_values[field::LowSecond], operation));
-    labTal[1]->setCaption(result_text(field_values[field::HighFirst], field_values[field::HighSecond], operation));
+void frmEgetVal::show_rows() {
+    labTal[0]->setCaption(
+        result_text(field_values[field::LowFirst], field_values[field::LowSecond], operation));
+    labTal[1]->setCaption(
+        result_text(field_values[field::HighFirst], field_values[field::HighSecond], operation));
 }
 
 // "&Klart" needs idle fields and at least one possible task: the drill and the editor
 // divide the chosen count by the number of possible tasks.
-void frmEgetVal::update_klart()
-{
+void frmEgetVal::update_klart() {
     comKlart->setEnabled(edit_field < 0 && can_finish(shown_possible));
 }
 
-void frmEgetVal::comOK_Click(int index)
-{
+void frmEgetVal::comOK_Click(int index) {
     if (index < 0 || index >= field::Total)
         return;
     if (edit_field == index)
@@ -345,8 +338,7 @@ void frmEgetVal::comOK_Click(int index)
         enter_edit_mode(index);
 }
 
-void frmEgetVal::enter_edit_mode(int index)
-{
+void frmEgetVal::enter_edit_mode(int index) {
     for (int j = 0; j < field::Total; ++j) {
         if (j != index)
             comOK[j]->setEnabled(false);
@@ -361,8 +353,7 @@ void frmEgetVal::enter_edit_mode(int index)
     comOK[index]->setFocus();
 }
 
-void frmEgetVal::confirm_edit(int index)
-{
+void frmEgetVal::confirm_edit(int index) {
     edit_field = -1;
     const ConfirmOutcome out =
         confirm_field(field_values, index, labText[index]->text(), value_before_edit, operation,
@@ -384,8 +375,7 @@ void frmEgetVal::confirm_edit(int index)
     update_klart();
 }
 
-void frmEgetVal::Form_KeyDown(int &keyCode, int /*shift*/)
-{
+void frmEgetVal::Form_KeyDown(int &keyCode, int /*shift*/) {
     if (edit_field < 0)
         return;
     QString text = labText[edit_field]->text();
@@ -400,8 +390,7 @@ void frmEgetVal::Form_KeyDown(int &keyCode, int /*shift*/)
         platform::beep();
 }
 
-void frmEgetVal::comKlart_Click()
-{
+void frmEgetVal::comKlart_Click() {
     if (edit_field >= 0 || !can_finish(shown_possible))
         return;
     const Handover h = klart_handover(field_values, shown_possible);
@@ -412,18 +401,18 @@ void frmEgetVal::comKlart_Click()
     accept();
 }
 
-void frmEgetVal::comAvbryt_Click()
-{
+void frmEgetVal::comAvbryt_Click() {
     tag_.clear();
     QDialog::reject();
 }
 
-void frmEgetVal::reject() { comAvbryt_Click(); }
+void frmEgetVal::reject() {
+    comAvbryt_Click();
+}
 
 // Only digits and Backspace mean anything here, and no button of this window reacts to
 // them, so they are taken at the first widget that gets them: each key is typed once.
-bool frmEgetVal::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmEgetVal::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -24,10 +24,10 @@ public:
 
     // --- form state ----------------------------------------------------------------------
     own_selection::FieldValues field_values{};
-    int edit_field = -1;       // the field in edit mode, -1 when none
+    int edit_field = -1; // the field in edit mode, -1 when none
     long value_before_edit = 0;
     QString operation;
-    long shown_possible = 0;   // the number of possible tasks that labTal(2) shows
+    long shown_possible = 0; // the number of possible tasks that labTal(2) shows
 
     // --- controls ------------------------------------------------------------------------
     std::array<QPushButton *, own_selection::field::Total> comOK{};

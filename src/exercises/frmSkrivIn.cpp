@@ -16,8 +16,7 @@
 
 namespace {
 
-QPushButton *make_button(QWidget *parent, const QString &caption, const QString &tip = {})
-{
+QPushButton *make_button(QWidget *parent, const QString &caption, const QString &tip = {}) {
     auto *button = new QPushButton(caption, parent);
     // Enter belongs to the task entry, not to whichever button has the focus.
     button->setAutoDefault(false);
@@ -32,8 +31,7 @@ QPushButton *make_button(QWidget *parent, const QString &caption, const QString 
 frmSkrivIn::frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringList &wrong_tasks)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint)
-{
+                         Qt::MSWindowsFixedSizeDialogHint) {
     setModal(true);
     setWindowIcon(QIcon(QStringLiteral(":/editor-icon.svg")));
     create_controls();
@@ -46,8 +44,7 @@ frmSkrivIn::frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringLi
     Form_Load(start_tag, wrong_tasks);
 }
 
-void frmSkrivIn::create_controls()
-{
+void frmSkrivIn::create_controls() {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -91,8 +88,7 @@ void frmSkrivIn::create_controls()
         b->setEnabled(false);
 }
 
-void frmSkrivIn::create_menus()
-{
+void frmSkrivIn::create_menus() {
     menArkiv = menu_bar->addMenu(QStringLiteral("&Arkiv"));
     menNy = menArkiv->addMenu(QStringLiteral("&Ny"));
     menAktRS[0] = menNy->addAction(QString());
@@ -132,8 +128,7 @@ void frmSkrivIn::create_menus()
         a->setEnabled(false);
 }
 
-void frmSkrivIn::connect_own_commands()
-{
+void frmSkrivIn::connect_own_commands() {
     connect(menArkiv, &QMenu::aboutToShow, this, [this] { menArkiv_Click(); });
     connect(menVerktyg, &QMenu::aboutToShow, this, [this] { menVerktyg_Click(); });
     connect(menOeppna, &QAction::triggered, this, [this] { menOeppna_Click(); });
@@ -147,35 +142,29 @@ void frmSkrivIn::connect_own_commands()
     connect(chkSkrivIn, &QCheckBox::toggled, this, [this] { chkSkrivIn_Click(); });
 }
 
-void frmSkrivIn::install_command(QAction *action, std::function<void()> handler)
-{
+void frmSkrivIn::install_command(QAction *action, std::function<void()> handler) {
     commands_.insert(action);
     connect(action, &QAction::triggered, this, [h = std::move(handler)] { h(); });
 }
 
-void frmSkrivIn::install_command(QAbstractButton *button, std::function<void()> handler)
-{
+void frmSkrivIn::install_command(QAbstractButton *button, std::function<void()> handler) {
     commands_.insert(button);
     connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
 }
 
-void frmSkrivIn::set_command_enabled(QAction *action, bool rule)
-{
+void frmSkrivIn::set_command_enabled(QAction *action, bool rule) {
     action->setEnabled(rule && has_command(action));
 }
 
-void frmSkrivIn::set_command_enabled(QWidget *control, bool rule)
-{
+void frmSkrivIn::set_command_enabled(QWidget *control, bool rule) {
     control->setEnabled(rule && has_command(control));
 }
 
-void frmSkrivIn::show_message(const exercises::MessageText &message)
-{
+void frmSkrivIn::show_message(const exercises::MessageText &message) {
     platform::msg_box(message.text, message.style, message.title, this);
 }
 
-void frmSkrivIn::closeEvent(QCloseEvent *event)
-{
+void frmSkrivIn::closeEvent(QCloseEvent *event) {
     if (Form_QueryUnload()) {
         event->ignore();
         return;
@@ -183,8 +172,7 @@ void frmSkrivIn::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-void frmSkrivIn::keyPressEvent(QKeyEvent *event)
-{
+void frmSkrivIn::keyPressEvent(QKeyEvent *event) {
     // Esc does not close the editor: leaving goes through Avsluta or the close box, which
     // offer to save.
     if (event->key() == Qt::Key_Escape) {

@@ -17,14 +17,12 @@ const QString kSaveAsTitle = QStringLiteral("Spara som");
 const QString kEmptyEntry = QStringLiteral("_");
 } // namespace
 
-void frmSkrivIn::show_notice(const CommandOutcome &outcome)
-{
+void frmSkrivIn::show_notice(const CommandOutcome &outcome) {
     if (outcome.notice)
         show_message(*outcome.notice);
 }
 
-void frmSkrivIn::show_document_changed(bool allow_duplicates)
-{
+void frmSkrivIn::show_document_changed(bool allow_duplicates) {
     show_tasks();
     show_exercise_title();
     update_task_view(0);
@@ -33,18 +31,15 @@ void frmSkrivIn::show_document_changed(bool allow_duplicates)
         chkSkrivIn->setChecked(true);
 }
 
-void frmSkrivIn::reset_entry()
-{
+void frmSkrivIn::reset_entry() {
     labText->setCaption(kEmptyEntry);
 }
 
-void frmSkrivIn::write_exercise_file()
-{
+void frmSkrivIn::write_exercise_file() {
     show_notice(doc_.save());
 }
 
-void frmSkrivIn::save_exercise_as()
-{
+void frmSkrivIn::save_exercise_as() {
     platform::FileDialogRequest request;
     request.title = kSaveAsTitle;
     request.filter = doc_.save_as_filter();
@@ -63,8 +58,7 @@ void frmSkrivIn::save_exercise_as()
     show_notice(outcome);
 }
 
-void frmSkrivIn::open_exercise_file()
-{
+void frmSkrivIn::open_exercise_file() {
     platform::FileDialogRequest request;
     request.title = kOpenTitle;
     request.filter = exercises::open_dialog_filter();
@@ -79,8 +73,7 @@ void frmSkrivIn::open_exercise_file()
     show_notice(outcome);
 }
 
-void frmSkrivIn::insert_exercise_file()
-{
+void frmSkrivIn::insert_exercise_file() {
     platform::FileDialogRequest request;
     request.title = kInsertTitle;
     request.filter = exercises::insert_dialog_filter(doc_.exercise_type());
@@ -94,8 +87,7 @@ void frmSkrivIn::insert_exercise_file()
     show_notice(outcome);
 }
 
-bool frmSkrivIn::ask_save_changes()
-{
+bool frmSkrivIn::ask_save_changes() {
     const auto question = doc_.save_changes_question();
     if (!question)
         return true;
@@ -112,16 +104,14 @@ bool frmSkrivIn::ask_save_changes()
     return doc_.is_saved();
 }
 
-bool frmSkrivIn::confirm_minimum_count()
-{
+bool frmSkrivIn::confirm_minimum_count() {
     const auto question = doc_.minimum_count_question(modSorvinel.min_task_count);
     if (!question)
         return true;
     return platform::msg_box(question->text, question->style, question->title, this) == vb::vbYes;
 }
 
-void frmSkrivIn::menAktRS_Click(int index)
-{
+void frmSkrivIn::menAktRS_Click(int index) {
     if (ask_save_changes()) {
         doc_.start_new(ModSorvinel::operation_sign(index));
         show_exercise_title();
@@ -131,32 +121,27 @@ void frmSkrivIn::menAktRS_Click(int index)
     update_task_view(0);
 }
 
-void frmSkrivIn::menOeppna_Click()
-{
+void frmSkrivIn::menOeppna_Click() {
     if (ask_save_changes())
         open_exercise_file();
 }
 
 // The same document goes on: nothing to save first.
-void frmSkrivIn::menInfoga_Click()
-{
+void frmSkrivIn::menInfoga_Click() {
     insert_exercise_file();
 }
 
-void frmSkrivIn::menSpara_Click()
-{
+void frmSkrivIn::menSpara_Click() {
     if (confirm_minimum_count())
         write_exercise_file();
 }
 
-void frmSkrivIn::menSparaSom_Click()
-{
+void frmSkrivIn::menSparaSom_Click() {
     if (confirm_minimum_count())
         save_exercise_as();
 }
 
-void frmSkrivIn::menTaBort_Click()
-{
+void frmSkrivIn::menTaBort_Click() {
     const exercises::MessageText question = doc_.delete_question();
     if (platform::msg_box(question.text, question.style, question.title, this) != vb::vbYes)
         return;
@@ -170,12 +155,10 @@ void frmSkrivIn::menTaBort_Click()
     update_task_view(0);
 }
 
-void frmSkrivIn::menAvsluta_Click()
-{
+void frmSkrivIn::menAvsluta_Click() {
     close();
 }
 
-bool frmSkrivIn::Form_QueryUnload()
-{
+bool frmSkrivIn::Form_QueryUnload() {
     return !ask_save_changes();
 }

@@ -46,14 +46,12 @@ const char *const kTypeCaptions[] = {"&Addition", "&Subtraktion", "&Multiplikati
 constexpr int kKeyAt[kKeypadRows][kKeypadColumns] = {
     {1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {0, frmSkrivIn::kCorrectionKey, frmSkrivIn::kOperatorKey}};
 
-void place(QWidget *w, double left, double top, double width, double height)
-{
+void place(QWidget *w, double left, double top, double width, double height) {
     w->setGeometry(vb::twips_to_px_x(left), vb::twips_to_px_y(top), vb::twips_to_px_x(width),
                    vb::twips_to_px_y(height));
 }
 
-void set_point_size(QWidget *w, double points)
-{
+void set_point_size(QWidget *w, double points) {
     QFont f = w->font();
     f.setPointSizeF(points);
     w->setFont(f);
@@ -61,8 +59,7 @@ void set_point_size(QWidget *w, double points)
 
 } // namespace
 
-void frmSkrivIn::make_type_items()
-{
+void frmSkrivIn::make_type_items() {
     for (int i = 1; i < kTypeCount; ++i)
         menAktRS[std::size_t(i)] = menNy->addAction(QString());
     for (int i = 0; i < kTypeCount; ++i) {
@@ -72,8 +69,7 @@ void frmSkrivIn::make_type_items()
     }
 }
 
-void frmSkrivIn::Form_Load(const QString &start_tag, const QStringList &wrong_tasks)
-{
+void frmSkrivIn::Form_Load(const QString &start_tag, const QStringList &wrong_tasks) {
     doc_.set_last_directory(modSorvinel.exercise_folder);
     load_complete = false;
 

@@ -15,14 +15,12 @@
 namespace {
 
 // A path in a menu caption must not add accelerators: only the leading "&" stays one.
-QString caption_with_path(const QString &caption)
-{
+QString caption_with_path(const QString &caption) {
     return caption.left(2) + QString(caption.mid(2)).replace(u'&', QStringLiteral("&&"));
 }
 
 // A submenu can be opened only when one of its items can be chosen.
-void enable_submenu(QMenu *menu)
-{
+void enable_submenu(QMenu *menu) {
     bool any = false;
     for (const QAction *a : menu->actions())
         any = any || a->isEnabled();
@@ -31,14 +29,12 @@ void enable_submenu(QMenu *menu)
 
 } // namespace
 
-void frmSkrivIn::show_exercise_title()
-{
+void frmSkrivIn::show_exercise_title() {
     setWindowTitle(doc_.title());
     comSiffra[kOperatorKey]->setText(doc_.exercise_type());
 }
 
-void frmSkrivIn::update_task_view(int index)
-{
+void frmSkrivIn::update_task_view(int index) {
     const exercises::TaskView view = doc_.task_view(index);
     if (view.selected >= 0) {
         const QSignalBlocker quiet(lstSkrivIn);
@@ -59,8 +55,7 @@ void frmSkrivIn::update_task_view(int index)
     labUppgifter->show();
 }
 
-int frmSkrivIn::selected_task_index() const
-{
+int frmSkrivIn::selected_task_index() const {
     int first = -1;
     for (const QListWidgetItem *item : lstSkrivIn->selectedItems()) {
         const int row = lstSkrivIn->row(item);
@@ -70,29 +65,25 @@ int frmSkrivIn::selected_task_index() const
     return first < 0 ? 0 : first;
 }
 
-void frmSkrivIn::show_tasks()
-{
+void frmSkrivIn::show_tasks() {
     const QSignalBlocker quiet(lstSkrivIn);
     lstSkrivIn->clear();
     lstSkrivIn->addItems(doc_.tasks());
 }
 
-void frmSkrivIn::lstSkrivIn_Click()
-{
+void frmSkrivIn::lstSkrivIn_Click() {
     update_task_view(selected_task_index());
 }
 
 // Clearing the box with duplicates in the list is the list tools' to handle; until they
 // are installed the box is set only by the editor itself.
-void frmSkrivIn::chkSkrivIn_Click()
-{
+void frmSkrivIn::chkSkrivIn_Click() {
     if (!load_complete)
         return;
     modSorvinel.duplicates_allowed = chkSkrivIn->isChecked();
 }
 
-void frmSkrivIn::menArkiv_Click()
-{
+void frmSkrivIn::menArkiv_Click() {
     const exercises::FileMenuState state = doc_.file_menu_state(print_in_progress);
     menSpara->setEnabled(state.save);
     menSparaSom->setEnabled(state.save_as);
@@ -104,8 +95,7 @@ void frmSkrivIn::menArkiv_Click()
     set_command_enabled(menInstaellning, true);
 }
 
-void frmSkrivIn::menVerktyg_Click()
-{
+void frmSkrivIn::menVerktyg_Click() {
     const exercises::ToolsMenuState state = doc_.tools_menu_state(chkSkrivIn->isChecked());
     set_command_enabled(menFyllUt, state.fill_out);
     set_command_enabled(menEgetUrval, state.own_selection);

@@ -19,27 +19,26 @@ constexpr int kMaxTypedDigits = 3;
 const QString kFourDigitPrefix = QStringLiteral("100");
 constexpr int kFourDigitSuffix = 0;
 
-bool is_division(const QString &operation) { return operation == kDivision; }
+bool is_division(const QString &operation) {
+    return operation == kDivision;
+}
 
-bool exceeds_limit(long first, long second, const QString &operation)
-{
+bool exceeds_limit(long first, long second, const QString &operation) {
     const std::optional<long> r = compute_result(first, second, operation);
     return r && *r > kMaxResult;
 }
 
-QString typed_digits(const QString &typing_text)
-{
+QString typed_digits(const QString &typing_text) {
     return typing_text.endsWith(kTypingCursor) ? typing_text.chopped(kTypingCursor.size())
                                                : typing_text;
 }
 
 // Every bound changed: propose every possible task (at most the cap) and keep the minimum.
 void count_step(FieldValues &v, const QString &operation, int min_task_count,
-                long &possible_task_count, RuleOutcome &out)
-{
-    const long n = count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond],
-                                          v[field::HighFirst], v[field::HighSecond],
-                                          operation, possible_task_count);
+                long &possible_task_count, RuleOutcome &out) {
+    const long n =
+        count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
+                               v[field::HighSecond], operation, possible_task_count);
     out.recounted = true;
     out.possible_count = n;
     v[field::Count] = std::min(n, kCountStepCap);
@@ -47,8 +46,7 @@ void count_step(FieldValues &v, const QString &operation, int min_task_count,
 }
 
 // Sum and product share their rules; the result limit moves the bound on the other side.
-void sum_or_product_rules(FieldValues &v, int field_index, const QString &op)
-{
+void sum_or_product_rules(FieldValues &v, int field_index, const QString &op) {
     long &v0 = v[field::LowFirst];
     long &v1 = v[field::LowSecond];
     long &v2 = v[field::HighFirst];
@@ -104,8 +102,7 @@ void sum_or_product_rules(FieldValues &v, int field_index, const QString &op)
 }
 
 // Keeps V1 <= V0 <= V2 and V1 <= V3 <= V2, so no task of the ranges is negative.
-void difference_rules(FieldValues &v, int field_index)
-{
+void difference_rules(FieldValues &v, int field_index) {
     long &v0 = v[field::LowFirst];
     long &v1 = v[field::LowSecond];
     long &v2 = v[field::HighFirst];
@@ -160,8 +157,7 @@ void difference_rules(FieldValues &v, int field_index)
 
 } // namespace
 
-ResultClass result_class(const QString &operation)
-{
+ResultClass result_class(const QString &operation) {
     if (operation == kAddition)
         return ResultClass::Sum;
     if (operation == kSubtraktion)
@@ -171,8 +167,7 @@ ResultClass result_class(const QString &operation)
     return ResultClass::None;
 }
 
-int operator_index(const QString &operation)
-{
+int operator_index(const QString &operation) {
     if (operation == kSubtraktion)
         return opSubtraktion;
     if (operation == kMultiplikation)
@@ -182,8 +177,7 @@ int operator_index(const QString &operation)
     return opAddition;
 }
 
-std::optional<long> compute_result(long first, long second, const QString &operation)
-{
+std::optional<long> compute_result(long first, long second, const QString &operation) {
     switch (result_class(operation)) {
     case ResultClass::Sum:
         return first + second;
@@ -197,14 +191,12 @@ std::optional<long> compute_result(long first, long second, const QString &opera
     return std::nullopt;
 }
 
-QString result_text(long first, long second, const QString &operation)
-{
+QString result_text(long first, long second, const QString &operation) {
     const std::optional<long> r = compute_result(first, second, operation);
     return r ? QString::number(*r) : QString();
 }
 
-long limit_to_max_result(long other, long &bound, const QString &operation)
-{
+long limit_to_max_result(long other, long &bound, const QString &operation) {
     if (!exceeds_limit(other, bound, operation))
         return bound;
     switch (result_class(operation)) {
@@ -224,39 +216,34 @@ long limit_to_max_result(long other, long &bound, const QString &operation)
 }
 
 long count_tasks_for_bounds(long v0, long v1, long v2, long v3, const QString &operation,
-                            long &possible_task_count)
-{
+                            long &possible_task_count) {
     ModSorvinel::count_possible_tasks(possible_task_count, operator_index(operation),
                                       static_cast<int>(v0), static_cast<int>(v2),
                                       static_cast<int>(v1), static_cast<int>(v3));
     return possible_task_count;
 }
 
-bool check_min_task_count(long &task_count, int min_task_count)
-{
+bool check_min_task_count(long &task_count, int min_task_count) {
     if (task_count >= min_task_count)
         return false;
     task_count = min_task_count;
     return true;
 }
 
-QString min_task_count_message(int min_task_count)
-{
+QString min_task_count_message(int min_task_count) {
     return QStringLiteral("Minsta antal uppgifter är inställt till ") +
            QString::number(min_task_count);
 }
 
-FieldValues initial_field_values(const QString &operation, long &possible_task_count)
-{
+FieldValues initial_field_values(const QString &operation, long &possible_task_count) {
     FieldValues v = kDefaultValues;
-    v[field::Count] = count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond],
-                                             v[field::HighFirst], v[field::HighSecond],
-                                             operation, possible_task_count);
+    v[field::Count] =
+        count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
+                               v[field::HighSecond], operation, possible_task_count);
     return v;
 }
 
-FieldRange field_range(int field_index, const QString &operation)
-{
+FieldRange field_range(int field_index, const QString &operation) {
     switch (field_index) {
     case field::LowSecond:
     case field::HighSecond:
@@ -269,8 +256,7 @@ FieldRange field_range(int field_index, const QString &operation)
 }
 
 RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QString &operation,
-                              int min_task_count, long &possible_task_count)
-{
+                              int min_task_count, long &possible_task_count) {
     RuleOutcome out;
     if (field_index == field::Count) {
         out.min_count_raised = check_min_task_count(values[field::Count], min_task_count);
@@ -294,9 +280,8 @@ RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QStrin
 }
 
 ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString &typing_text,
-                             long value_before_edit, const QString &operation,
-                             int min_task_count, long &possible_task_count)
-{
+                             long value_before_edit, const QString &operation, int min_task_count,
+                             long &possible_task_count) {
     ConfirmOutcome out;
     if (field_index < 0 || field_index >= field::Total)
         return out;
@@ -314,16 +299,15 @@ ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString
     }
     if (values[field_index] != value_before_edit) {
         out.value_changed = true;
-        out.rules = apply_field_rules(values, field_index, operation, min_task_count,
-                                      possible_task_count);
+        out.rules =
+            apply_field_rules(values, field_index, operation, min_task_count, possible_task_count);
     }
     for (int j = 0; j < field::Total; ++j)
         out.changed[j] = values[j] != before[j];
     return out;
 }
 
-KeyEffect type_digit(QString &typing_text, int digit, int field_index, const QString &operation)
-{
+KeyEffect type_digit(QString &typing_text, int digit, int field_index, const QString &operation) {
     if (digit < 0 || digit > kLastDigit)
         return KeyEffect::Ignored;
     const QString digits = typed_digits(typing_text);
@@ -348,8 +332,7 @@ KeyEffect type_digit(QString &typing_text, int digit, int field_index, const QSt
     return KeyEffect::Changed;
 }
 
-KeyEffect erase_digit(QString &typing_text)
-{
+KeyEffect erase_digit(QString &typing_text) {
     const QString digits = typed_digits(typing_text);
     if (digits.isEmpty())
         return KeyEffect::Beep;
@@ -357,10 +340,11 @@ KeyEffect erase_digit(QString &typing_text)
     return KeyEffect::Changed;
 }
 
-bool can_finish(long shown_possible_count) { return shown_possible_count > 0; }
+bool can_finish(long shown_possible_count) {
+    return shown_possible_count > 0;
+}
 
-Handover klart_handover(const FieldValues &values, long shown_possible_count)
-{
+Handover klart_handover(const FieldValues &values, long shown_possible_count) {
     Handover h;
     for (int k = 0; k < field::Bounds; ++k)
         h.selection_bounds[k] = static_cast<int>(values[k]);

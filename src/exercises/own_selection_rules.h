@@ -93,16 +93,16 @@ RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QStrin
 // What a confirmation did, for the dialog to show.
 struct ConfirmOutcome {
     RuleOutcome rules;
-    bool value_changed = false;                     // the rules ran
-    std::array<bool, field::Total> changed{};       // fields whose marker turns on
+    bool value_changed = false;               // the rules ran
+    std::array<bool, field::Total> changed{}; // fields whose marker turns on
 };
 
 // Confirms field `field_index`: takes the number typed in `typing_text` (the typing label,
 // digits and cursor), or `value_before_edit` when nothing was typed, kept within
 // field_range(); runs the field rules when the value changed.
 ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString &typing_text,
-                             long value_before_edit, const QString &operation,
-                             int min_task_count, long &possible_task_count);
+                             long value_before_edit, const QString &operation, int min_task_count,
+                             long &possible_task_count);
 
 // --- typing in a field in edit mode ------------------------------------------------------
 enum class KeyEffect { Changed, Beep, Ignored };
@@ -118,7 +118,7 @@ bool can_finish(long shown_possible_count);
 
 struct Handover {
     std::array<int, field::Bounds> selection_bounds{};
-    long task_count = 0;                   // 0: every possible task once
+    long task_count = 0;                     // 0: every possible task once
     std::optional<long> possible_task_count; // written only when set
 };
 Handover klart_handover(const FieldValues &values, long shown_possible_count);

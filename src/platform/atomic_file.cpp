@@ -4,8 +4,7 @@
 
 namespace platform {
 
-bool write_file_atomically(const QString &path, const QByteArray &bytes)
-{
+bool write_file_atomically(const QString &path, const QByteArray &bytes) {
     // Unbuffered, so a short write shows in write() instead of being lost in a flush that
     // commit() does not check; never fall back to writing over the old file in place.
     QSaveFile file(path);

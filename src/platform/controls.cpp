@@ -7,35 +7,47 @@
 #include <QPainter>
 #include <cmath>
 
-VbLabel::VbLabel(QWidget *parent) : QLabel(parent)
-{
+VbLabel::VbLabel(QWidget *parent) : QLabel(parent) {
     setMargin(0);
     setAttribute(Qt::WA_TranslucentBackground, false);
     apply_colours();
 }
 
-void VbLabel::setLeft(double t) { left_ = t; apply_geometry(); }
-void VbLabel::setTop(double t) { top_ = t; apply_geometry(); }
-void VbLabel::setWidth(double t) { width_ = t; apply_geometry(); }
-void VbLabel::setHeight(double t) { height_ = t; apply_geometry(); }
-void VbLabel::move_to(double l, double t) { left_ = l; top_ = t; apply_geometry(); }
+void VbLabel::setLeft(double t) {
+    left_ = t;
+    apply_geometry();
+}
+void VbLabel::setTop(double t) {
+    top_ = t;
+    apply_geometry();
+}
+void VbLabel::setWidth(double t) {
+    width_ = t;
+    apply_geometry();
+}
+void VbLabel::setHeight(double t) {
+    height_ = t;
+    apply_geometry();
+}
+void VbLabel::move_to(double l, double t) {
+    left_ = l;
+    top_ = t;
+    apply_geometry();
+}
 
-void VbLabel::setAutoSize(bool on)
-{
+void VbLabel::setAutoSize(bool on) {
     auto_size_ = on;
     if (on)
         fit_to_text();
 }
 
-void VbLabel::setCaption(const QString &text)
-{
+void VbLabel::setCaption(const QString &text) {
     setText(text);
     if (auto_size_)
         fit_to_text();
 }
 
-void VbLabel::setFontSize(double points)
-{
+void VbLabel::setFontSize(double points) {
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
@@ -43,8 +55,7 @@ void VbLabel::setFontSize(double points)
         fit_to_text();
 }
 
-void VbLabel::setFontName(const QString &family)
-{
+void VbLabel::setFontName(const QString &family) {
     QFont f = font();
     f.setFamily(family);
     setFont(f);
@@ -52,8 +63,7 @@ void VbLabel::setFontName(const QString &family)
         fit_to_text();
 }
 
-void VbLabel::setFontBold(bool bold)
-{
+void VbLabel::setFontBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
     setFont(f);
@@ -61,21 +71,30 @@ void VbLabel::setFontBold(bool bold)
         fit_to_text();
 }
 
-void VbLabel::setForeColor(unsigned ole) { fore_ = ole; apply_colours(); }
-void VbLabel::setBackColor(unsigned ole) { back_ = ole; apply_colours(); }
-void VbLabel::setBackStyle(int style) { back_style_ = style; apply_colours(); }
+void VbLabel::setForeColor(unsigned ole) {
+    fore_ = ole;
+    apply_colours();
+}
+void VbLabel::setBackColor(unsigned ole) {
+    back_ = ole;
+    apply_colours();
+}
+void VbLabel::setBackStyle(int style) {
+    back_style_ = style;
+    apply_colours();
+}
 
-void VbLabel::setTextAlignment(int alignment)
-{
+void VbLabel::setTextAlignment(int alignment) {
     constexpr int kRight = 1, kCentre = 2;
     Qt::Alignment a = Qt::AlignVCenter | Qt::AlignLeft;
-    if (alignment == kRight) a = Qt::AlignVCenter | Qt::AlignRight;
-    if (alignment == kCentre) a = Qt::AlignVCenter | Qt::AlignHCenter;
+    if (alignment == kRight)
+        a = Qt::AlignVCenter | Qt::AlignRight;
+    if (alignment == kCentre)
+        a = Qt::AlignVCenter | Qt::AlignHCenter;
     setAlignment(a);
 }
 
-void VbLabel::copy_from(const VbLabel &o)
-{
+void VbLabel::copy_from(const VbLabel &o) {
     setFont(o.font());
     setAlignment(o.alignment());
     fore_ = o.fore_;
@@ -86,27 +105,27 @@ void VbLabel::copy_from(const VbLabel &o)
     setToolTip(o.toolTip());
     setMouseTracking(o.hasMouseTracking());
     setText(o.text());
-    left_ = o.left_; top_ = o.top_; width_ = o.width_; height_ = o.height_;
+    left_ = o.left_;
+    top_ = o.top_;
+    width_ = o.width_;
+    height_ = o.height_;
     auto_size_ = o.auto_size_;
     apply_geometry();
 }
 
-void VbLabel::apply_geometry()
-{
+void VbLabel::apply_geometry() {
     setGeometry(vb::twips_to_px_x(left_), vb::twips_to_px_y(top_),
                 std::max(0, vb::twips_to_px_x(width_)), std::max(0, vb::twips_to_px_y(height_)));
 }
 
-void VbLabel::fit_to_text()
-{
+void VbLabel::fit_to_text() {
     const QSize s = sizeHint();
     width_ = vb::px_to_twips_x(s.width());
     height_ = vb::px_to_twips_y(s.height());
     apply_geometry();
 }
 
-void VbLabel::apply_colours()
-{
+void VbLabel::apply_colours() {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, vb::ole_color(fore_));
     p.setColor(QPalette::Window, vb::ole_color(back_));
@@ -114,15 +133,13 @@ void VbLabel::apply_colours()
     setAutoFillBackground(back_style_ != 0);
 }
 
-void VbLabel::mousePressEvent(QMouseEvent *e)
-{
+void VbLabel::mousePressEvent(QMouseEvent *e) {
     pressed_ = e->button() == Qt::LeftButton;
     emit mousePressed();
     QLabel::mousePressEvent(e);
 }
 
-void VbLabel::mouseReleaseEvent(QMouseEvent *e)
-{
+void VbLabel::mouseReleaseEvent(QMouseEvent *e) {
     const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->pos());
     pressed_ = false;
     QLabel::mouseReleaseEvent(e);
@@ -130,43 +147,46 @@ void VbLabel::mouseReleaseEvent(QMouseEvent *e)
         emit clicked();
 }
 
-void VbLabel::mouseDoubleClickEvent(QMouseEvent *e)
-{
+void VbLabel::mouseDoubleClickEvent(QMouseEvent *e) {
     emit doubleClicked();
     QLabel::mouseDoubleClickEvent(e);
 }
 
-void VbLabel::mouseMoveEvent(QMouseEvent *e)
-{
+void VbLabel::mouseMoveEvent(QMouseEvent *e) {
     emit mouseMoved();
     QLabel::mouseMoveEvent(e);
 }
 
 // --- VbLine -------------------------------------------------------------------------
 
-VbLine::VbLine(QWidget *parent) : QWidget(parent)
-{
+VbLine::VbLine(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void VbLine::set_ends(double x1, double y1, double x2, double y2)
-{
-    X1 = x1; Y1 = y1; X2 = x2; Y2 = y2;
+void VbLine::set_ends(double x1, double y1, double x2, double y2) {
+    X1 = x1;
+    Y1 = y1;
+    X2 = x2;
+    Y2 = y2;
     apply_geometry();
 }
 
-void VbLine::setBorderWidth(int px) { border_width_ = std::max(1, px); apply_geometry(); }
-void VbLine::setBorderColor(unsigned ole) { colour_ = ole; update(); }
+void VbLine::setBorderWidth(int px) {
+    border_width_ = std::max(1, px);
+    apply_geometry();
+}
+void VbLine::setBorderColor(unsigned ole) {
+    colour_ = ole;
+    update();
+}
 
-void VbLine::copy_from(const VbLine &o)
-{
+void VbLine::copy_from(const VbLine &o) {
     border_width_ = o.border_width_;
     colour_ = o.colour_;
     set_ends(o.X1, o.Y1, o.X2, o.Y2);
 }
 
-void VbLine::apply_geometry()
-{
+void VbLine::apply_geometry() {
     const int x1 = vb::twips_to_px_x(X1), y1 = vb::twips_to_px_y(Y1);
     const int x2 = vb::twips_to_px_x(X2), y2 = vb::twips_to_px_y(Y2);
     const int pad = (border_width_ + 1) / 2;
@@ -175,8 +195,7 @@ void VbLine::apply_geometry()
     update();
 }
 
-void VbLine::paintEvent(QPaintEvent *)
-{
+void VbLine::paintEvent(QPaintEvent *) {
     QPainter p(this);
     QPen pen(vb::ole_color(colour_));
     pen.setWidth(border_width_);
@@ -189,38 +208,59 @@ void VbLine::paintEvent(QPaintEvent *)
 
 // --- VbShape ------------------------------------------------------------------------
 
-VbShape::VbShape(QWidget *parent, Kind kind) : QWidget(parent), kind_(kind)
-{
+VbShape::VbShape(QWidget *parent, Kind kind) : QWidget(parent), kind_(kind) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void VbShape::setLeft(double t) { left_ = t; apply_geometry(); }
-void VbShape::setTop(double t) { top_ = t; apply_geometry(); }
-void VbShape::setWidth(double t) { width_ = t; apply_geometry(); }
-void VbShape::setHeight(double t) { height_ = t; apply_geometry(); }
-void VbShape::setBorderWidth(int px) { border_width_ = std::max(1, px); update(); }
-void VbShape::setBorderColor(unsigned ole) { border_ = ole; update(); }
-void VbShape::setFillColor(unsigned ole, bool opaque) { fill_ = ole; filled_ = opaque; update(); }
+void VbShape::setLeft(double t) {
+    left_ = t;
+    apply_geometry();
+}
+void VbShape::setTop(double t) {
+    top_ = t;
+    apply_geometry();
+}
+void VbShape::setWidth(double t) {
+    width_ = t;
+    apply_geometry();
+}
+void VbShape::setHeight(double t) {
+    height_ = t;
+    apply_geometry();
+}
+void VbShape::setBorderWidth(int px) {
+    border_width_ = std::max(1, px);
+    update();
+}
+void VbShape::setBorderColor(unsigned ole) {
+    border_ = ole;
+    update();
+}
+void VbShape::setFillColor(unsigned ole, bool opaque) {
+    fill_ = ole;
+    filled_ = opaque;
+    update();
+}
 
-void VbShape::copy_from(const VbShape &o)
-{
+void VbShape::copy_from(const VbShape &o) {
     kind_ = o.kind_;
     border_width_ = o.border_width_;
     border_ = o.border_;
     fill_ = o.fill_;
     filled_ = o.filled_;
-    left_ = o.left_; top_ = o.top_; width_ = o.width_; height_ = o.height_;
+    left_ = o.left_;
+    top_ = o.top_;
+    width_ = o.width_;
+    height_ = o.height_;
     apply_geometry();
 }
 
-void VbShape::apply_geometry()
-{
+void VbShape::apply_geometry() {
     setGeometry(vb::twips_to_px_x(left_), vb::twips_to_px_y(top_),
                 std::max(0, vb::twips_to_px_x(width_)), std::max(0, vb::twips_to_px_y(height_)));
 }
 
-void VbShape::paintEvent(QPaintEvent *)
-{
+void VbShape::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
     QPen pen(vb::ole_color(border_));
@@ -240,8 +280,7 @@ void VbShape::paintEvent(QPaintEvent *)
 
 // --- FileListBox --------------------------------------------------------------------
 
-bool FileListBox::setPath(const QString &folder)
-{
+bool FileListBox::setPath(const QString &folder) {
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.isDir() || !info.isReadable())
         return false;
@@ -249,10 +288,11 @@ bool FileListBox::setPath(const QString &folder)
     return true;
 }
 
-void FileListBox::setPattern(const QString &pattern) { pattern_ = pattern; }
+void FileListBox::setPattern(const QString &pattern) {
+    pattern_ = pattern;
+}
 
-QStringList FileListBox::files() const
-{
+QStringList FileListBox::files() const {
     if (path_.isEmpty())
         return {};
     QDir dir(path_);

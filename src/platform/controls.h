@@ -147,8 +147,7 @@ private:
 
 // A control array: element 0 is made with the form; load(i) makes element i as a hidden
 // copy of element 0; unload(i) removes it. Elements live as long as their parent.
-template <class T>
-class ControlArray {
+template <class T> class ControlArray {
 public:
     explicit ControlArray(QWidget *parent) : parent_(parent) { items_.push_back(new T(parent)); }
     T *operator[](int i) const { return items_.at(std::size_t(i)); }
@@ -156,8 +155,7 @@ public:
     int count() const { return int(items_.size()); }
     int ubound() const { return count() - 1; }
     bool loaded(int i) const { return i >= 0 && i < count() && items_[std::size_t(i)]; }
-    T *load(int i)
-    {
+    T *load(int i) {
         if (i < count() && items_[std::size_t(i)])
             return items_[std::size_t(i)];
         if (i >= count())
@@ -168,8 +166,7 @@ public:
         items_[std::size_t(i)] = item;
         return item;
     }
-    void unload(int i)
-    {
+    void unload(int i) {
         if (i <= 0 || i >= count() || !items_[std::size_t(i)])
             return;
         delete items_[std::size_t(i)];

@@ -17,8 +17,7 @@ const QString kFilterSeparator = QStringLiteral("|");
 const QString kPatternSeparator = QStringLiteral(";");
 
 // The dialog's labels in Swedish; Qt would keep its own English ones.
-void set_swedish_labels(QFileDialog &dialog, bool save)
-{
+void set_swedish_labels(QFileDialog &dialog, bool save) {
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Leta i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filformat:"));
@@ -27,8 +26,7 @@ void set_swedish_labels(QFileDialog &dialog, bool save)
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
 }
 
-QString run_dialog(FileDialogKind kind, const FileDialogRequest &request, QWidget *parent)
-{
+QString run_dialog(FileDialogKind kind, const FileDialogRequest &request, QWidget *parent) {
     if (g_script) {
         g_calls.push_back({kind, request});
         if (g_script->empty())
@@ -58,8 +56,7 @@ QString run_dialog(FileDialogKind kind, const FileDialogRequest &request, QWidge
     return dialog.selectedFiles().value(0);
 }
 
-bool replace_confirmed(const FileDialogRequest &request, const QString &target, QWidget *parent)
-{
+bool replace_confirmed(const FileDialogRequest &request, const QString &target, QWidget *parent) {
     const QString prompt =
         QFileInfo(target).fileName() + QStringLiteral(" finns redan.\nVill du ersätta den?");
     return msg_box(prompt, vb::vbYesNo + vb::vbExclamation + vb::vbDefaultButton2, request.title,
@@ -68,8 +65,7 @@ bool replace_confirmed(const FileDialogRequest &request, const QString &target, 
 
 } // namespace
 
-std::vector<QString> qt_name_filters(const QString &filter)
-{
+std::vector<QString> qt_name_filters(const QString &filter) {
     std::vector<QString> result;
     const QStringList parts = filter.split(kFilterSeparator);
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -85,13 +81,11 @@ std::vector<QString> qt_name_filters(const QString &filter)
     return result;
 }
 
-QString open_file_dialog(const FileDialogRequest &request, QWidget *parent)
-{
+QString open_file_dialog(const FileDialogRequest &request, QWidget *parent) {
     return run_dialog(FileDialogKind::Open, request, parent);
 }
 
-QString save_file_dialog(const FileDialogRequest &request, QWidget *parent)
-{
+QString save_file_dialog(const FileDialogRequest &request, QWidget *parent) {
     FileDialogRequest shown = request;
     for (;;) {
         const QString chosen = run_dialog(FileDialogKind::Save, shown, parent);
@@ -106,20 +100,17 @@ QString save_file_dialog(const FileDialogRequest &request, QWidget *parent)
     }
 }
 
-void script_file_dialogs(std::deque<QString> results)
-{
+void script_file_dialogs(std::deque<QString> results) {
     g_script = std::move(results);
     g_calls.clear();
 }
 
-void stop_file_dialog_script()
-{
+void stop_file_dialog_script() {
     g_script.reset();
     g_calls.clear();
 }
 
-const std::vector<FileDialogCall> &file_dialog_calls()
-{
+const std::vector<FileDialogCall> &file_dialog_calls() {
     return g_calls;
 }
 

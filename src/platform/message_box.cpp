@@ -12,16 +12,16 @@ constexpr int kButtonsMask = 7;
 constexpr int kIconMask = 0x70;
 constexpr int kDefaultMask = 0x300;
 
-int default_answer(int style)
-{
+int default_answer(int style) {
     const int buttons = style & kButtonsMask;
     const int def = style & kDefaultMask;
     switch (buttons) {
     case vb::vbOKCancel:
         return def == vb::vbDefaultButton2 ? vb::vbCancel : vb::vbOK;
     case vb::vbYesNoCancel:
-        return def == vb::vbDefaultButton3 ? vb::vbCancel
-               : def == vb::vbDefaultButton2 ? vb::vbNo : vb::vbYes;
+        return def == vb::vbDefaultButton3   ? vb::vbCancel
+               : def == vb::vbDefaultButton2 ? vb::vbNo
+                                             : vb::vbYes;
     case vb::vbYesNo:
         return def == vb::vbDefaultButton2 ? vb::vbNo : vb::vbYes;
     default:
@@ -30,8 +30,7 @@ int default_answer(int style)
 }
 } // namespace
 
-int msg_box(const QString &prompt, int style, const QString &title, QWidget *parent)
-{
+int msg_box(const QString &prompt, int style, const QString &title, QWidget *parent) {
     const QString caption = title.isEmpty() ? QStringLiteral("Sorvinel") : title;
     if (g_script) {
         g_calls.push_back({prompt, style, caption});
@@ -46,25 +45,41 @@ int msg_box(const QString &prompt, int style, const QString &title, QWidget *par
     box.setWindowTitle(caption);
     box.setText(prompt);
     switch (style & kIconMask) {
-    case vb::vbCritical: box.setIcon(QMessageBox::Critical); break;
-    case vb::vbQuestion: box.setIcon(QMessageBox::Question); break;
-    case vb::vbExclamation: box.setIcon(QMessageBox::Warning); break;
-    case vb::vbInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case vb::vbCritical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case vb::vbQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case vb::vbExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case vb::vbInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     // Qt keeps English button texts even with a Swedish catalogue: name them ourselves.
-    struct Button { int answer; QString text; QMessageBox::ButtonRole role; };
+    struct Button {
+        int answer;
+        QString text;
+        QMessageBox::ButtonRole role;
+    };
     std::vector<Button> buttons;
     switch (style & kButtonsMask) {
     case vb::vbOKCancel:
-        buttons = {{vb::vbOK, "OK", QMessageBox::AcceptRole}, {vb::vbCancel, "Avbryt", QMessageBox::RejectRole}};
+        buttons = {{vb::vbOK, "OK", QMessageBox::AcceptRole},
+                   {vb::vbCancel, "Avbryt", QMessageBox::RejectRole}};
         break;
     case vb::vbYesNoCancel:
-        buttons = {{vb::vbYes, "&Ja", QMessageBox::YesRole}, {vb::vbNo, "&Nej", QMessageBox::NoRole},
+        buttons = {{vb::vbYes, "&Ja", QMessageBox::YesRole},
+                   {vb::vbNo, "&Nej", QMessageBox::NoRole},
                    {vb::vbCancel, "Avbryt", QMessageBox::RejectRole}};
         break;
     case vb::vbYesNo:
-        buttons = {{vb::vbYes, "&Ja", QMessageBox::YesRole}, {vb::vbNo, "&Nej", QMessageBox::NoRole}};
+        buttons = {{vb::vbYes, "&Ja", QMessageBox::YesRole},
+                   {vb::vbNo, "&Nej", QMessageBox::NoRole}};
         break;
     default:
         buttons = {{vb::vbOK, "OK", QMessageBox::AcceptRole}};
@@ -90,18 +105,18 @@ int msg_box(const QString &prompt, int style, const QString &title, QWidget *par
     return (style & kButtonsMask) == vb::vbYesNoCancel ? vb::vbCancel : made.back().second;
 }
 
-void script_msg_box(std::deque<int> answers)
-{
+void script_msg_box(std::deque<int> answers) {
     g_script = std::move(answers);
     g_calls.clear();
 }
 
-void stop_msg_box_script()
-{
+void stop_msg_box_script() {
     g_script.reset();
     g_calls.clear();
 }
 
-const std::vector<MsgBoxCall> &msg_box_calls() { return g_calls; }
+const std::vector<MsgBoxCall> &msg_box_calls() {
+    return g_calls;
+}
 
 } // namespace platform

@@ -40,16 +40,14 @@ bool started = false;
 bool synchronousOutput = false;
 std::atomic<long long> sampleCount{0};
 
-int countSamples(short *wav, int sampleTotal, espeak_EVENT *)
-{
+int countSamples(short *wav, int sampleTotal, espeak_EVENT *) {
     if (wav && sampleTotal > 0)
         sampleCount += sampleTotal;
     return kContinueSynthesis;
 }
 
 // The languages field is a list of (priority byte, zero-terminated name), ended by a zero.
-QStringList languagesOf(const char *field)
-{
+QStringList languagesOf(const char *field) {
     QStringList languages;
     if (!field)
         return languages;
@@ -61,17 +59,15 @@ QStringList languagesOf(const char *field)
     return languages;
 }
 
-void start(Runtime &rt)
-{
+void start(Runtime &rt) {
     {
         std::lock_guard lock(startMutex);
         started = true;
     }
     // Without DONT_EXIT espeak-ng ends the whole process when its data folder is empty.
-    rt.sampleRate = espeak_Initialize(synchronousOutput ? AUDIO_OUTPUT_SYNCHRONOUS
-                                                        : AUDIO_OUTPUT_PLAYBACK,
-                                      kDefaultBufferLength, nullptr,
-                                      espeakINITIALIZE_DONT_EXIT);
+    rt.sampleRate =
+        espeak_Initialize(synchronousOutput ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK,
+                          kDefaultBufferLength, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rt.sampleRate <= 0) {
         qCWarning(lcSpeech) << "espeak-ng could not start; running without speech";
         return;
@@ -92,8 +88,7 @@ void start(Runtime &rt)
         qCWarning(lcSpeech) << "espeak-ng has no usable voice; running without speech";
 }
 
-Runtime &runtime()
-{
+Runtime &runtime() {
     // Left alive to the end of the process: espeak-ng must not be shut down and restarted.
     static Runtime *const instance = [] {
         auto *rt = new Runtime;
@@ -106,22 +101,18 @@ Runtime &runtime()
 class EspeakSpeech final : public SpeechEngine {
 public:
     EspeakSpeech(Runtime &rt, SettingsStore *store)
-        : rt_(rt), store_(store), current_(espeak_detail::defaultVoiceIndex(rt.voices))
-    {
-    }
+        : rt_(rt), store_(store), current_(espeak_detail::defaultVoiceIndex(rt.voices)) {}
 
     bool ready() const override { return true; }
     int voiceCount() const override { return int(rt_.voices.size()); }
 
-    std::optional<QString> voiceName(int index) const override
-    {
+    std::optional<QString> voiceName(int index) const override {
         if (!isVoice(index))
             return std::nullopt;
         return rt_.voices[size_t(index)].name;
     }
 
-    bool selectVoice(int index) override
-    {
+    bool selectVoice(int index) override {
         if (!isVoice(index))
             return false;
         std::lock_guard lock(rt_.mutex);
@@ -133,15 +124,13 @@ public:
 
     QString currentVoiceName() const override { return rt_.voices[size_t(current_)].name; }
 
-    void storeVoice(const QString &) override
-    {
+    void storeVoice(const QString &) override {
         if (store_)
             store_->SaveSetting(kVoiceSection, kVoiceKey,
                                 QString::fromUtf8(rt_.voices[size_t(current_)].identifier));
     }
 
-    void restoreVoice(const QString &) override
-    {
+    void restoreVoice(const QString &) override {
         if (!store_)
             return;
         const QByteArray stored = store_->GetSetting(kVoiceSection, kVoiceKey, {}).toUtf8();
@@ -155,8 +144,7 @@ public:
         }
     }
 
-    void speak(const QString &text) override
-    {
+    void speak(const QString &text) override {
         if (text.isEmpty())
             return;
         const QByteArray utf8 = text.toUtf8();
@@ -167,8 +155,7 @@ public:
                      espeakCHARS_UTF8, nullptr, nullptr);
     }
 
-    void stop() override
-    {
+    void stop() override {
         std::lock_guard lock(rt_.mutex);
         espeak_Cancel();
     }
@@ -176,8 +163,7 @@ public:
 private:
     bool isVoice(int index) const { return index >= 0 && size_t(index) < rt_.voices.size(); }
 
-    bool loadLocked(int index)
-    {
+    bool loadLocked(int index) {
         if (rt_.loadedVoice == index)
             return true;
         // The synthesis thread must not be reading the voice that is being replaced.
@@ -199,8 +185,7 @@ private:
 
 namespace espeak_detail {
 
-bool isUsableVoice(const QByteArray &identifier)
-{
+bool isUsableVoice(const QByteArray &identifier) {
     for (const QByteArray &prefix : kMbrolaPrefixes) {
         if (identifier.startsWith(prefix))
             return false;
@@ -208,8 +193,7 @@ bool isUsableVoice(const QByteArray &identifier)
     return true;
 }
 
-int defaultVoiceIndex(const std::vector<Voice> &voices)
-{
+int defaultVoiceIndex(const std::vector<Voice> &voices) {
     if (voices.empty())
         return kNoVoice;
     for (size_t i = 0; i < voices.size(); ++i) {
@@ -223,33 +207,28 @@ int defaultVoiceIndex(const std::vector<Voice> &voices)
     return 0;
 }
 
-const std::vector<Voice> &voices()
-{
+const std::vector<Voice> &voices() {
     return runtime().voices;
 }
 
-bool countSamplesInsteadOfPlaying()
-{
+bool countSamplesInsteadOfPlaying() {
     std::lock_guard lock(startMutex);
     if (!started)
         synchronousOutput = true;
     return synchronousOutput;
 }
 
-long long takeSampleCount()
-{
+long long takeSampleCount() {
     return sampleCount.exchange(0);
 }
 
-int sampleRate()
-{
+int sampleRate() {
     return runtime().sampleRate;
 }
 
 } // namespace espeak_detail
 
-std::unique_ptr<SpeechEngine> createEspeakSpeech(SettingsStore *store)
-{
+std::unique_ptr<SpeechEngine> createEspeakSpeech(SettingsStore *store) {
     Runtime &rt = runtime();
     if (rt.sampleRate <= 0 || rt.voices.empty())
         return createSilentSpeech();

@@ -10,15 +10,13 @@ const QString kSpeakPrefix = QStringLiteral("speak:");
 
 RecordingSpeech::RecordingSpeech(QStringList voices) : voices_(std::move(voices)) {}
 
-std::optional<QString> RecordingSpeech::voiceName(int index) const
-{
+std::optional<QString> RecordingSpeech::voiceName(int index) const {
     if (index < 0 || index >= voices_.size() || unreadable.contains(index))
         return std::nullopt;
     return voices_.at(index);
 }
 
-bool RecordingSpeech::selectVoice(int index)
-{
+bool RecordingSpeech::selectVoice(int index) {
     log << QStringLiteral("select:%1").arg(index);
     if (index < 0 || index >= voices_.size() || unselectable.contains(index))
         return false;
@@ -28,35 +26,29 @@ bool RecordingSpeech::selectVoice(int index)
 
 // An unreadable current voice gives an empty name, as a real engine whose voice has no
 // readable name would; callers then find it in no list.
-QString RecordingSpeech::currentVoiceName() const
-{
+QString RecordingSpeech::currentVoiceName() const {
     if (current_ >= voices_.size() || unreadable.contains(current_))
         return {};
     return voices_.at(current_);
 }
 
-void RecordingSpeech::storeVoice(const QString &applicationName)
-{
+void RecordingSpeech::storeVoice(const QString &applicationName) {
     log << QStringLiteral("store:") + applicationName;
 }
 
-void RecordingSpeech::restoreVoice(const QString &applicationName)
-{
+void RecordingSpeech::restoreVoice(const QString &applicationName) {
     log << QStringLiteral("restore:") + applicationName;
 }
 
-void RecordingSpeech::speak(const QString &text)
-{
+void RecordingSpeech::speak(const QString &text) {
     log << kSpeakPrefix + text;
 }
 
-void RecordingSpeech::stop()
-{
+void RecordingSpeech::stop() {
     log << QStringLiteral("stop");
 }
 
-QStringList RecordingSpeech::spoken() const
-{
+QStringList RecordingSpeech::spoken() const {
     QStringList texts;
     for (const QString &line : log) {
         if (line.startsWith(kSpeakPrefix))

@@ -18,7 +18,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<SpeechEngine> createSilentSpeech()
-{
+std::unique_ptr<SpeechEngine> createSilentSpeech() {
     return std::make_unique<SilentSpeech>();
 }

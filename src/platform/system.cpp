@@ -13,8 +13,7 @@ namespace platform {
 namespace {
 std::function<long()> g_time_source;
 std::function<double()> g_random_source;
-std::mt19937 &generator()
-{
+std::mt19937 &generator() {
     static std::mt19937 gen(12345u);
     return gen;
 }
@@ -25,54 +24,53 @@ constexpr long kSecondsPerDay = 86400;
 constexpr double kTwipsPerInch = 1440.0;
 } // namespace
 
-long seconds_since_midnight()
-{
+long seconds_since_midnight() {
     if (g_time_source)
         return g_time_source();
     return QTime::currentTime().msecsSinceStartOfDay() / 1000 % kSecondsPerDay;
 }
 
-void set_time_source(std::function<long()> source) { g_time_source = std::move(source); }
+void set_time_source(std::function<long()> source) {
+    g_time_source = std::move(source);
+}
 
-double rnd()
-{
+double rnd() {
     if (g_random_source)
         return g_random_source();
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
 }
 
-void randomize()
-{
+void randomize() {
     if (g_random_source)
         return;
     const auto now = QTime::currentTime().msecsSinceStartOfDay();
     generator().seed(static_cast<unsigned>(now) ^ static_cast<unsigned>(std::random_device{}()));
 }
 
-void set_random_source(std::function<double()> source) { g_random_source = std::move(source); }
+void set_random_source(std::function<double()> source) {
+    g_random_source = std::move(source);
+}
 
-void beep()
-{
+void beep() {
     ++g_beeps;
     QApplication::beep();
 }
 
-int beep_count() { return g_beeps; }
+int beep_count() {
+    return g_beeps;
+}
 
-void set_clipboard_text(const QString &text)
-{
+void set_clipboard_text(const QString &text) {
     if (auto *cb = QGuiApplication::clipboard())
         cb->setText(text);
 }
 
-QString clipboard_text()
-{
+QString clipboard_text() {
     auto *cb = QGuiApplication::clipboard();
     return cb ? cb->text() : QString();
 }
 
-void set_cursor_pos(int x, int y)
-{
+void set_cursor_pos(int x, int y) {
     const ScreenMetrics m = screen_metrics();
     x = std::clamp(x, 0, std::max(0, m.width_px - 1));
     y = std::clamp(y, 0, std::max(0, m.height_px - 1));
@@ -81,11 +79,14 @@ void set_cursor_pos(int x, int y)
         QCursor::setPos(x, y);
 }
 
-std::optional<QPoint> last_cursor_pos() { return g_last_cursor; }
-void reset_cursor_record() { g_last_cursor.reset(); }
+std::optional<QPoint> last_cursor_pos() {
+    return g_last_cursor;
+}
+void reset_cursor_record() {
+    g_last_cursor.reset();
+}
 
-ScreenMetrics screen_metrics()
-{
+ScreenMetrics screen_metrics() {
     if (g_metrics_override)
         return *g_metrics_override;
     ScreenMetrics m;
@@ -104,6 +105,8 @@ ScreenMetrics screen_metrics()
     return m;
 }
 
-void set_screen_metrics(std::optional<ScreenMetrics> metrics) { g_metrics_override = metrics; }
+void set_screen_metrics(std::optional<ScreenMetrics> metrics) {
+    g_metrics_override = metrics;
+}
 
 } // namespace platform

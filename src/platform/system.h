@@ -35,9 +35,9 @@ std::optional<QPoint> last_cursor_pos();
 void reset_cursor_record();
 
 struct ScreenMetrics {
-    int width_px = 0;    // the whole screen
+    int width_px = 0; // the whole screen
     int height_px = 0;
-    int available_width_px = 0;   // the work area left by panels
+    int available_width_px = 0; // the work area left by panels
     int available_height_px = 0;
     double twips_per_pixel_x = 15;
     double twips_per_pixel_y = 15;

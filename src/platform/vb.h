@@ -21,7 +21,9 @@ bool has_leading_number(const QString &text);
 constexpr unsigned kButtonFace = 0x8000000F;
 constexpr unsigned kButtonShadow = 0x80000010;
 QColor ole_color(unsigned ole);
-constexpr unsigned rgb(int r, int g, int b) { return unsigned(r) | unsigned(g) << 8 | unsigned(b) << 16; }
+constexpr unsigned rgb(int r, int g, int b) {
+    return unsigned(r) | unsigned(g) << 8 | unsigned(b) << 16;
+}
 
 // Twips <-> pixels with the screen's factors.
 double twips_per_pixel_x();
@@ -63,9 +65,9 @@ constexpr int Divide = 111;
 constexpr int F1 = 112;
 constexpr int F9 = 120;
 constexpr int F12 = 123;
-constexpr int Oe = 192;     // the key of "Ö" on a Swedish keyboard
-constexpr int Ae = 222;     // "Ä"
-constexpr int Aa = 221;     // "Å"
+constexpr int Oe = 192; // the key of "Ö" on a Swedish keyboard
+constexpr int Ae = 222; // "Ä"
+constexpr int Aa = 221; // "Å"
 } // namespace key
 
 // Shift-state bits.

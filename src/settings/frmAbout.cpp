@@ -14,8 +14,7 @@ constexpr int kIconPx = 48;
 constexpr double kTitlePt = 12;
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
-{
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(kWidthPx, kHeightPx);
 
@@ -63,16 +62,18 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     Form_Load();
 }
 
-void frmAbout::Form_Load()
-{
+void frmAbout::Form_Load() {
     imaRekord->setPixmap(QPixmap(":/background.svg"));
     imaRekord->setGeometry(0, 0, width(), height());
     imaRekord->lower();
     setWindowTitle("Om " + kApplicationTitle);
-    lblVersion->setText(QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    lblVersion->setText(
+        QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     lblTitle->setText(kApplicationTitle);
     lblDescription->setText(maker::kRightsNotice + "\n" + maker::kWebAddress);
 }
 
 // Esc closes through reject(), Enter through the default button: both as "OK".
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click() {
+    accept();
+}

@@ -43,19 +43,19 @@ constexpr std::array<TabDesign, kSettingsPageCount> kTabs = {{
     {"Filkatalog", "Grupp6", "Välj aktuell filkatalog"},
 }};
 
-QRect twips_rect(double left, double top, double width, double height)
-{
+QRect twips_rect(double left, double top, double width, double height) {
     return {vb::twips_to_px_x(left), vb::twips_to_px_y(top), vb::twips_to_px_x(width),
             vb::twips_to_px_y(height)};
 }
 
-Tick tick(const QCheckBox *box) { return tick_of(box->isChecked()); }
+Tick tick(const QCheckBox *box) {
+    return tick_of(box->isChecked());
+}
 } // namespace
 
 std::function<void(QWidget *)> frmOptions2::show_reader_adaptation;
 
-frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
-{
+frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent) {
     setModal(true);
     setWindowTitle(QStringLiteral("Inställning"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), int(kDialogPt)));
@@ -63,10 +63,11 @@ frmOptions2::frmOptions2(QWidget *parent) : QDialog(parent)
     qApp->installEventFilter(this);
 }
 
-frmOptions2::~frmOptions2() { qApp->removeEventFilter(this); }
+frmOptions2::~frmOptions2() {
+    qApp->removeEventFilter(this);
+}
 
-void frmOptions2::build_window()
-{
+void frmOptions2::build_window() {
     setFixedSize(vb::twips_to_px_x(kClientWidth), vb::twips_to_px_y(kClientHeight));
 
     auto *frame = new QFrame(this);
@@ -117,18 +118,18 @@ void frmOptions2::build_window()
     connect(tbsOptions, &QTabBar::currentChanged, this, [this] { tbsOptions_Click(); });
 }
 
-bool frmOptions2::editable() const { return modSorvinel.settings_lock_state == LockState::Open; }
+bool frmOptions2::editable() const {
+    return modSorvinel.settings_lock_state == LockState::Open;
+}
 
-void frmOptions2::setVisible(bool visible)
-{
+void frmOptions2::setVisible(bool visible) {
     // Filled just before it first shows, once the opener has handed in the speech control.
     if (visible && !loaded_)
         Form_Load();
     QDialog::setVisible(visible);
 }
 
-void frmOptions2::Form_Load()
-{
+void frmOptions2::Form_Load() {
     loaded_ = true;
     setup_samples();
 
@@ -149,20 +150,21 @@ void frmOptions2::Form_Load()
     case LockState::Locked:
         picOptions[0]->setEnabled(false);
         platform::msg_box(QStringLiteral("Inställning är låst och kan ej ändras."),
-                          vb::vbOKOnly | vb::vbInformation, QStringLiteral("Inställning"), parentWidget());
+                          vb::vbOKOnly | vb::vbInformation, QStringLiteral("Inställning"),
+                          parentWidget());
         break;
     case LockState::ViewOnly:
         picOptions[0]->setEnabled(false);
-        platform::msg_box(QStringLiteral("Inställning visas endast."), vb::vbOKOnly | vb::vbInformation,
-                          QStringLiteral("Inställning"), parentWidget());
+        platform::msg_box(QStringLiteral("Inställning visas endast."),
+                          vb::vbOKOnly | vb::vbInformation, QStringLiteral("Inställning"),
+                          parentWidget());
         break;
     default:
         break;
     }
 }
 
-void frmOptions2::tbsOptions_Click()
-{
+void frmOptions2::tbsOptions_Click() {
     const int selected = tbsOptions->currentIndex();
     for (int i = 0; i < kSettingsPageCount; ++i) {
         if (i != selected) {
@@ -182,16 +184,14 @@ void frmOptions2::tbsOptions_Click()
     }
 }
 
-void frmOptions2::Form_KeyDown(int &keyCode, int shift)
-{
+void frmOptions2::Form_KeyDown(int &keyCode, int shift) {
     if (keyCode != vb::key::Tab || shift != vb::kCtrlMask)
         return;
     const int current = tbsOptions->currentIndex();
     tbsOptions->setCurrentIndex(current == tbsOptions->count() - 1 ? 0 : current + 1);
 }
 
-bool frmOptions2::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmOptions2::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto *target = qobject_cast<QWidget *>(watched);
@@ -200,9 +200,10 @@ bool frmOptions2::eventFilter(QObject *watched, QEvent *event)
     // An unhandled key travels up the parents as the same event: preview it once. A new
     // event may reuse the old one's address, but it starts at the focus, not above it.
     auto *ke = static_cast<QKeyEvent *>(event);
-    const bool travelling = event == last_key_ && last_key_receiver_ && target != last_key_receiver_ &&
-                            target->isAncestorOf(last_key_receiver_) && ke->key() == last_key_code_ &&
-                            ke->modifiers() == last_key_modifiers_;
+    const bool travelling = event == last_key_ && last_key_receiver_ &&
+                            target != last_key_receiver_ &&
+                            target->isAncestorOf(last_key_receiver_) &&
+                            ke->key() == last_key_code_ && ke->modifiers() == last_key_modifiers_;
     if (!travelling) {
         last_key_ = event;
         last_key_receiver_ = target;
@@ -213,15 +214,15 @@ bool frmOptions2::eventFilter(QObject *watched, QEvent *event)
             Form_KeyDown(code, vb::shift_state(ke));
     }
     // Enter in the font box chooses the typed font; it must not also press OK.
-    const bool fromFontBox = last_key_receiver_ == cbxFont || last_key_receiver_ == cbxFont->lineEdit();
+    const bool fromFontBox =
+        last_key_receiver_ == cbxFont || last_key_receiver_ == cbxFont->lineEdit();
     if (travelling && target == this && fromFontBox && vb::key_code(ke) == vb::key::Return)
         return true;
     // The key goes on to the control that has the focus.
     return QDialog::eventFilter(watched, event);
 }
 
-PageControls frmOptions2::page_controls() const
-{
+PageControls frmOptions2::page_controls() const {
     PageControls c;
     c.style_choice = style_choice;
     c.font_name = labFont->font().family();
@@ -256,25 +257,27 @@ PageControls frmOptions2::page_controls() const
     return c;
 }
 
-QComboBox *frmOptions2::list_control(int PageControls::*index) const
-{
-    if (index == &PageControls::line_length_index) return cbxSteg;
-    if (index == &PageControls::line_marking_index) return cbxMark;
-    if (index == &PageControls::reward_min_index) return cbxBel;
-    if (index == &PageControls::min_tasks_index) return cbxMinAntal;
-    if (index == &PageControls::wrong_display_index) return cbxFelVisning;
+QComboBox *frmOptions2::list_control(int PageControls::*index) const {
+    if (index == &PageControls::line_length_index)
+        return cbxSteg;
+    if (index == &PageControls::line_marking_index)
+        return cbxMark;
+    if (index == &PageControls::reward_min_index)
+        return cbxBel;
+    if (index == &PageControls::min_tasks_index)
+        return cbxMinAntal;
+    if (index == &PageControls::wrong_display_index)
+        return cbxFelVisning;
     return cbxBeloeningstyp;
 }
 
-void frmOptions2::apply_settings_page(int page)
-{
+void frmOptions2::apply_settings_page(int page) {
     PageControls c = page_controls();
     ::apply_settings_page(page, c, ApplyServices{speech_control, this});
     records_deleted = c.records_deleted;
 }
 
-void frmOptions2::cmdOK_Click()
-{
+void frmOptions2::cmdOK_Click() {
     // Locked or view-only: nothing may change, whatever the controls show.
     if (editable())
         for (int page = 1; page <= kSettingsPageCount; ++page)
@@ -283,8 +286,7 @@ void frmOptions2::cmdOK_Click()
     accept();
 }
 
-void frmOptions2::cmdApply_Click()
-{
+void frmOptions2::cmdApply_Click() {
     if (!editable())
         return;
     apply_settings_page(tbsOptions->currentIndex() + 1);
@@ -292,8 +294,7 @@ void frmOptions2::cmdApply_Click()
         modSorvinel.main_window->update();
 }
 
-void frmOptions2::cmdCancel_Click()
-{
+void frmOptions2::cmdCancel_Click() {
     if (closing_)
         return;
     closing_ = true;
@@ -303,16 +304,16 @@ void frmOptions2::cmdCancel_Click()
 }
 
 // Esc and the close box are "Avbryt".
-void frmOptions2::reject() { cmdCancel_Click(); }
+void frmOptions2::reject() {
+    cmdCancel_Click();
+}
 
-void frmOptions2::done(int result)
-{
+void frmOptions2::done(int result) {
     Form_Unload();
     QDialog::done(result);
 }
 
-void frmOptions2::Form_Unload()
-{
+void frmOptions2::Form_Unload() {
     qApp->removeEventFilter(this);
     if (modSorvinel.speech_available) {
         speech_control = nullptr;

@@ -86,7 +86,7 @@ public:
     static std::function<void(QWidget *parent)> show_reader_adaptation;
 
     // --- form-level state -------------------------------------------------------------
-    QString current_voice;      // name of the speech control's voice at opening
+    QString current_voice; // name of the speech control's voice at opening
     int voice_at_load = 0;
     int voice_choice = 0;
     int style_choice = 0;
@@ -242,8 +242,8 @@ private:
 
     bool loaded_ = false;
     bool closing_ = false;
-    QString drive_;                         // the drive list's drive
-    const QEvent *last_key_ = nullptr;      // a key seen on its way up to the dialog
+    QString drive_;                    // the drive list's drive
+    const QEvent *last_key_ = nullptr; // a key seen on its way up to the dialog
     QPointer<QWidget> last_key_receiver_;
     int last_key_code_ = 0;
     Qt::KeyboardModifiers last_key_modifiers_;

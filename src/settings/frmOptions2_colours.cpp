@@ -16,29 +16,25 @@ constexpr unsigned kMarkerColour = 0x808080;
 constexpr int kCaptionInsetPx = 6;
 constexpr unsigned kOpaque = 1;
 
-void centre_in(VbLabel *label, double frameWidth, double top)
-{
+void centre_in(VbLabel *label, double frameWidth, double top) {
     label->move_to((frameWidth - label->Width()) / 2, top);
 }
 } // namespace
 
 SampleFrame::SampleFrame(QWidget *parent) : QWidget(parent) {}
 
-void SampleFrame::setCaption(const QString &caption)
-{
+void SampleFrame::setCaption(const QString &caption) {
     caption_ = caption;
     update();
 }
 
-void SampleFrame::setColours(unsigned back, unsigned fore)
-{
+void SampleFrame::setColours(unsigned back, unsigned fore) {
     back_ = back;
     fore_ = fore;
     update();
 }
 
-void SampleFrame::place(double left, double top, double width, double height)
-{
+void SampleFrame::place(double left, double top, double width, double height) {
     left_ = left;
     top_ = top;
     width_ = width;
@@ -47,8 +43,7 @@ void SampleFrame::place(double left, double top, double width, double height)
                 vb::twips_to_px_y(height));
 }
 
-void SampleFrame::paintEvent(QPaintEvent *)
-{
+void SampleFrame::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), vb::ole_color(back_));
     const QFontMetrics fm(font());
@@ -60,15 +55,13 @@ void SampleFrame::paintEvent(QPaintEvent *)
     p.drawText(text, Qt::AlignCenter, caption_);
 }
 
-void SampleFrame::mouseReleaseEvent(QMouseEvent *event)
-{
+void SampleFrame::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
         emit clicked();
     QWidget::mouseReleaseEvent(event);
 }
 
-void frmOptions2::build_colours_page(QWidget *page)
-{
+void frmOptions2::build_colours_page(QWidget *page) {
     QFont sampleFont(QStringLiteral("Arial"));
     sampleFont.setPointSizeF(kSampleFontPt);
     sampleFont.setBold(true);
@@ -95,14 +88,14 @@ void frmOptions2::build_colours_page(QWidget *page)
     shaStil->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void frmOptions2::setup_samples()
-{
+void frmOptions2::setup_samples() {
     SampleFrame *first = fraSample1[0];
     shaStil->setWidth(first->Width());
     shaStil->setHeight(first->Height());
     first->setToolTip(sample_tooltip(0));
     for (int i = 1; i < kColourSchemeCount; ++i) {
-        fraSample1[i]->place(fraSample1[i]->Left(), fraSample1[i]->Top(), first->Width(), first->Height());
+        fraSample1[i]->place(fraSample1[i]->Left(), fraSample1[i]->Top(), first->Width(),
+                             first->Height());
         fraSample1[i]->setToolTip(sample_tooltip(i));
     }
     for (int i = 0; i < kColourSchemeCount; ++i) {
@@ -110,7 +103,8 @@ void frmOptions2::setup_samples()
         labFel[i]->setToolTip(fraSample1[i]->toolTip());
     }
 
-    const QSizeF pageSize(vb::px_to_twips_x(picOptions[0]->width()), vb::px_to_twips_y(picOptions[0]->height()));
+    const QSizeF pageSize(vb::px_to_twips_x(picOptions[0]->width()),
+                          vb::px_to_twips_y(picOptions[0]->height()));
     const QSizeF sampleSize(first->Width(), first->Height());
     for (int i = 0; i < kColourSchemeCount; ++i) {
         const QPointF at = sample_position(i, pageSize, sampleSize);
@@ -135,8 +129,7 @@ void frmOptions2::setup_samples()
     }
 }
 
-void frmOptions2::fraSample1_Click(int index)
-{
+void frmOptions2::fraSample1_Click(int index) {
     if (index < 0 || index >= kColourSchemeCount)
         return;
     shaStil->setLeft(fraSample1[index]->Left());

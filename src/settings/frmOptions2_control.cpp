@@ -29,11 +29,11 @@ constexpr std::array<MethodDesign, 4> kMethods = {{
     {"Två till fem tangenter",
      "Siffertangentbord visas och man kan utan att störas av muspekaren styra med piltangenter, "
      "blanksteg och Enter"},
-    {"En tangent", "Aktivt fält flyttas fram efter den tid som anges i \"Intervall\" - Fördröjning i startläge"},
+    {"En tangent",
+     "Aktivt fält flyttas fram efter den tid som anges i \"Intervall\" - Fördröjning i startläge"},
 }};
 
-QGroupBox *frame(const char *caption, const char *tooltip, QWidget *page)
-{
+QGroupBox *frame(const char *caption, const char *tooltip, QWidget *page) {
     auto *box = new QGroupBox(QString::fromUtf8(caption), page);
     if (tooltip)
         box->setToolTip(QString::fromUtf8(tooltip));
@@ -43,11 +43,12 @@ QGroupBox *frame(const char *caption, const char *tooltip, QWidget *page)
     return box;
 }
 
-void add(QGroupBox *box, QWidget *w) { static_cast<QVBoxLayout *>(box->layout())->addWidget(w); }
+void add(QGroupBox *box, QWidget *w) {
+    static_cast<QVBoxLayout *>(box->layout())->addWidget(w);
+}
 } // namespace
 
-void frmOptions2::build_control_page(QWidget *page)
-{
+void frmOptions2::build_control_page(QWidget *page) {
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(kSpacingPx);
@@ -74,9 +75,11 @@ void frmOptions2::build_control_page(QWidget *page)
     static_cast<QVBoxLayout *>(fraSample5a->layout())->addLayout(intervalRow);
     grid->addWidget(fraSample5a, 0, 0);
 
-    fraSample5b = frame("Avbrott (Ctrl-Z gäller alltid)", "Skall användas för fullständig en- och tvåtangentsstyrning", page);
+    fraSample5b = frame("Avbrott (Ctrl-Z gäller alltid)",
+                        "Skall användas för fullständig en- och tvåtangentsstyrning", page);
     chkEnter = new QCheckBox(QStringLiteral("&Enter direkt efter = i räkneläge"), fraSample5b);
-    chkEnter->setToolTip(QStringLiteral("Om detta är valt kan man avbryta med Enter när svarsfältet är tomt i räkneläge"));
+    chkEnter->setToolTip(QStringLiteral(
+        "Om detta är valt kan man avbryta med Enter när svarsfältet är tomt i räkneläge"));
     chkEsc = new QCheckBox(QStringLiteral("Använd Esc"), fraSample5b);
     chkVarning = new QCheckBox(QStringLiteral("Visa varningsmeddelande"), fraSample5b);
     for (QWidget *w : std::initializer_list<QWidget *>{chkEnter, chkEsc, chkVarning})
@@ -93,7 +96,8 @@ void frmOptions2::build_control_page(QWidget *page)
     rows->addWidget(optRader[1]);
     static_cast<QVBoxLayout *>(fraRader->layout())->addLayout(rows);
     right->addWidget(fraRader);
-    fraSample5 = frame("Tangentrepetition", "Om tangetrepetitionen är påslagen kan man skriva in snabbare", page);
+    fraSample5 = frame("Tangentrepetition",
+                       "Om tangetrepetitionen är påslagen kan man skriva in snabbare", page);
     chkTangentrepetition = new QCheckBox(QStringLiteral("&På"), fraSample5);
     chkTangentrepetition->setToolTip(QStringLiteral("På = möjlighet att skriva in snabbt"));
     add(fraSample5, chkTangentrepetition);
@@ -110,8 +114,7 @@ void frmOptions2::build_control_page(QWidget *page)
     grid->addLayout(right, 0, 1);
 }
 
-void frmOptions2::load_control_page()
-{
+void frmOptions2::load_control_page() {
     const ModSorvinel &m = modSorvinel;
     chkTangentrepetition->setChecked(!m.key_repeat_blocked);
     chkEnter->setChecked(m.enter_interrupts);
@@ -121,15 +124,16 @@ void frmOptions2::load_control_page()
     optRader[std::size_t(std::clamp(m.board_rows - 1, 0, 1))]->setChecked(true);
     optSiffertavla[std::size_t(running_control_method())]->setChecked(true);
     if (m.main_window)
-        cbxEnTangent->setCurrentIndex(m.main_window->timEnTangent->interval() / kMillisecondsPerSecond - 1);
+        cbxEnTangent->setCurrentIndex(
+            m.main_window->timEnTangent->interval() / kMillisecondsPerSecond - 1);
     // The main window's own pointer; a standard shape has no picture, so ours stands in.
     QPixmap pointer = m.main_window ? m.main_window->labMenyVal[0]->cursor().pixmap() : QPixmap();
-    imaMuspekare->setPixmap(pointer.isNull() ? QPixmap(QStringLiteral(":/options-pointer.svg")) : pointer);
+    imaMuspekare->setPixmap(pointer.isNull() ? QPixmap(QStringLiteral(":/options-pointer.svg"))
+                                             : pointer);
     chkMuspekare->setChecked(m.custom_mouse_pointer);
 }
 
-void frmOptions2::optSiffertavla_Click(int index)
-{
+void frmOptions2::optSiffertavla_Click(int index) {
     const bool board = index != int(ControlMethod::Keyboard);
     const bool scanning = index == int(ControlMethod::OneKey);
     fraRader->setEnabled(board);
@@ -139,4 +143,6 @@ void frmOptions2::optSiffertavla_Click(int index)
     cbxEnTangent->setEnabled(scanning);
 }
 
-void frmOptions2::chkEsc_Click() { chkVarning->setEnabled(chkEsc->isChecked()); }
+void frmOptions2::chkEsc_Click() {
+    chkVarning->setEnabled(chkEsc->isChecked());
+}

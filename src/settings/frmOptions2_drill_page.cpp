@@ -18,30 +18,26 @@ namespace {
 constexpr int kSpacingPx = 3;
 constexpr int kRecordLeftPx = 8;
 constexpr int kRecordButtonInsetPx = 6;
-const char *const kRecordCaptions[] = {"Addition: ", "Subtraktion: ", "Multiplikation: ",
-                                       "Division: ", "Blandat: "};
+const char *const kRecordCaptions[] = {
+    "Addition: ", "Subtraktion: ", "Multiplikation: ", "Division: ", "Blandat: "};
 
-QHBoxLayout *labelled(QLabel *label, QComboBox *list)
-{
+QHBoxLayout *labelled(QLabel *label, QComboBox *list) {
     auto *row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(list, 1);
     return row;
 }
 
-void fill(QComboBox *list, int PageControls::*index)
-{
+void fill(QComboBox *list, int PageControls::*index) {
     list->addItems(list_entries(*list_item(index)));
 }
 
-void select(QComboBox *list, int PageControls::*index, int value)
-{
+void select(QComboBox *list, int PageControls::*index, int value) {
     list->setCurrentIndex(list_index(*list_item(index), value));
 }
 } // namespace
 
-void frmOptions2::build_special_page(QWidget *page)
-{
+void frmOptions2::build_special_page(QWidget *page) {
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(kSpacingPx);
@@ -115,8 +111,7 @@ void frmOptions2::build_special_page(QWidget *page)
     connect(comRekord, &QPushButton::clicked, this, [this] { comRekord_Click(); });
 }
 
-void frmOptions2::load_special_page()
-{
+void frmOptions2::load_special_page() {
     const ModSorvinel &m = modSorvinel;
     chkSlump->setChecked(m.random_order);
     chkRekord->setChecked(m.check_records);
@@ -138,8 +133,7 @@ void frmOptions2::load_special_page()
     select(cbxBeloeningstyp, &PageControls::reward_type_index, m.reward_type);
 }
 
-void frmOptions2::show_record_list()
-{
+void frmOptions2::show_record_list() {
     for (int i = 0; i < int(labRekord.size()); ++i)
         labRekord[i]->setCaption(QString::fromUtf8(kRecordCaptions[i]));
     for (int i = 0; i < int(labRekord.size()); ++i) {
@@ -155,40 +149,37 @@ void frmOptions2::show_record_list()
     comRekord->parentWidget()->setMinimumHeight(buttonTop + button.height() + kRecordButtonInsetPx);
 }
 
-void frmOptions2::chkRekord_Click()
-{
+void frmOptions2::chkRekord_Click() {
     fraSample4->setEnabled(chkRekord->isChecked());
     comRekord->setEnabled(chkRekord->isChecked());
     if (chkRekord->isChecked())
         show_record_list();
 }
 
-void frmOptions2::chkTallinje_Click()
-{
+void frmOptions2::chkTallinje_Click() {
     cbxSteg->setEnabled(chkTallinje->isChecked());
     cbxMark->setEnabled(chkTallinje->isChecked());
 }
 
-void frmOptions2::comRekord_Click()
-{
+void frmOptions2::comRekord_Click() {
     const QString title = QStringLiteral("Radera rekord");
     if (platform::msg_box(QStringLiteral("Är du säker på att du skall radera rekordlistan?"),
                           vb::vbYesNoCancel | vb::vbQuestion, title, this) != vb::vbYes)
         return;
     modSorvinel.record_times.fill(0);
     show_record_list();
-    platform::msg_box(QStringLiteral("Rekordlistan är raderad"), vb::vbOKOnly | vb::vbInformation, title, this);
+    platform::msg_box(QStringLiteral("Rekordlistan är raderad"), vb::vbOKOnly | vb::vbInformation,
+                      title, this);
     records_deleted = true;
 }
 
 // The store still holds the records of before the deletion.
-void frmOptions2::restore_records()
-{
+void frmOptions2::restore_records() {
     for (int i = 0; i < int(modSorvinel.record_times.size()); ++i) {
         const SettingKey &k = setting_key(SettingId(int(SettingId::Record0) + i));
         modSorvinel.record_times[std::size_t(i)] =
             read_record(modSorvinel.get_setting(section_of(k), key_of(k), written_number(0)));
     }
-    platform::msg_box(QStringLiteral("Rekordlistan har återskapats"), vb::vbOKOnly | vb::vbInformation,
-                      QStringLiteral("Rekordlista"), this);
+    platform::msg_box(QStringLiteral("Rekordlistan har återskapats"),
+                      vb::vbOKOnly | vb::vbInformation, QStringLiteral("Rekordlista"), this);
 }

@@ -17,37 +17,34 @@
 namespace {
 const QString kExercisePattern = QStringLiteral("*.add;*.sub;*.mul;*.div;*.bla");
 const QString kSeparator = QStringLiteral("/");
-constexpr int kIndent = 2;   // blanks per level in the folder list
+constexpr int kIndent = 2; // blanks per level in the folder list
 constexpr int kPathRole = Qt::UserRole;
 
 // The mount point holding `folder`; empty when there is none to select.
-QString drive_of(const QString &folder)
-{
+QString drive_of(const QString &folder) {
     if (folder.isEmpty() || !QFileInfo(folder).exists())
         return {};
     const QStorageInfo volume(folder);
     return volume.isValid() && volume.isReady() ? volume.rootPath() : QString();
 }
 
-QStringList drives()
-{
+QStringList drives() {
     QStringList roots{kSeparator};
     for (const QStorageInfo &v : QStorageInfo::mountedVolumes())
-        if (v.isValid() && v.isReady() && QFileInfo(v.rootPath()).isDir() && !roots.contains(v.rootPath()))
+        if (v.isValid() && v.isReady() && QFileInfo(v.rootPath()).isDir() &&
+            !roots.contains(v.rootPath()))
             roots << v.rootPath();
     roots.sort();
     return roots;
 }
 } // namespace
 
-FolderList::FolderList(QWidget *parent) : QListWidget(parent)
-{
+FolderList::FolderList(QWidget *parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { setPath(item->data(kPathRole).toString()); });
 }
 
-bool FolderList::setPath(const QString &folder)
-{
+bool FolderList::setPath(const QString &folder) {
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.isDir() || !info.isReadable() || !QDir(folder).isReadable())
         return false;
@@ -60,8 +57,7 @@ bool FolderList::setPath(const QString &folder)
     return true;
 }
 
-void FolderList::fill()
-{
+void FolderList::fill() {
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
@@ -77,14 +73,14 @@ void FolderList::fill()
     }
     setCurrentRow(count() - 1);
     const QString base = path_ == kSeparator ? QString() : path_;
-    for (const QString &sub : QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString &sub :
+         QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         auto *item = new QListWidgetItem(closed, QString((level + 1) * kIndent, ' ') + sub, this);
         item->setData(kPathRole, base + kSeparator + sub);
     }
 }
 
-void frmOptions2::build_folder_page(QWidget *page)
-{
+void frmOptions2::build_folder_page(QWidget *page) {
     fraSample6 = new QGroupBox(QStringLiteral("Mapp för övningar"), page);
     fraSample6->setGeometry(page->rect());
     auto *grid = new QGridLayout(fraSample6);
@@ -113,8 +109,7 @@ void frmOptions2::build_folder_page(QWidget *page)
     connect(comInitial, &QPushButton::clicked, this, [this] { comInitial_Click(); });
 }
 
-void frmOptions2::load_folder_page()
-{
+void frmOptions2::load_folder_page() {
     const QString folder = modSorvinel.exercise_folder;
     if (!set_drive(folder))
         set_drive(ModSorvinel::program_folder());
@@ -123,8 +118,7 @@ void frmOptions2::load_folder_page()
     set_folder_caption(folder);
 }
 
-bool frmOptions2::set_drive(const QString &folder)
-{
+bool frmOptions2::set_drive(const QString &folder) {
     const QString root = drive_of(folder);
     if (root.isEmpty())
         return false;
@@ -138,15 +132,13 @@ bool frmOptions2::set_drive(const QString &folder)
     return true;
 }
 
-void frmOptions2::drvInitial_Change()
-{
+void frmOptions2::drvInitial_Change() {
     // A drive that cannot be opened sends the list back to the program's drive.
     if (!dirInitial->setPath(drive_))
         set_drive(ModSorvinel::program_folder());
 }
 
-void frmOptions2::dirInitial_Change()
-{
+void frmOptions2::dirInitial_Change() {
     flbFiles.setPath(dirInitial->path());
     flbInitial->clear();
     flbInitial->addItems(flbFiles.files());
@@ -154,24 +146,21 @@ void frmOptions2::dirInitial_Change()
     set_folder_caption(dirInitial->path());
 }
 
-void frmOptions2::comInitial_Click()
-{
+void frmOptions2::comInitial_Click() {
     const QString home = ModSorvinel::program_folder();
     set_drive(home);
     dirInitial->setPath(home);
     set_folder_caption(home);
 }
 
-void frmOptions2::set_folder_caption(const QString &caption)
-{
+void frmOptions2::set_folder_caption(const QString &caption) {
     if (labInitial->text() == caption)
         return;
     labInitial->setText(caption);
     labInitial_Change();
 }
 
-void frmOptions2::labInitial_Change()
-{
+void frmOptions2::labInitial_Change() {
     const QString caption = labInitial->text();
     const QString full = with_trailing_separator(caption);
     if (full != caption)

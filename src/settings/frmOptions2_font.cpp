@@ -15,8 +15,7 @@ constexpr int kFrameMarginPx = 8;
 constexpr int kFrameTitlePx = 18;
 constexpr unsigned kOpaque = 1;
 
-void plain_font(VbLabel *label, const QString &family, int points)
-{
+void plain_font(VbLabel *label, const QString &family, int points) {
     QFont f = label->font();
     f.setFamily(family);
     f.setPointSize(points);
@@ -30,8 +29,7 @@ void plain_font(VbLabel *label, const QString &family, int points)
 }
 } // namespace
 
-void frmOptions2::build_font_page(QWidget *page)
-{
+void frmOptions2::build_font_page(QWidget *page) {
     fraSample2 = new QGroupBox(QStringLiteral("Räkneyta"), page);
     fraSample2->setGeometry(page->rect());
     cbxFont = new QComboBox(fraSample2);
@@ -56,8 +54,7 @@ void frmOptions2::build_font_page(QWidget *page)
     labTest->hide();
 }
 
-void frmOptions2::place_font_sample()
-{
+void frmOptions2::place_font_sample() {
     const int top = cbxFont->geometry().bottom() + kFrameMarginPx;
     const double areaTop = vb::px_to_twips_y(top);
     const double areaHeight = vb::px_to_twips_y(fraSample2->height() - top);
@@ -66,8 +63,7 @@ void frmOptions2::place_font_sample()
                      areaTop + std::max(0.0, (areaHeight - labFont->Height()) / 2));
 }
 
-void frmOptions2::load_font_page()
-{
+void frmOptions2::load_font_page() {
     frmSorvinel *w = modSorvinel.main_window;
     const QString mainFont = w ? w->labTal[0]->font().family() : QString();
     if (w)
@@ -86,8 +82,7 @@ void frmOptions2::load_font_page()
     place_font_sample();
 }
 
-void frmOptions2::cbxFont_Click()
-{
+void frmOptions2::cbxFont_Click() {
     const QString family = cbxFont->currentText();
     const int start = modSorvinel.label_font_size;
     labFont->hide();

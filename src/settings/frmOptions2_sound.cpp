@@ -17,8 +17,7 @@ namespace {
 constexpr int kSpacingPx = 4;
 } // namespace
 
-void frmOptions2::build_sound_page(QWidget *page)
-{
+void frmOptions2::build_sound_page(QWidget *page) {
     auto *column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(kSpacingPx);
@@ -32,7 +31,8 @@ void frmOptions2::build_sound_page(QWidget *page)
     fraSample3b = new QGroupBox(QStringLiteral("Uppläsning med talsyntes (SAPI4/5)"), page);
     auto *speech = new QVBoxLayout(fraSample3b);
     labInfoUpplaes = new QLabel(
-        QStringLiteral("För uppläsning krävs det att talsyntes med SAPI4/5-gränssnitt är installerad."),
+        QStringLiteral(
+            "För uppläsning krävs det att talsyntes med SAPI4/5-gränssnitt är installerad."),
         fraSample3b);
     labInfoUpplaes->setWordWrap(true);
     speech->addWidget(labInfoUpplaes);
@@ -59,12 +59,12 @@ void frmOptions2::build_sound_page(QWidget *page)
     connect(comAnpassning, &QPushButton::clicked, this, [this] { comAnpassning_Click(); });
 }
 
-void frmOptions2::load_sound_page()
-{
+void frmOptions2::load_sound_page() {
     chkPipLjud->setChecked(modSorvinel.beep_on);
     const bool speech = modSorvinel.speech_available;
     labInfoUpplaes->setVisible(!speech);
-    for (QWidget *w : std::initializer_list<QWidget *>{labRoest, comRoester, chkLaesOevning, chkLaesMeny})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{labRoest, comRoester, chkLaesOevning, chkLaesMeny})
         w->setVisible(speech);
     comAnpassning->setEnabled(bool(show_reader_adaptation));
     if (!speech)
@@ -74,8 +74,7 @@ void frmOptions2::load_sound_page()
     chkLaesMeny->setChecked(modSorvinel.speak_menus);
 }
 
-void frmOptions2::fill_voice_list()
-{
+void frmOptions2::fill_voice_list() {
     comRoester->clear();
     const int count = speech_control ? speech_control->voiceCount() : 0;
     // An unreadable name still takes its place, so list and voices keep the same indices.
@@ -87,30 +86,27 @@ void frmOptions2::fill_voice_list()
     current_voice = speech_control ? speech_control->currentVoiceName() : QString();
     const int found = current_voice.isEmpty() ? -1 : comRoester->findText(current_voice);
     if (found < 0)
-        platform::msg_box(QStringLiteral("Kunde inte läsa röstens namn"), vb::vbOKOnly | vb::vbInformation,
-                          kApplicationTitle, parentWidget());
+        platform::msg_box(QStringLiteral("Kunde inte läsa röstens namn"),
+                          vb::vbOKOnly | vb::vbInformation, kApplicationTitle, parentWidget());
     else
         comRoester->setCurrentIndex(found);
     voice_at_load = found;
     voice_choice = voice_at_load;
 }
 
-void frmOptions2::chkPipLjud_Click()
-{
+void frmOptions2::chkPipLjud_Click() {
     if (chkPipLjud->isChecked())
         platform::beep();
 }
 
-void frmOptions2::comRoester_Click()
-{
+void frmOptions2::comRoester_Click() {
     // The first entry of that name: a name listed twice means its first voice.
     const int first = comRoester->findText(comRoester->currentText());
     if (first >= 0)
         voice_choice = first;
 }
 
-void frmOptions2::comAnpassning_Click()
-{
+void frmOptions2::comAnpassning_Click() {
     if (show_reader_adaptation)
         show_reader_adaptation(this);
 }

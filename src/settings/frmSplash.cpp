@@ -11,7 +11,7 @@
 
 namespace {
 constexpr int kTickMs = 1000;
-constexpr int kLastTick = 2;  // closes when the count passes this
+constexpr int kLastTick = 2; // closes when the count passes this
 constexpr int kGrey = 224;
 constexpr int kWidthPx = 520;
 constexpr int kHeightPx = 260;
@@ -21,8 +21,7 @@ constexpr double kTitlePt = 32;
 constexpr double kVersionPt = 12;
 constexpr double kNoticePt = 8.25;
 
-QFont arial(double points, bool bold)
-{
+QFont arial(double points, bool bold) {
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(points);
     f.setBold(bold);
@@ -31,8 +30,7 @@ QFont arial(double points, bool bold)
 } // namespace
 
 frmSplash::frmSplash(QWidget *parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setModal(true);
     setFixedSize(kWidthPx, kHeightPx);
     QPalette p = palette();
@@ -83,8 +81,7 @@ frmSplash::frmSplash(QWidget *parent)
     Form_Load();
 }
 
-void frmSplash::Form_Load()
-{
+void frmSplash::Form_Load() {
     splash_ticks = 0;
     lblVersion->setText(QString("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
     lblProductName->setText(kApplicationTitle);
@@ -93,21 +90,18 @@ void frmSplash::Form_Load()
     Timer1->start(kTickMs);
 }
 
-void frmSplash::Timer1_Timer()
-{
+void frmSplash::Timer1_Timer() {
     ++splash_ticks;
     if (splash_ticks > kLastTick)
         accept();
 }
 
-void frmSplash::Form_Unload()
-{
+void frmSplash::Form_Unload() {
     Timer1->stop();
     modSorvinel.park_mouse_pointer();
 }
 
-void frmSplash::done(int result)
-{
+void frmSplash::done(int result) {
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();
@@ -115,8 +109,7 @@ void frmSplash::done(int result)
     QDialog::done(result);
 }
 
-bool frmSplash::eventFilter(QObject *watched, QEvent *event)
-{
+bool frmSplash::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonPress) {
         accept();
         return true;
@@ -124,11 +117,12 @@ bool frmSplash::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmSplash::keyPressEvent(QKeyEvent *event)
-{
+void frmSplash::keyPressEvent(QKeyEvent *event) {
     // Only a key that types a character closes the window (Esc included, as it types one).
     if (!event->text().isEmpty())
         accept();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent *) { accept(); }
+void frmSplash::mousePressEvent(QMouseEvent *) {
+    accept();
+}

@@ -3,7 +3,8 @@
 #include <QString>
 
 namespace maker {
-inline const QString kRightsNotice = QStringLiteral("Copyright © PLOXA. Alla rättigheter förbehållna.");
+inline const QString kRightsNotice =
+    QStringLiteral("Copyright © PLOXA. Alla rättigheter förbehållna.");
 inline const QString kCompany = QStringLiteral("PLOXA\nwww.ploxa.se");
 inline const QString kWebAddress = QStringLiteral("www.ploxa.se");
 inline const QString kWarning = QStringLiteral(

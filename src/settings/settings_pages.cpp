@@ -25,13 +25,12 @@ constexpr int kPlateauSteps = 8;
 // The layout box a label measures its text in.
 constexpr int kMeasureBox = 2000;
 
-constexpr std::array<const char *, 2> kWrongDisplayTexts = {
-    "Det fel som är närmast svaret visas", "Senaste fel visas"};
+constexpr std::array<const char *, 2> kWrongDisplayTexts = {"Det fel som är närmast svaret visas",
+                                                            "Senaste fel visas"};
 constexpr std::array<const char *, 2> kRewardTypeTexts = {"Pulserande cirklar", "Flytande ord"};
 
-PageItem box(P page, S key, Tick PageControls::*control, bool ModSorvinel::*flag,
-             A after = A::None, bool inverted = false)
-{
+PageItem box(P page, S key, Tick PageControls::*control, bool ModSorvinel::*flag, A after = A::None,
+             bool inverted = false) {
     PageItem item{page, I::Box, key};
     item.box = control;
     item.flag = flag;
@@ -41,8 +40,7 @@ PageItem box(P page, S key, Tick PageControls::*control, bool ModSorvinel::*flag
 }
 
 PageItem list(S key, int PageControls::*control, int ModSorvinel::*number, int step = 1,
-              A after = A::None)
-{
+              A after = A::None) {
     PageItem item{P::Special, I::List, key};
     item.index = control;
     item.number = number;
@@ -51,19 +49,19 @@ PageItem list(S key, int PageControls::*control, int ModSorvinel::*number, int s
     return item;
 }
 
-PageItem with_prefix(PageItem item, const char *prefix)
-{
+PageItem with_prefix(PageItem item, const char *prefix) {
     item.prefix = prefix;
     return item;
 }
 
-PageItem with_captions(PageItem item, std::span<const char *const> captions)
-{
+PageItem with_captions(PageItem item, std::span<const char *const> captions) {
     item.captions = captions;
     return item;
 }
 
-PageItem step(P page, I kind, std::optional<S> key = std::nullopt) { return PageItem{page, kind, key}; }
+PageItem step(P page, I kind, std::optional<S> key = std::nullopt) {
+    return PageItem{page, kind, key};
+}
 
 const std::array kItems = {
     step(P::Colours, I::Style, S::ColourStyle),
@@ -72,36 +70,41 @@ const std::array kItems = {
     box(P::Sound, S::Beep, &PageControls::beep, &ModSorvinel::beep_on),
     step(P::Sound, I::SpeechGate),
     step(P::Sound, I::Voice),
-    box(P::Sound, S::SpeakExercises, &PageControls::speak_exercises, &ModSorvinel::speak_in_exercises),
+    box(P::Sound, S::SpeakExercises, &PageControls::speak_exercises,
+        &ModSorvinel::speak_in_exercises),
     box(P::Sound, S::SpeakMenus, &PageControls::speak_menus, &ModSorvinel::speak_menus),
 
     box(P::Special, S::CheckRecords, &PageControls::check_records, &ModSorvinel::check_records),
     step(P::Special, I::RecordsDeleted, S::Record0),
-    box(P::Special, S::NumberLine, &PageControls::number_line, &ModSorvinel::number_line_on, A::SwitchMark),
+    box(P::Special, S::NumberLine, &PageControls::number_line, &ModSorvinel::number_line_on,
+        A::SwitchMark),
     box(P::Special, S::Clock, &PageControls::clock, &ModSorvinel::show_clock, A::ClockNow),
     // These two stand on the "Styrning" tab but share this page's section.
     box(P::Special, S::Esc, &PageControls::esc, &ModSorvinel::esc_allowed),
     box(P::Special, S::Warning, &PageControls::warning, &ModSorvinel::show_warning_message),
-    with_prefix(list(S::LineLength, &PageControls::line_length_index, &ModSorvinel::number_line_length,
-                     1, A::ReshapeMark), "0 - "),
+    with_prefix(list(S::LineLength, &PageControls::line_length_index,
+                     &ModSorvinel::number_line_length, 1, A::ReshapeMark),
+                "0 - "),
     list(S::LineMarking, &PageControls::line_marking_index, &ModSorvinel::number_line_marking, 1,
          A::ReshapeMark),
     step(P::Special, I::NumberLine),
     list(S::RewardMin, &PageControls::reward_min_index, &ModSorvinel::reward_min_tasks, kFive),
     list(S::MinTasks, &PageControls::min_tasks_index, &ModSorvinel::min_task_count, kFive),
     with_captions(list(S::WrongDisplay, &PageControls::wrong_display_index,
-                       &ModSorvinel::wrong_answer_display), kWrongDisplayTexts),
+                       &ModSorvinel::wrong_answer_display),
+                  kWrongDisplayTexts),
     with_captions(list(S::RewardType, &PageControls::reward_type_index, &ModSorvinel::reward_type),
                   kRewardTypeTexts),
 
     box(P::Control, S::KeyRepeat, &PageControls::key_repeat, &ModSorvinel::key_repeat_blocked,
         A::None, true),
-    box(P::Control, S::EnterInterrupts, &PageControls::enter_interrupts, &ModSorvinel::enter_interrupts),
+    box(P::Control, S::EnterInterrupts, &PageControls::enter_interrupts,
+        &ModSorvinel::enter_interrupts),
     step(P::Control, I::BoardRows, S::BoardRows),
     step(P::Control, I::Method, S::ControlMode),
     step(P::Control, I::Interval, S::Interval),
-    box(P::Control, S::MousePointer, &PageControls::mouse_pointer, &ModSorvinel::custom_mouse_pointer,
-        A::MousePointer),
+    box(P::Control, S::MousePointer, &PageControls::mouse_pointer,
+        &ModSorvinel::custom_mouse_pointer, A::MousePointer),
 
     // Stands on the "Special" tab but shares this page's section.
     box(P::Folder, S::RandomOrder, &PageControls::random_order, &ModSorvinel::random_order),
@@ -117,16 +120,16 @@ constexpr std::array<ColourScheme, kColourSchemeCount> kSchemes = {{
     {"Blått på vitt", 0xFFEEFF, 0xFF0000, 0x0000FF},
 }};
 
-void write(S id, const QString &text)
-{
+void write(S id, const QString &text) {
     const SettingKey &k = setting_key(id);
     modSorvinel.save_setting(section_of(k), key_of(k), text);
 }
 
-SettingId record_key(int slot) { return SettingId(int(S::Record0) + slot); }
+SettingId record_key(int slot) {
+    return SettingId(int(S::Record0) + slot);
+}
 
-void apply_font(const PageControls &c)
-{
+void apply_font(const PageControls &c) {
     frmSorvinel *w = modSorvinel.main_window;
     if (!w || c.font_name == w->labTal[0]->font().family())
         return;
@@ -144,8 +147,7 @@ void apply_font(const PageControls &c)
     write(S::Font, c.font_name);
 }
 
-void apply_voice(const PageControls &c, const ApplyServices &s)
-{
+void apply_voice(const PageControls &c, const ApplyServices &s) {
     if (c.voice_choice == c.voice_at_load)
         return;
     if (s.speech && s.speech->selectVoice(c.voice_choice))
@@ -155,8 +157,7 @@ void apply_voice(const PageControls &c, const ApplyServices &s)
                           kApplicationTitle, s.parent);
 }
 
-void apply_number_line(bool switched, bool reshaped, int old_length)
-{
+void apply_number_line(bool switched, bool reshaped, int old_length) {
     ModSorvinel &m = modSorvinel;
     const bool task_shown = m.screen_state == ScreenState::TaskShown;
     int no_marking = 0;
@@ -178,8 +179,7 @@ void apply_number_line(bool switched, bool reshaped, int old_length)
     }
 }
 
-void apply_board_rows(const PageControls &c)
-{
+void apply_board_rows(const PageControls &c) {
     ModSorvinel &m = modSorvinel;
     const int most = setting_key(S::BoardRows).max;
     const bool changed = (m.board_rows == most && c.rows_index == 0) ||
@@ -196,8 +196,7 @@ void apply_board_rows(const PageControls &c)
     write(S::BoardRows, written_number(m.board_rows));
 }
 
-void apply_interval(const PageControls &c)
-{
+void apply_interval(const PageControls &c) {
     frmSorvinel *w = modSorvinel.main_window;
     // No entry chosen is no new interval.
     if (!w || !vb::has_leading_number(c.interval_text))
@@ -209,8 +208,7 @@ void apply_interval(const PageControls &c)
     write(S::Interval, written_number(w->timEnTangent->interval() / kMillisecondsPerSecond));
 }
 
-void apply_box(const PageItem &item, const PageControls &c, bool &switched)
-{
+void apply_box(const PageItem &item, const PageControls &c, bool &switched) {
     bool &flag = modSorvinel.*item.flag;
     if (!box_changed(c.*item.box, item.inverted ? !flag : flag))
         return;
@@ -224,8 +222,7 @@ void apply_box(const PageItem &item, const PageControls &c, bool &switched)
         modSorvinel.setup_clock();
 }
 
-bool apply_list(const PageItem &item, const PageControls &c)
-{
+bool apply_list(const PageItem &item, const PageControls &c) {
     const int index = c.*item.index;
     int &value = modSorvinel.*item.number;
     // A list with nothing chosen changes nothing.
@@ -237,17 +234,19 @@ bool apply_list(const PageItem &item, const PageControls &c)
 }
 } // namespace
 
-Tick tick_of(bool on) { return on ? Tick::Ticked : Tick::Clear; }
+Tick tick_of(bool on) {
+    return on ? Tick::Ticked : Tick::Clear;
+}
 
-bool box_changed(Tick box, bool setting)
-{
+bool box_changed(Tick box, bool setting) {
     return (box == Tick::Ticked && !setting) || (box == Tick::Clear && setting);
 }
 
-std::span<const PageItem> page_items() { return kItems; }
+std::span<const PageItem> page_items() {
+    return kItems;
+}
 
-std::vector<SettingId> keys_of_page(SettingsPage page)
-{
+std::vector<SettingId> keys_of_page(SettingsPage page) {
     std::vector<SettingId> keys;
     for (const PageItem &item : kItems) {
         if (item.page != page || !item.key)
@@ -262,8 +261,7 @@ std::vector<SettingId> keys_of_page(SettingsPage page)
     return keys;
 }
 
-QStringList list_entries(const PageItem &item)
-{
+QStringList list_entries(const PageItem &item) {
     QStringList entries;
     if (!item.captions.empty()) {
         for (const char *caption : item.captions)
@@ -276,20 +274,22 @@ QStringList list_entries(const PageItem &item)
     return entries;
 }
 
-int list_index(const PageItem &item, int value) { return (value - setting_key(*item.key).min) / item.step; }
+int list_index(const PageItem &item, int value) {
+    return (value - setting_key(*item.key).min) / item.step;
+}
 
-int list_value(const PageItem &item, int index) { return setting_key(*item.key).min + index * item.step; }
+int list_value(const PageItem &item, int index) {
+    return setting_key(*item.key).min + index * item.step;
+}
 
-const PageItem *list_item(int PageControls::*index)
-{
+const PageItem *list_item(int PageControls::*index) {
     for (const PageItem &item : kItems)
         if (item.kind == I::List && item.index == index)
             return &item;
     return nullptr;
 }
 
-ControlMethod running_control_method()
-{
+ControlMethod running_control_method() {
     const ModSorvinel &m = modSorvinel;
     if (!m.number_board_shown)
         return ControlMethod::Keyboard;
@@ -298,10 +298,11 @@ ControlMethod running_control_method()
     return m.board_clickable ? ControlMethod::KeyboardMouse : ControlMethod::FewKeys;
 }
 
-QString interval_entry(int seconds) { return QString::number(seconds) + QStringLiteral(" sek"); }
+QString interval_entry(int seconds) {
+    return QString::number(seconds) + QStringLiteral(" sek");
+}
 
-PageControls controls_from_settings()
-{
+PageControls controls_from_settings() {
     const ModSorvinel &m = modSorvinel;
     PageControls c;
     c.style_choice = m.colour_style;
@@ -326,8 +327,7 @@ PageControls controls_from_settings()
     return c;
 }
 
-bool apply_control_method(ControlMethod method)
-{
+bool apply_control_method(ControlMethod method) {
     ModSorvinel &m = modSorvinel;
     QTimer *timer = m.main_window ? m.main_window->timEnTangent : nullptr;
     const bool shown = m.number_board_shown, clickable = m.board_clickable;
@@ -338,7 +338,9 @@ bool apply_control_method(ControlMethod method)
         else if (timer)
             timer->stop();
     };
-    auto build = [&m](bool mode) { m.build_number_board(mode, m.number_board_built, m.board_rows); };
+    auto build = [&m](bool mode) {
+        m.build_number_board(mode, m.number_board_built, m.board_rows);
+    };
     auto show_board = [&](bool can_click) {
         m.number_board_shown = true;
         m.board_clickable = can_click;
@@ -394,8 +396,7 @@ bool apply_control_method(ControlMethod method)
     return true;
 }
 
-void apply_settings_page(int page, PageControls &c, const ApplyServices &services)
-{
+void apply_settings_page(int page, PageControls &c, const ApplyServices &services) {
     if (page < int(P::Colours) || page > kSettingsPageCount)
         return;
     ModSorvinel &m = modSorvinel;
@@ -413,14 +414,20 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
                 write(S::ColourStyle, written_number(c.style_choice));
             }
             break;
-        case I::Font: apply_font(c); break;
-        case I::Box: apply_box(item, c, switched); break;
+        case I::Font:
+            apply_font(c);
+            break;
+        case I::Box:
+            apply_box(item, c, switched);
+            break;
         case I::SpeechGate:
             // Without speech the voice and the two reading boxes are hidden: not applied.
             if (!m.speech_available)
                 return;
             break;
-        case I::Voice: apply_voice(c, services); break;
+        case I::Voice:
+            apply_voice(c, services);
+            break;
         case I::RecordsDeleted:
             if (c.records_deleted) {
                 for (int slot = 0; slot < kRecordSlots; ++slot)
@@ -432,10 +439,18 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
             if (apply_list(item, c) && item.after == A::ReshapeMark)
                 reshaped = true;
             break;
-        case I::NumberLine: apply_number_line(switched, reshaped, old_length); break;
-        case I::BoardRows: apply_board_rows(c); break;
-        case I::Method: apply_control_method(c.method); break;
-        case I::Interval: apply_interval(c); break;
+        case I::NumberLine:
+            apply_number_line(switched, reshaped, old_length);
+            break;
+        case I::BoardRows:
+            apply_board_rows(c);
+            break;
+        case I::Method:
+            apply_control_method(c.method);
+            break;
+        case I::Interval:
+            apply_interval(c);
+            break;
         case I::Folder:
             if (c.folder_caption != m.exercise_folder) {
                 m.exercise_folder = c.folder_caption;
@@ -446,8 +461,7 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
     }
 }
 
-int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &extent)
-{
+int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &extent) {
     int size = std::clamp(start, kSmallestPt, kLargestPt);
     QSizeF e = extent(size);
     if (e.width() < target.width()) {
@@ -473,8 +487,7 @@ int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &ex
     return size;
 }
 
-QSizeF text_extent_twips(const QString &family, int points, const QString &text)
-{
+QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
     QFont f(family);
     f.setPointSize(points);
     f.setBold(false);
@@ -486,17 +499,19 @@ QSizeF text_extent_twips(const QString &family, int points, const QString &text)
     return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};
 }
 
-QString with_trailing_separator(const QString &folder)
-{
+QString with_trailing_separator(const QString &folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-std::span<const ColourScheme> colour_schemes() { return kSchemes; }
+std::span<const ColourScheme> colour_schemes() {
+    return kSchemes;
+}
 
-QString sample_tooltip(int scheme) { return QStringLiteral("Färgval ") + QString::number(scheme + 1); }
+QString sample_tooltip(int scheme) {
+    return QStringLiteral("Färgval ") + QString::number(scheme + 1);
+}
 
-QPointF sample_position(int i, QSizeF page, QSizeF sample)
-{
+QPointF sample_position(int i, QSizeF page, QSizeF sample) {
     constexpr int kColumns = 3, kRows = 2;
     const double g = (page.width() - kColumns * sample.width()) / (kColumns + 1);
     const double v = (page.height() - kRows * sample.height()) / (kRows + 1);

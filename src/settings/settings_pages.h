@@ -21,7 +21,14 @@ class SpeechEngine;
 class QWidget;
 
 // Pages in the order of the tabs; the number is the tab's index.
-enum class SettingsPage : int { Colours = 1, Font = 2, Sound = 3, Special = 4, Control = 5, Folder = 6 };
+enum class SettingsPage : int {
+    Colours = 1,
+    Font = 2,
+    Sound = 3,
+    Special = 4,
+    Control = 5,
+    Folder = 6
+};
 constexpr int kSettingsPageCount = 6;
 
 // The value of a check box.
@@ -62,9 +69,9 @@ struct PageControls {
     // "Styrning"
     Tick key_repeat = Tick::Clear;
     Tick enter_interrupts = Tick::Clear;
-    int rows_index = 1;              // 0 "En", 1 "Två"
+    int rows_index = 1; // 0 "En", 1 "Två"
     ControlMethod method = ControlMethod::Keyboard;
-    QString interval_text;           // "1 sek" .. "5 sek"
+    QString interval_text; // "1 sek" .. "5 sek"
     Tick mouse_pointer = Tick::Clear;
     // "Filkatalog"
     QString folder_caption;
@@ -72,8 +79,18 @@ struct PageControls {
 
 // One step of applying a page, in the order the page applies them.
 enum class ItemKind {
-    Style, Font, Box, SpeechGate, Voice, RecordsDeleted, List, NumberLine, BoardRows,
-    Method, Interval, Folder,
+    Style,
+    Font,
+    Box,
+    SpeechGate,
+    Voice,
+    RecordsDeleted,
+    List,
+    NumberLine,
+    BoardRows,
+    Method,
+    Interval,
+    Folder,
 };
 // What a changed box or list sets off besides writing its key.
 enum class AfterChange { None, SwitchMark, ReshapeMark, ClockNow, MousePointer };
@@ -81,16 +98,16 @@ enum class AfterChange { None, SwitchMark, ReshapeMark, ClockNow, MousePointer }
 struct PageItem {
     SettingsPage page;
     ItemKind kind;
-    std::optional<SettingId> key;          // the key written; none for the plain steps
-    Tick PageControls::*box = nullptr;     // Box
-    bool ModSorvinel::*flag = nullptr;     // Box
-    bool inverted = false;                 // Box: the box shows the opposite of the flag
-    int PageControls::*index = nullptr;    // List
-    int ModSorvinel::*number = nullptr;    // List
-    int step = 1;                          // List: value = key minimum + index x step
+    std::optional<SettingId> key;       // the key written; none for the plain steps
+    Tick PageControls::*box = nullptr;  // Box
+    bool ModSorvinel::*flag = nullptr;  // Box
+    bool inverted = false;              // Box: the box shows the opposite of the flag
+    int PageControls::*index = nullptr; // List
+    int ModSorvinel::*number = nullptr; // List
+    int step = 1;                       // List: value = key minimum + index x step
     AfterChange after = AfterChange::None;
-    const char *prefix = "";               // List: put before each number
-    std::span<const char *const> captions = {};  // List: fixed entries instead of numbers
+    const char *prefix = "";                    // List: put before each number
+    std::span<const char *const> captions = {}; // List: fixed entries instead of numbers
 };
 
 std::span<const PageItem> page_items();
@@ -107,12 +124,12 @@ const PageItem *list_item(int PageControls::*index);
 PageControls controls_from_settings();
 // The control method the main window runs now.
 ControlMethod running_control_method();
-QString interval_entry(int seconds);    // "3 sek"
+QString interval_entry(int seconds); // "3 sek"
 constexpr int kIntervalEntries = 5;
 
 struct ApplyServices {
     SpeechEngine *speech = nullptr;
-    QWidget *parent = nullptr;    // of the message boxes
+    QWidget *parent = nullptr; // of the message boxes
 };
 // Applies one page (1..6; any other number does nothing). Clears `records_deleted` when
 // the "Special" page wrote the deleted records.
@@ -133,13 +150,13 @@ QString with_trailing_separator(const QString &folder);
 
 // The six colour schemes of the main window.
 struct ColourScheme {
-    const char *caption;   // UTF-8
-    unsigned background;   // OLE &HBBGGRR
+    const char *caption; // UTF-8
+    unsigned background; // OLE &HBBGGRR
     unsigned foreground;
-    unsigned wrong;        // the wrong answer
+    unsigned wrong; // the wrong answer
 };
 constexpr int kColourSchemeCount = 6;
 std::span<const ColourScheme> colour_schemes();
-QString sample_tooltip(int scheme);   // "Färgval 1" .. "Färgval 6"
+QString sample_tooltip(int scheme); // "Färgval 1" .. "Färgval 6"
 // Where sample `i` stands on a page of `page` size: two rows of three with equal gaps.
 QPointF sample_position(int i, QSizeF page, QSizeF sample);

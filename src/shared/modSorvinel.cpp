@@ -2,8 +2,7 @@
 
 ModSorvinel modSorvinel;
 
-void ModSorvinel::reset()
-{
+void ModSorvinel::reset() {
     SettingsStore *keepStore = store;
     frmSorvinel *keepWindow = main_window;
     *this = ModSorvinel{};

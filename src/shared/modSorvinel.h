@@ -13,17 +13,23 @@ class SpeechEngine;
 class frmSorvinel;
 
 // Operation index; also the record slot and the exercise-file type.
-enum Operation : int { opAddition = 0, opSubtraktion = 1, opMultiplikation = 2, opDivision = 3, opBlandat = 4 };
+enum Operation : int {
+    opAddition = 0,
+    opSubtraktion = 1,
+    opMultiplikation = 2,
+    opDivision = 3,
+    opBlandat = 4
+};
 
 // What the main window shows; keys, speech and the number board act by it.
 namespace ScreenState {
 constexpr int MainMenu = 0;
 constexpr int DrillTypeMenu = 1;
-constexpr int DrillSetUp = 2;     // drill screen set up, or an answer being judged
-constexpr int TaskShown = 3;      // a task waits for its answer
+constexpr int DrillSetUp = 2; // drill screen set up, or an answer being judged
+constexpr int TaskShown = 3;  // a task waits for its answer
 constexpr int EndMenu = 4;
 constexpr int FileList = 5;
-constexpr int PanelLowFirst = 7;  // in-window own-selection panel, fields 7..11
+constexpr int PanelLowFirst = 7; // in-window own-selection panel, fields 7..11
 constexpr int PanelLowSecond = 8;
 constexpr int PanelHighFirst = 9;
 constexpr int PanelHighSecond = 10;
@@ -32,8 +38,8 @@ constexpr int PanelCount = 11;
 
 // Message window channel kinds.
 namespace MessageKind {
-constexpr int Notice = 1;  // "Åter"
-constexpr int Pause = 64;  // "Huvudmeny" and a 12-second countdown
+constexpr int Notice = 1; // "Åter"
+constexpr int Pause = 64; // "Huvudmeny" and a 12-second countdown
 } // namespace MessageKind
 
 inline const QString kApplicationName = QStringLiteral("PLOXA Sorvinel");
@@ -86,12 +92,12 @@ public:
     int print_order = 0;
 
     // --- screen and start-up ------------------------------------------------------------
-    long screen_width = 0;      // twips
-    double screen_height = 0;   // twips
-    int font_fit_width = 0;     // twips
-    int font_fit_height = 0;    // twips
-    int label_font_size = 0;    // points
-    int board_key_size = 0;     // twips
+    long screen_width = 0;    // twips
+    double screen_height = 0; // twips
+    int font_fit_width = 0;   // twips
+    int font_fit_height = 0;  // twips
+    int label_font_size = 0;  // points
+    int board_key_size = 0;   // twips
     bool speech_available = false;
 
     // --- drill state --------------------------------------------------------------------
@@ -170,8 +176,8 @@ public:
     void setup_clock();
 
     // Operation helpers.
-    static QString operation_name(int operation);   // "Addition" .. "Blandat"
-    static QString operation_sign(int operation);   // "+", "-", "*", "/", "¤"
+    static QString operation_name(int operation);        // "Addition" .. "Blandat"
+    static QString operation_sign(int operation);        // "+", "-", "*", "/", "¤"
     static int operation_from_name(const QString &name); // -1 when none
 };
 

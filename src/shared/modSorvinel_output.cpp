@@ -13,20 +13,28 @@ const QString kOperatorWords[] = {QStringLiteral(" plus "), QStringLiteral(" min
                                   QStringLiteral(" gånger "), QStringLiteral(" delat med ")};
 } // namespace
 
-bool ModSorvinel::speech_on_for_screen() const
-{
+bool ModSorvinel::speech_on_for_screen() const {
     switch (screen_state) {
-    case 0: case 1: case 5: case 6: case 7: case 8: case 9: case 10: case 11:
+    case 0:
+    case 1:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
         return speak_menus && speech_available;
-    case 2: case 3: case 4:
+    case 2:
+    case 3:
+    case 4:
         return speak_in_exercises && speech_available;
     default:
         return false;
     }
 }
 
-QString ModSorvinel::respell_for_speech(const QString &text)
-{
+QString ModSorvinel::respell_for_speech(const QString &text) {
     QString t = text;
     if (t == QLatin1String("Till 10:an"))
         t = QStringLiteral("till tian");
@@ -37,8 +45,7 @@ QString ModSorvinel::respell_for_speech(const QString &text)
     return t;
 }
 
-void ModSorvinel::speak_text(const QString &text)
-{
+void ModSorvinel::speak_text(const QString &text) {
     SpeechEngine *speech = main_window ? main_window->tspSorvinel : nullptr;
     if (!speech)
         return;
@@ -46,8 +53,7 @@ void ModSorvinel::speak_text(const QString &text)
     speech->speak(respell_for_speech(text));
 }
 
-QString ModSorvinel::spaced_reader_text(const QString &text)
-{
+QString ModSorvinel::spaced_reader_text(const QString &text) {
     QString t = text;
     if (t.isEmpty() || (t[0] >= '0' && t[0] <= '9'))
         t.prepend(' ');
@@ -63,8 +69,7 @@ QString ModSorvinel::spaced_reader_text(const QString &text)
     return t;
 }
 
-void ModSorvinel::show_screen_reader_text(const QString &text, bool)
-{
+void ModSorvinel::show_screen_reader_text(const QString &text, bool) {
     if (!main_window)
         return;
     QLineEdit *field = main_window->txtJaws;
@@ -78,8 +83,7 @@ void ModSorvinel::show_screen_reader_text(const QString &text, bool)
     }
 }
 
-QString ModSorvinel::clipboard_text_for(const QString &fieldText)
-{
+QString ModSorvinel::clipboard_text_for(const QString &fieldText) {
     QString t = fieldText;
     if (t.contains(QLatin1String("Till 10:an"))) {
         t = QStringLiteral("till tian");
@@ -114,8 +118,7 @@ QString ModSorvinel::clipboard_text_for(const QString &fieldText)
     return t;
 }
 
-void ModSorvinel::park_mouse_pointer()
-{
+void ModSorvinel::park_mouse_pointer() {
     const platform::ScreenMetrics m = platform::screen_metrics();
     if (!screen_reader_text_on || !main_window) {
         platform::set_cursor_pos(m.width_px, m.height_px);

@@ -3,13 +3,11 @@
 #include "drill/frmSorvinel.h"
 #include "shared/modSorvinel.h"
 
-void ModSorvinel::apply_colour_style(int style)
-{
+void ModSorvinel::apply_colour_style(int style) {
     colour_style = style;
 }
 
-void ModSorvinel::build_number_board(bool mode, bool &built, int rows)
-{
+void ModSorvinel::build_number_board(bool mode, bool &built, int rows) {
     (void)rows;
     // The board is only ever shown in a control mode that has one.
     built = mode;
@@ -17,22 +15,19 @@ void ModSorvinel::build_number_board(bool mode, bool &built, int rows)
         main_window->shaSiffertavla->hide();
 }
 
-void ModSorvinel::layout_number_line(int length, int &marking)
-{
+void ModSorvinel::layout_number_line(int length, int &marking) {
     (void)length;
     (void)marking;
     number_line_built = !number_line_built;
 }
 
-void ModSorvinel::show_number_line(int length, bool visible)
-{
+void ModSorvinel::show_number_line(int length, bool visible) {
     (void)length;
     if (main_window)
         main_window->linTallinje->setVisible(visible);
 }
 
-void ModSorvinel::apply_mouse_pointer()
-{
+void ModSorvinel::apply_mouse_pointer() {
     if (!main_window)
         return;
     const Qt::CursorShape shape = custom_mouse_pointer ? Qt::PointingHandCursor : Qt::ArrowCursor;
@@ -41,8 +36,7 @@ void ModSorvinel::apply_mouse_pointer()
             item->setCursor(shape);
 }
 
-void ModSorvinel::setup_clock()
-{
+void ModSorvinel::setup_clock() {
     clock_running = false;
     if (main_window)
         main_window->timKlocka->stop();

@@ -19,27 +19,23 @@ const QString kImportSection = QStringLiteral("Import");
 const QString kImportKey = QStringLiteral("sorvinel.ini");
 constexpr int kIniBuffer = 255;
 constexpr int kMillisecondsPerSecond = 1000;
-constexpr int kFontStepLimit = 400;   // ends a fitting loop whatever the font does
+constexpr int kFontStepLimit = 400; // ends a fitting loop whatever the font does
 constexpr double kSmallestFont = 1.0;
 constexpr double kLargestFont = 1000.0;
 
-QString env_folder(const char *variable, const QString &fallback)
-{
+QString env_folder(const char *variable, const QString &fallback) {
     const QString v = qEnvironmentVariable(variable);
     return v.isEmpty() ? QDir::homePath() + fallback : v;
 }
 
-QString fingerprint(const QFileInfo &info)
-{
+QString fingerprint(const QFileInfo &info) {
     return QString::number(info.size()) + ':' +
            QString::number(info.lastModified().toMSecsSinceEpoch());
 }
 
 // Grows or shrinks `label` a point at a time while `go_on` holds; stops when the size no
 // longer changes or after a bounded number of steps.
-template <class Pred>
-void step_font(VbLabel *label, double delta, Pred go_on)
-{
+template <class Pred> void step_font(VbLabel *label, double delta, Pred go_on) {
     for (int step = 0; step < kFontStepLimit && go_on(); ++step) {
         const double before = double(vb::round_even(label->fontSize()));
         const double next = before + delta;
@@ -52,38 +48,36 @@ void step_font(VbLabel *label, double delta, Pred go_on)
 }
 } // namespace
 
-QString ModSorvinel::get_setting(const QString &section, const QString &key, const QString &def) const
-{
+QString ModSorvinel::get_setting(const QString &section, const QString &key,
+                                 const QString &def) const {
     return store ? store->GetSetting(section, key, def) : def;
 }
 
-bool ModSorvinel::save_setting(const QString &section, const QString &key, const QString &value)
-{
+bool ModSorvinel::save_setting(const QString &section, const QString &key, const QString &value) {
     return store && store->SaveSetting(section, key, value);
 }
 
-QString ModSorvinel::program_folder()
-{
+QString ModSorvinel::program_folder() {
     const QString folder = env_folder("XDG_DATA_HOME", "/.local/share") + "/PLOXA Sorvinel";
     QDir().mkpath(folder);
     return folder;
 }
 
-QString ModSorvinel::windows_directory() { return env_folder("XDG_CONFIG_HOME", "/.config"); }
+QString ModSorvinel::windows_directory() {
+    return env_folder("XDG_CONFIG_HOME", "/.config");
+}
 
-void ModSorvinel::reset_exercise_folder()
-{
+void ModSorvinel::reset_exercise_folder() {
     exercise_folder = program_folder();
     save_setting("Filkatalog", "Path", exercise_folder);
 }
 
-void ModSorvinel::load_settings()
-{
+void ModSorvinel::load_settings() {
     frmSorvinel *w = main_window;
     const QString iniPath = windows_directory() + '/' + kIniFileName;
     const QFileInfo iniInfo(iniPath);
-    bool importing = iniInfo.isFile() &&
-                           get_setting(kImportSection, kImportKey, {}) != fingerprint(iniInfo);
+    bool importing =
+        iniInfo.isFile() && get_setting(kImportSection, kImportKey, {}) != fingerprint(iniInfo);
     const ProfileFile ini(importing ? iniPath : QString());
     // An unreadable file would import every default over the store.
     importing = importing && ini.exists();
@@ -106,14 +100,16 @@ void ModSorvinel::load_settings()
                 save_setting(section, key, written_bool(b));
             break;
         case KeyKind::Number:
-            n = fromIni ? read_ini_number(k, ini.GetPrivateProfileInt(section, key, *k.ini_default))
-                        : read_number(k, get_setting(section, key, written_number(k.store_default)));
+            n = fromIni
+                    ? read_ini_number(k, ini.GetPrivateProfileInt(section, key, *k.ini_default))
+                    : read_number(k, get_setting(section, key, written_number(k.store_default)));
             if (fromIni)
                 save_setting(section, key, written_number(n));
             break;
         case KeyKind::Record:
-            record = read_record(fromIni ? ini.GetPrivateProfileString(section, key, "0", kIniBuffer)
-                                         : get_setting(section, key, "0"));
+            record =
+                read_record(fromIni ? ini.GetPrivateProfileString(section, key, "0", kIniBuffer)
+                                    : get_setting(section, key, "0"));
             if (fromIni)
                 save_setting(section, key, written_number(record));
             break;
@@ -130,7 +126,9 @@ void ModSorvinel::load_settings()
         }
 
         switch (k.id) {
-        case SettingId::LockState: settings_lock_state = n; break;
+        case SettingId::LockState:
+            settings_lock_state = n;
+            break;
         case SettingId::ColourStyle:
             colour_style = n;
             apply_colour_style(colour_style);
@@ -173,40 +171,79 @@ void ModSorvinel::load_settings()
             if (fromIni)
                 save_setting(section, key, text);
             break;
-        case SettingId::Beep: beep_on = b; break;
-        case SettingId::SpeakExercises: speak_in_exercises = b; break;
-        case SettingId::SpeakMenus: speak_menus = b; break;
+        case SettingId::Beep:
+            beep_on = b;
+            break;
+        case SettingId::SpeakExercises:
+            speak_in_exercises = b;
+            break;
+        case SettingId::SpeakMenus:
+            speak_menus = b;
+            break;
         case SettingId::ReaderText:
             screen_reader_text_on = b;
             if (w)
                 w->txtJaws->setVisible(screen_reader_text_on);
             break;
-        case SettingId::ReaderBlanks: reader_text_blanks = b; break;
-        case SettingId::ReaderClipboard: reader_text_to_clipboard = b; break;
-        case SettingId::CheckRecords: check_records = b; break;
-        case SettingId::Record0: case SettingId::Record1: case SettingId::Record2:
-        case SettingId::Record3: case SettingId::Record4:
+        case SettingId::ReaderBlanks:
+            reader_text_blanks = b;
+            break;
+        case SettingId::ReaderClipboard:
+            reader_text_to_clipboard = b;
+            break;
+        case SettingId::CheckRecords:
+            check_records = b;
+            break;
+        case SettingId::Record0:
+        case SettingId::Record1:
+        case SettingId::Record2:
+        case SettingId::Record3:
+        case SettingId::Record4:
             record_times[std::size_t(int(k.id) - int(SettingId::Record0))] = record;
             if (k.id == SettingId::Record4)
                 number_line_built = false;
             break;
-        case SettingId::NumberLine: number_line_on = b; break;
-        case SettingId::Clock: show_clock = b; break;
-        case SettingId::Esc: esc_allowed = b; break;
-        case SettingId::Warning: show_warning_message = b; break;
-        case SettingId::LineLength: number_line_length = n; break;
+        case SettingId::NumberLine:
+            number_line_on = b;
+            break;
+        case SettingId::Clock:
+            show_clock = b;
+            break;
+        case SettingId::Esc:
+            esc_allowed = b;
+            break;
+        case SettingId::Warning:
+            show_warning_message = b;
+            break;
+        case SettingId::LineLength:
+            number_line_length = n;
+            break;
         case SettingId::LineMarking:
             number_line_marking = n;
             if (number_line_on)
                 layout_number_line(number_line_length, number_line_marking);
             break;
-        case SettingId::RewardMin: reward_min_tasks = n; break;
-        case SettingId::MinTasks: min_task_count = n; break;
-        case SettingId::WrongDisplay: wrong_answer_display = n; break;
-        case SettingId::RewardType: reward_type = n; break;
-        case SettingId::KeyRepeat: key_repeat_blocked = !b; break;
-        case SettingId::EnterInterrupts: enter_interrupts = b; break;
-        case SettingId::BoardRows: board_rows = n; break;
+        case SettingId::RewardMin:
+            reward_min_tasks = n;
+            break;
+        case SettingId::MinTasks:
+            min_task_count = n;
+            break;
+        case SettingId::WrongDisplay:
+            wrong_answer_display = n;
+            break;
+        case SettingId::RewardType:
+            reward_type = n;
+            break;
+        case SettingId::KeyRepeat:
+            key_repeat_blocked = !b;
+            break;
+        case SettingId::EnterInterrupts:
+            enter_interrupts = b;
+            break;
+        case SettingId::BoardRows:
+            board_rows = n;
+            break;
         case SettingId::ControlMode: {
             constexpr int kClickable = 1, kOneKey = 3;
             number_board_shown = n != 0;
@@ -227,7 +264,9 @@ void ModSorvinel::load_settings()
             custom_mouse_pointer = b;
             apply_mouse_pointer();
             break;
-        case SettingId::RandomOrder: random_order = b; break;
+        case SettingId::RandomOrder:
+            random_order = b;
+            break;
         case SettingId::ExerciseFolder:
             exercise_folder = text;
             if (fromIni)
@@ -243,8 +282,12 @@ void ModSorvinel::load_settings()
                 save_setting(kImportSection, kImportKey, iniFingerprint);
             }
             break;
-        case SettingId::PrintSize: print_size = n; break;
-        case SettingId::PrintOrder: print_order = n; break;
+        case SettingId::PrintSize:
+            print_size = n;
+            break;
+        case SettingId::PrintOrder:
+            print_order = n;
+            break;
         }
     }
 }

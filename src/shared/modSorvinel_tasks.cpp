@@ -27,8 +27,7 @@ struct OperationInfo {
     QString sign;
 };
 
-const std::array<OperationInfo, 5> &operation_table()
-{
+const std::array<OperationInfo, 5> &operation_table() {
     static const std::array<OperationInfo, 5> table{{
         {QStringLiteral("Addition"), QStringLiteral("+")},
         {QStringLiteral("Subtraktion"), QStringLiteral("-")},
@@ -39,18 +38,18 @@ const std::array<OperationInfo, 5> &operation_table()
     return table;
 }
 
-bool is_digit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool is_digit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-QString trim_left_blanks(const QString &s)
-{
+QString trim_left_blanks(const QString &s) {
     qsizetype i = 0;
     while (i < s.size() && s[i] == kBlank)
         ++i;
     return s.mid(i);
 }
 
-QString trim_right_blanks(const QString &s)
-{
+QString trim_right_blanks(const QString &s) {
     qsizetype n = s.size();
     while (n > 0 && s[n - 1] == kBlank)
         --n;
@@ -59,8 +58,7 @@ QString trim_right_blanks(const QString &s)
 
 // Value of a run of decimal digits when it is below the operand limit. The run is judged by
 // its significant digits first, so a run of any length never overflows.
-std::optional<int> operand_value(QStringView digits)
-{
+std::optional<int> operand_value(QStringView digits) {
     qsizetype start = 0;
     while (start < digits.size() && digits[start] == u'0')
         ++start;
@@ -76,8 +74,7 @@ std::optional<int> operand_value(QStringView digits)
 }
 
 // The rule of the operator on a complete task; an empty result means the task is fine.
-std::optional<QString> result_rule_violation(const QString &op, int first, int second)
-{
+std::optional<QString> result_rule_violation(const QString &op, int first, int second) {
     if (op == u"+" && first + second >= kOperandLimit)
         return QStringLiteral("Summan blir större än ") + kLargestResult + u'!';
     if (op == u"-" && first - second < 0)
@@ -94,15 +91,13 @@ std::optional<QString> result_rule_violation(const QString &op, int first, int s
 }
 
 // How many j in [from, to] satisfy j <= limit.
-long long count_up_to(long long from, long long to, long long limit)
-{
+long long count_up_to(long long from, long long to, long long limit) {
     const long long hi = std::min(to, limit);
     return hi >= from ? hi - from + 1 : 0;
 }
 
 // How many j in [from, to] give i * j below the operand limit.
-long long count_small_products(long long i, long long from, long long to)
-{
+long long count_small_products(long long i, long long from, long long to) {
     constexpr long long largest = kOperandLimit - 1;
     if (i == 0)
         return from <= to ? to - from + 1 : 0;
@@ -116,8 +111,7 @@ long long count_small_products(long long i, long long from, long long to)
 } // namespace
 
 void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &second,
-                             bool &first_found, bool &ok, QString &message)
-{
+                             bool &first_found, bool &ok, QString &message) {
     first_found = false;
     ok = false;
 
@@ -172,8 +166,7 @@ void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &
 }
 
 void ModSorvinel::count_possible_tasks(long &count, int operation, int first_from, int first_to,
-                                       int second_from, int second_to)
-{
+                                       int second_from, int second_to) {
     const bool add = operation == opAddition || operation == opBlandat;
     const bool sub = operation == opSubtraktion || operation == opBlandat;
     const bool mul = operation == opMultiplikation || operation == opBlandat;
@@ -185,7 +178,8 @@ void ModSorvinel::count_possible_tasks(long &count, int operation, int first_fro
             n += count_up_to(second_from, second_to, kOperandLimit - 1 - i);
         if (sub)
             n += count_up_to(second_from, second_to, i);
-        const long long products = (mul || div) ? count_small_products(i, second_from, second_to) : 0;
+        const long long products =
+            (mul || div) ? count_small_products(i, second_from, second_to) : 0;
         if (mul)
             n += products;
         if (div)
@@ -194,8 +188,7 @@ void ModSorvinel::count_possible_tasks(long &count, int operation, int first_fro
     count = static_cast<long>(n);
 }
 
-QString ModSorvinel::format_duration(long seconds)
-{
+QString ModSorvinel::format_duration(long seconds) {
     const long s = seconds % kSecondsPerMinute;
     const long m = (seconds / kSecondsPerMinute) % kMinutesPerHour;
     const long h = seconds / kSecondsPerHour;
@@ -208,34 +201,29 @@ QString ModSorvinel::format_duration(long seconds)
     return text;
 }
 
-QString ModSorvinel::path_directory(const QString &path)
-{
+QString ModSorvinel::path_directory(const QString &path) {
     const qsizetype at = path.lastIndexOf(kPathSeparator);
     return at < 0 ? path : path.left(at + 1);
 }
 
-QString ModSorvinel::path_file_name(const QString &path)
-{
+QString ModSorvinel::path_file_name(const QString &path) {
     const qsizetype at = path.lastIndexOf(kPathSeparator);
     return at < 0 ? path : path.mid(at + 1);
 }
 
-QString ModSorvinel::operation_name(int operation)
-{
+QString ModSorvinel::operation_name(int operation) {
     if (operation < opAddition || operation > opBlandat)
         return QString();
     return operation_table()[static_cast<size_t>(operation)].name;
 }
 
-QString ModSorvinel::operation_sign(int operation)
-{
+QString ModSorvinel::operation_sign(int operation) {
     if (operation < opAddition || operation > opBlandat)
         return QString();
     return operation_table()[static_cast<size_t>(operation)].sign;
 }
 
-int ModSorvinel::operation_from_name(const QString &name)
-{
+int ModSorvinel::operation_from_name(const QString &name) {
     const auto &table = operation_table();
     for (size_t i = 0; i < table.size(); ++i)
         if (table[i].name == name)

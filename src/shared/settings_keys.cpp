@@ -52,8 +52,7 @@ const std::array kKeys = {
 
 constexpr int kStep = 5;
 
-int finish_number(const SettingKey &k, double value, int fallback)
-{
+int finish_number(const SettingKey &k, double value, int fallback) {
     if (!std::isfinite(value) || value < k.min || value > k.max)
         return fallback;
     int v = int(value);
@@ -63,31 +62,38 @@ int finish_number(const SettingKey &k, double value, int fallback)
 }
 } // namespace
 
-std::span<const SettingKey> setting_keys() { return kKeys; }
+std::span<const SettingKey> setting_keys() {
+    return kKeys;
+}
 
-const SettingKey &setting_key(SettingId id)
-{
+const SettingKey &setting_key(SettingId id) {
     for (const SettingKey &k : kKeys)
         if (k.id == id)
             return k;
     return kKeys.front();
 }
 
-QString section_of(const SettingKey &k) { return QString::fromUtf8(k.section); }
-QString key_of(const SettingKey &k) { return QString::fromUtf8(k.key); }
+QString section_of(const SettingKey &k) {
+    return QString::fromUtf8(k.section);
+}
+QString key_of(const SettingKey &k) {
+    return QString::fromUtf8(k.key);
+}
 
-QString written_bool(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
-QString written_number(long value) { return QString::number(value); }
+QString written_bool(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+QString written_number(long value) {
+    return QString::number(value);
+}
 
-bool read_bool(const SettingKey &k, const QString &text)
-{
+bool read_bool(const SettingKey &k, const QString &text) {
     if (k.kind == KeyKind::BoolDefaultTrue)
         return text != QLatin1String("False");
     return text == QLatin1String("True");
 }
 
-int read_number(const SettingKey &k, const QString &text)
-{
+int read_number(const SettingKey &k, const QString &text) {
     // Rounded first, then range-tested, so "4.6" reads as 5; a huge number is out of range.
     const double raw = vb::leading_number(text);
     if (!std::isfinite(raw) || std::fabs(raw) > std::numeric_limits<int>::max())
@@ -95,8 +101,7 @@ int read_number(const SettingKey &k, const QString &text)
     return finish_number(k, double(vb::round_even(raw)), k.store_default);
 }
 
-long read_record(const QString &text)
-{
+long read_record(const QString &text) {
     const double v = vb::leading_number(text);
     // A record beyond 32 bits is no record, not an overflow.
     if (!(v > 0) || v > std::numeric_limits<int32_t>::max())
@@ -104,14 +109,14 @@ long read_record(const QString &text)
     return vb::round_even(v);
 }
 
-bool read_ini_bool(const SettingKey &k, int value)
-{
-    if (value == kTrue) return true;
-    if (value == kFalse) return false;
+bool read_ini_bool(const SettingKey &k, int value) {
+    if (value == kTrue)
+        return true;
+    if (value == kFalse)
+        return false;
     return k.ini_default.value_or(k.store_default) == kTrue;
 }
 
-int read_ini_number(const SettingKey &k, int value)
-{
+int read_ini_number(const SettingKey &k, int value) {
     return finish_number(k, value, k.ini_default.value_or(k.store_default));
 }

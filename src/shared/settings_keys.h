@@ -11,28 +11,58 @@ class SettingsStore;
 class ProfileFile;
 
 enum class SettingId {
-    LockState, ColourStyle, Font, Beep, SpeakExercises, SpeakMenus, ReaderText, ReaderBlanks,
-    ReaderClipboard, CheckRecords, Record0, Record1, Record2, Record3, Record4, NumberLine,
-    Clock, Esc, Warning, LineLength, LineMarking, RewardMin, MinTasks, WrongDisplay,
-    RewardType, KeyRepeat, EnterInterrupts, BoardRows, ControlMode, Interval, MousePointer,
-    RandomOrder, ExerciseFolder, PrintSize, PrintOrder,
+    LockState,
+    ColourStyle,
+    Font,
+    Beep,
+    SpeakExercises,
+    SpeakMenus,
+    ReaderText,
+    ReaderBlanks,
+    ReaderClipboard,
+    CheckRecords,
+    Record0,
+    Record1,
+    Record2,
+    Record3,
+    Record4,
+    NumberLine,
+    Clock,
+    Esc,
+    Warning,
+    LineLength,
+    LineMarking,
+    RewardMin,
+    MinTasks,
+    WrongDisplay,
+    RewardType,
+    KeyRepeat,
+    EnterInterrupts,
+    BoardRows,
+    ControlMode,
+    Interval,
+    MousePointer,
+    RandomOrder,
+    ExerciseFolder,
+    PrintSize,
+    PrintOrder,
 };
 
 enum class KeyKind {
-    BoolDefaultTrue,   // anything but "False" is True
-    BoolDefaultFalse,  // only "True" is True
-    Number,            // leading number, rounded, range-tested
-    Record,            // a positive leading number, else 0
-    Text,              // stored unchanged
+    BoolDefaultTrue,  // anything but "False" is True
+    BoolDefaultFalse, // only "True" is True
+    Number,           // leading number, rounded, range-tested
+    Record,           // a positive leading number, else 0
+    Text,             // stored unchanged
 };
 
 struct SettingKey {
     SettingId id;
     const char *section;
-    const char *key;   // UTF-8
+    const char *key; // UTF-8
     KeyKind kind;
     int store_default;
-    std::optional<int> ini_default;  // empty: never imported
+    std::optional<int> ini_default; // empty: never imported
     int min = 0;
     int max = 0;
     bool round_down_to_five = false;

@@ -16,8 +16,7 @@ using drill::NextStep;
 using drill::Verdict;
 
 struct Clock {
-    explicit Clock(long start) : now(start)
-    {
+    explicit Clock(long start) : now(start) {
         platform::set_time_source([this] { return now; });
     }
     ~Clock() { platform::set_time_source({}); }
@@ -25,8 +24,7 @@ struct Clock {
 };
 
 struct SeededRandom {
-    explicit SeededRandom(unsigned seed)
-    {
+    explicit SeededRandom(unsigned seed) {
         platform::set_random_source([gen = std::mt19937(seed)]() mutable {
             return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
         });
@@ -40,8 +38,7 @@ struct StoredTask {
 };
 
 // Puts the tasks into the drill arrays, asked in the given order.
-int load(ModSorvinel &m, int operation, const std::vector<StoredTask> &tasks)
-{
+int load(ModSorvinel &m, int operation, const std::vector<StoredTask> &tasks) {
     m.current_operation = operation;
     const int n = static_cast<int>(tasks.size());
     drill::dimension_drill_arrays(m, n);
@@ -67,8 +64,7 @@ struct ShownCase {
 
 class Shown : public ::testing::TestWithParam<ShownCase> {};
 
-TEST_P(Shown, TaskAsScreenSpeechReaderAndList)
-{
+TEST_P(Shown, TaskAsScreenSpeechReaderAndList) {
     const ShownCase &c = GetParam();
     const drill::ShownTask t =
         drill::shown_task(c.operation, c.stored.first, c.stored.second, c.stored.sign);
@@ -86,28 +82,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ShownCase{opAddition, {7, 5, "+"}, 7, "+", 5, 12, "7 plus 5.", "7+5=", "7 + 5 ="},
         ShownCase{opSubtraktion, {9, 9, "-"}, 9, "-", 9, 0, "9 minus 9.", "9-9=", "9 - 9 ="},
-        ShownCase{opMultiplikation, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=",
-                  "6 * 7 ="},
-        ShownCase{opDivision, {4, 3, "/"}, 12, "/", 3, 4, "12 delat med 3.", "12/3=",
-                  "12 / 3 ="},
+        ShownCase{opMultiplikation, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=", "6 * 7 ="},
+        ShownCase{opDivision, {4, 3, "/"}, 12, "/", 3, 4, "12 delat med 3.", "12/3=", "12 / 3 ="},
         ShownCase{opBlandat, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=", "6 * 7 ="},
-        ShownCase{opBlandat, {5, 10, "/"}, 50, "/", 10, 5, "50 delat med 10.", "50/10=",
-                  "50 / 10 ="},
+        ShownCase{
+            opBlandat, {5, 10, "/"}, 50, "/", 10, 5, "50 delat med 10.", "50/10=", "50 / 10 ="},
         ShownCase{opBlandat, {8, 2, "-"}, 8, "-", 2, 6, "8 minus 2.", "8-2=", "8 - 2 ="},
         // A sign that is no task sign: shown as it is, answered by 0.
         ShownCase{opBlandat, {3, 4, "x"}, 3, "x", 4, 0, "34.", "3x4=", "3 * 4 ="},
         // The drill's operation rules a single-operation drill.
         ShownCase{opAddition, {3, 4, ""}, 3, "+", 4, 7, "3 plus 4.", "3+4=", "3 + 4 ="}));
 
-TEST(ScreenSign, PerOperation)
-{
+TEST(ScreenSign, PerOperation) {
     const char *const signs[] = {"+", "-", "•", "/", "¤"};
     for (int op = opAddition; op <= opBlandat; ++op)
         EXPECT_EQ(drill::screen_sign(op), QString::fromUtf8(signs[op]));
 }
 
-TEST(Texts, ReaderFieldVerdictsAndTime)
-{
+TEST(Texts, ReaderFieldVerdictsAndTime) {
     const drill::ShownTask t = drill::shown_task(opAddition, 3, 2, "+");
     const QString note = drill::verdict_reader_note(7, Verdict::TooHigh);
     EXPECT_EQ(note, "7 är för högt. ");
@@ -119,8 +111,7 @@ TEST(Texts, ReaderFieldVerdictsAndTime)
     EXPECT_EQ(drill::time_line(65), "Tid:  1 min 5 sek ");
 }
 
-TEST(Elapsed, AcrossMidnightOnce)
-{
+TEST(Elapsed, AcrossMidnightOnce) {
     const struct {
         long start, end, elapsed;
     } cases[] = {
@@ -141,23 +132,20 @@ protected:
     Clock clock{1000};
 
     // Answers until right; returns the outcome of the right answer.
-    drill::AnswerOutcome answer_right()
-    {
+    drill::AnswerOutcome answer_right() {
         const auto outcome = session.answer(session.task().right_answer);
         EXPECT_TRUE(outcome.has_value());
         return outcome.value_or(drill::AnswerOutcome{});
     }
 };
 
-TEST_F(Session, NothingToDoWithoutTasks)
-{
+TEST_F(Session, NothingToDoWithoutTasks) {
     EXPECT_FALSE(session.start(0));
     EXPECT_FALSE(session.answer(3).has_value());
     EXPECT_EQ(session.repeat(), 0);
 }
 
-TEST_F(Session, WrongTriesMarkThenKeepTheTaskOnce)
-{
+TEST_F(Session, WrongTriesMarkThenKeepTheTaskOnce) {
     SeededRandom random(4u);
     const int n = load(m, opAddition, {{1, 1, "+"}, {3, 4, "+"}, {2, 6, "+"}});
     ASSERT_TRUE(session.start(n));
@@ -235,8 +223,7 @@ TEST_F(Session, WrongTriesMarkThenKeepTheTaskOnce)
     EXPECT_EQ(result.result_line, "Antal fel: 3");
 }
 
-TEST_F(Session, ManyWrongTriesKeepTheTaskOnceAndCountEach)
-{
+TEST_F(Session, ManyWrongTriesKeepTheTaskOnceAndCountEach) {
     const int n = load(m, opMultiplikation, {{6, 7, "*"}});
     ASSERT_TRUE(session.start(n));
     session.show_next_task();
@@ -268,8 +255,7 @@ struct MarksCase {
 
 class Marks : public ::testing::TestWithParam<MarksCase> {};
 
-TEST_P(Marks, NearestOrLatest)
-{
+TEST_P(Marks, NearestOrLatest) {
     const MarksCase &c = GetParam();
     ModSorvinel m;
     m.wrong_answer_display = c.display;
@@ -294,8 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MarksCase{0, {0}, true, 0, false, drill::kHighestAnswer},
                       MarksCase{0, {9999}, false, 0, true, 9999}));
 
-TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient)
-{
+TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient) {
     ASSERT_TRUE(session.start(load(m, opDivision, {{4, 3, "/"}})));
     session.show_next_task();
     EXPECT_EQ(session.task().first, 12);
@@ -305,8 +290,7 @@ TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient)
     EXPECT_EQ(m.wrong_operands[drill::Row::WrongFirst][0], 4);
 }
 
-TEST_F(Session, TimeAcrossMidnight)
-{
+TEST_F(Session, TimeAcrossMidnight) {
     clock.now = 23 * 3600 + 59 * 60 + 50;
     ASSERT_TRUE(session.start(load(m, opAddition, {{1, 2, "+"}})));
     session.show_next_task();
@@ -325,8 +309,7 @@ struct RewardCase {
 
 class Reward : public ::testing::TestWithParam<RewardCase> {};
 
-TEST_P(Reward, ErrorFreeDrillOfEnoughTasks)
-{
+TEST_P(Reward, ErrorFreeDrillOfEnoughTasks) {
     const RewardCase &c = GetParam();
     ModSorvinel m;
     m.task_count = c.task_count;
@@ -348,8 +331,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, Reward,
                                            RewardCase{0, 50, 50, true},
                                            RewardCase{0, 45, 50, false}));
 
-TEST_F(Session, WholeTill10DrillAndOnceMore)
-{
+TEST_F(Session, WholeTill10DrillAndOnceMore) {
     SeededRandom random(21u);
     m.current_operation = opDivision;
     m.reward_min_tasks = 50;

@@ -19,14 +19,11 @@ using Task = std::tuple<int, int, QString>;
 // generator; the real source is back after the test.
 class RandomScript {
 public:
-    explicit RandomScript(std::vector<double> values)
-    {
-        platform::set_random_source([v = std::move(values), i = size_t{0}]() mutable {
-            return v[i++ % v.size()];
-        });
+    explicit RandomScript(std::vector<double> values) {
+        platform::set_random_source(
+            [v = std::move(values), i = size_t{0}]() mutable { return v[i++ % v.size()]; });
     }
-    explicit RandomScript(unsigned seed)
-    {
+    explicit RandomScript(unsigned seed) {
         platform::set_random_source([gen = std::mt19937(seed)]() mutable {
             return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
         });
@@ -36,14 +33,12 @@ public:
 
 class RecordingProgress : public drill::Progress {
 public:
-    void start(long maximum) override
-    {
+    void start(long maximum) override {
         max_ = maximum;
         ++starts;
         shown = true;
     }
-    void set_value(long value) override
-    {
+    void set_value(long value) override {
         values.push_back(value);
         if (value > max_ || value < 0)
             out_of_range = true;
@@ -58,8 +53,7 @@ public:
     std::vector<long> values;
 };
 
-std::vector<Task> stored_tasks(const ModSorvinel &m, int n)
-{
+std::vector<Task> stored_tasks(const ModSorvinel &m, int n) {
     std::vector<Task> tasks;
     for (int i = 0; i < n; ++i)
         tasks.emplace_back(m.task_operands[drill::Row::StoredFirst][i],
@@ -68,8 +62,7 @@ std::vector<Task> stored_tasks(const ModSorvinel &m, int n)
     return tasks;
 }
 
-std::vector<Task> asked_tasks(const ModSorvinel &m, int n)
-{
+std::vector<Task> asked_tasks(const ModSorvinel &m, int n) {
     std::vector<Task> tasks;
     for (int i = 0; i < n; ++i)
         tasks.emplace_back(m.task_operands[drill::Row::AskedFirst][i],
@@ -78,8 +71,7 @@ std::vector<Task> asked_tasks(const ModSorvinel &m, int n)
     return tasks;
 }
 
-std::map<Task, int> tally(const std::vector<Task> &tasks)
-{
+std::map<Task, int> tally(const std::vector<Task> &tasks) {
     std::map<Task, int> counts;
     for (const Task &t : tasks)
         ++counts[t];
@@ -87,8 +79,7 @@ std::map<Task, int> tally(const std::vector<Task> &tasks)
 }
 
 // Every valid task of the ranges, the reference for one whole round.
-std::map<Task, int> one_round(int operation, const OperandRanges &r)
-{
+std::map<Task, int> one_round(int operation, const OperandRanges &r) {
     std::map<Task, int> counts;
     for (int a = r.first_low; a <= r.first_high; ++a)
         for (int b = r.second_low; b <= r.second_high; ++b)
@@ -98,8 +89,7 @@ std::map<Task, int> one_round(int operation, const OperandRanges &r)
     return counts;
 }
 
-bool every_task_valid(const std::vector<Task> &tasks)
-{
+bool every_task_valid(const std::vector<Task> &tasks) {
     for (const auto &[a, b, sign] : tasks)
         if (!drill::is_valid_task(drill::operation_of_sign(sign), a, b))
             return false;
@@ -113,8 +103,7 @@ struct Till10Case {
 
 class Till10 : public ::testing::TestWithParam<Till10Case> {};
 
-TEST_P(Till10, EveryTaskOnceInSomeOrder)
-{
+TEST_P(Till10, EveryTaskOnceInSomeOrder) {
     RandomScript random(7u);
     ModSorvinel m;
     m.current_operation = GetParam().operation;
@@ -138,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Operations, Till10,
                                            Till10Case{opDivision, 100},
                                            Till10Case{opBlandat, 355}));
 
-TEST(Till10Subtraction, NoNegativeDifference)
-{
+TEST(Till10Subtraction, NoNegativeDifference) {
     RandomScript random(3u);
     ModSorvinel m;
     m.current_operation = opSubtraktion;
@@ -150,8 +138,7 @@ TEST(Till10Subtraction, NoNegativeDifference)
     }
 }
 
-TEST(OwnSelection, CountZeroAsksEveryTaskOnce)
-{
+TEST(OwnSelection, CountZeroAsksEveryTaskOnce) {
     RandomScript random(11u);
     ModSorvinel m;
     m.current_operation = opMultiplikation;
@@ -170,8 +157,7 @@ struct RoundsCase {
 
 class OwnSelectionRounds : public ::testing::TestWithParam<RoundsCase> {};
 
-TEST_P(OwnSelectionRounds, DistinctRandomTasksThenWholeRounds)
-{
+TEST_P(OwnSelectionRounds, DistinctRandomTasksThenWholeRounds) {
     const RoundsCase &c = GetParam();
     RandomScript random(static_cast<unsigned>(c.extra * 31 + c.operation));
     ModSorvinel m;
@@ -207,18 +193,16 @@ TEST_P(OwnSelectionRounds, DistinctRandomTasksThenWholeRounds)
     EXPECT_FALSE(progress.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, OwnSelectionRounds,
-    ::testing::Values(RoundsCase{opAddition, {1, 10, 1, 10}, 2, 3},
-                      RoundsCase{opSubtraktion, {0, 9, 0, 9}, 1, 17},
-                      RoundsCase{opMultiplikation, {90, 110, 90, 110}, 1, 40},
-                      RoundsCase{opDivision, {90, 110, 90, 110}, 0, 50},
-                      RoundsCase{opBlandat, {1, 5, 1, 5}, 0, 40},
-                      RoundsCase{opBlandat, {1, 4, 1, 4}, 3, 30},
-                      RoundsCase{opAddition, {1, 10, 1, 10}, 0, 99}));
+INSTANTIATE_TEST_SUITE_P(Counts, OwnSelectionRounds,
+                         ::testing::Values(RoundsCase{opAddition, {1, 10, 1, 10}, 2, 3},
+                                           RoundsCase{opSubtraktion, {0, 9, 0, 9}, 1, 17},
+                                           RoundsCase{opMultiplikation, {90, 110, 90, 110}, 1, 40},
+                                           RoundsCase{opDivision, {90, 110, 90, 110}, 0, 50},
+                                           RoundsCase{opBlandat, {1, 5, 1, 5}, 0, 40},
+                                           RoundsCase{opBlandat, {1, 4, 1, 4}, 3, 30},
+                                           RoundsCase{opAddition, {1, 10, 1, 10}, 0, 99}));
 
-TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds)
-{
+TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds) {
     RandomScript random(5u);
     for (int op : {opMultiplikation, opDivision}) {
         ModSorvinel m;
@@ -235,8 +219,7 @@ TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds)
     }
 }
 
-TEST(OwnSelection, DivisorZeroIsNeverATask)
-{
+TEST(OwnSelection, DivisorZeroIsNeverATask) {
     RandomScript random(9u);
     for (int op : {opDivision, opBlandat}) {
         ModSorvinel m;
@@ -258,8 +241,7 @@ TEST(OwnSelection, DivisorZeroIsNeverATask)
     }
 }
 
-TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany)
-{
+TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany) {
     ModSorvinel m;
     m.current_operation = opSubtraktion;
     m.task_operands[drill::Row::StoredFirst] = {4, 5};
@@ -275,8 +257,7 @@ TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany)
     EXPECT_EQ(m.task_operands[drill::Row::StoredFirst], (std::vector<int>{4, 5}));
 }
 
-TEST(OwnSelection, RepeatingRandomSourceStillFinishes)
-{
+TEST(OwnSelection, RepeatingRandomSourceStillFinishes) {
     RandomScript random(std::vector<double>{0.0});
     ModSorvinel m;
     m.current_operation = opAddition;
@@ -285,8 +266,7 @@ TEST(OwnSelection, RepeatingRandomSourceStillFinishes)
     EXPECT_EQ(tally(stored_tasks(m, n)).size(), 30u);
 }
 
-TEST(OwnSelection, ScaledRandomNumbersPickOperands)
-{
+TEST(OwnSelection, ScaledRandomNumbersPickOperands) {
     // a = Int(10 * Rnd) + 1, then b, then for Blandat the operation Int(4 * Rnd) of + - * /.
     // The script repeats: 1 - 10 (refused), 6 / 3 (kept as quotient 6, divisor 3), then only
     // the same two again, so the last task is found by the sweep.
@@ -304,8 +284,7 @@ struct OrderCase {
 
 class RandomOrder : public ::testing::TestWithParam<OrderCase> {};
 
-TEST_P(RandomOrder, SortsByRandomKeys)
-{
+TEST_P(RandomOrder, SortsByRandomKeys) {
     const OrderCase &c = GetParam();
     RandomScript random(c.random);
     ModSorvinel m;
@@ -335,8 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{{0.7, 0.2, 0.4, 0.95, 0.01}, {4, 1, 2, 0, 3}},
                       OrderCase{{0.3}, {0}}, OrderCase{{0.3}, {}}));
 
-TEST(RandomOrderPasses, WrongTasksFormTheNextPassAndStoredRowsStay)
-{
+TEST(RandomOrderPasses, WrongTasksFormTheNextPassAndStoredRowsStay) {
     RandomScript random(std::vector<double>{0.9, 0.1});
     ModSorvinel m;
     drill::dimension_drill_arrays(m, 3);
@@ -353,8 +331,7 @@ TEST(RandomOrderPasses, WrongTasksFormTheNextPassAndStoredRowsStay)
     EXPECT_EQ(m.task_operands[drill::Row::StoredFirst], (std::vector<int>{1, 2, 3, 0}));
 }
 
-TEST(RandomOrderPasses, CountLimitedToTheSourceAndBeepsWhenAsked)
-{
+TEST(RandomOrderPasses, CountLimitedToTheSourceAndBeepsWhenAsked) {
     RandomScript random(1u);
     ModSorvinel m;
     drill::dimension_drill_arrays(m, 2);
@@ -367,8 +344,7 @@ TEST(RandomOrderPasses, CountLimitedToTheSourceAndBeepsWhenAsked)
     EXPECT_EQ(platform::beep_count(), beeps + 1);
 }
 
-TEST(RandomOrderPasses, ProgressStaysWithinTheBar)
-{
+TEST(RandomOrderPasses, ProgressStaysWithinTheBar) {
     RandomScript random(2u);
     ModSorvinel m;
     drill::dimension_drill_arrays(m, 40);
@@ -384,8 +360,7 @@ TEST(RandomOrderPasses, ProgressStaysWithinTheBar)
     EXPECT_FALSE(progress.shown);
 }
 
-TEST(StoredOrder, FileOrderCopiedAsIs)
-{
+TEST(StoredOrder, FileOrderCopiedAsIs) {
     ModSorvinel m;
     drill::dimension_drill_arrays(m, 2);
     m.task_operands[drill::Row::StoredFirst] = {12, 3, 0};

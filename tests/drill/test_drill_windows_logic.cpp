@@ -19,8 +19,7 @@ using reward::Stage;
 // Scripted random numbers; 0.5 once the script has run dry.
 struct Script {
     explicit Script(std::deque<double> v) : values(std::move(v)) {}
-    double operator()()
-    {
+    double operator()() {
         if (values.empty())
             return 0.5;
         const double v = values.front();
@@ -30,19 +29,17 @@ struct Script {
     std::deque<double> values;
 };
 
-reward::RandomSource script(std::deque<double> v)
-{
+reward::RandomSource script(std::deque<double> v) {
     auto s = std::make_shared<Script>(std::move(v));
     return [s] { return (*s)(); };
 }
 
-TEST(RecordDecision, SetWhenEmptyOrStrictlyLower)
-{
+TEST(RecordDecision, SetWhenEmptyOrStrictlyLower) {
     struct Case {
         long stored, elapsed;
         bool record;
     } const cases[] = {
-        {0, 75, true}, {0, 0, true},     {80, 75, true},
+        {0, 75, true},   {0, 0, true},    {80, 75, true},
         {75, 75, false}, {70, 75, false}, {1, 2, false},
     };
     for (const Case &c : cases)
@@ -52,23 +49,20 @@ TEST(RecordDecision, SetWhenEmptyOrStrictlyLower)
 
 class RecordStore : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         modSorvinel.reset();
         modSorvinel.store = &home.store();
         modSorvinel.record_drill_active = true;
         modSorvinel.current_operation = opMultiplikation;
     }
     void TearDown() override { modSorvinel.store = nullptr; }
-    QString stored(int slot) const
-    {
+    QString stored(int slot) const {
         return modSorvinel.get_setting("Special", QString("Rekord%1").arg(slot), "none");
     }
     TempHome home;
 };
 
-TEST_F(RecordStore, NewRecordIsKeptAndWrittenAtOnce)
-{
+TEST_F(RecordStore, NewRecordIsKeptAndWrittenAtOnce) {
     modSorvinel.record_times = {10, 20, 0, 40, 50};
     modSorvinel.drill_elapsed_seconds = 95;
     EXPECT_TRUE(reward::store_record_if_better(modSorvinel));
@@ -87,8 +81,7 @@ TEST_F(RecordStore, NewRecordIsKeptAndWrittenAtOnce)
     EXPECT_EQ(stored(opMultiplikation), "94");
 }
 
-TEST_F(RecordStore, EqualOrSlowerTimeChangesNothing)
-{
+TEST_F(RecordStore, EqualOrSlowerTimeChangesNothing) {
     modSorvinel.record_times = {0, 0, 90, 0, 0};
     for (long t : {90L, 91L, 3000L}) {
         modSorvinel.drill_elapsed_seconds = t;
@@ -98,8 +91,7 @@ TEST_F(RecordStore, EqualOrSlowerTimeChangesNothing)
     }
 }
 
-TEST_F(RecordStore, NotKeptWhenRecordKeepingIsOff)
-{
+TEST_F(RecordStore, NotKeptWhenRecordKeepingIsOff) {
     modSorvinel.record_drill_active = false;
     modSorvinel.drill_elapsed_seconds = 30;
     EXPECT_FALSE(reward::store_record_if_better(modSorvinel));
@@ -107,8 +99,7 @@ TEST_F(RecordStore, NotKeptWhenRecordKeepingIsOff)
     EXPECT_EQ(stored(opMultiplikation), "none");
 }
 
-TEST_F(RecordStore, AnOperationOutsideTheSlotsSetsNothing)
-{
+TEST_F(RecordStore, AnOperationOutsideTheSlotsSetsNothing) {
     for (int op : {-1, 5}) {
         modSorvinel.current_operation = op;
         modSorvinel.drill_elapsed_seconds = 30;
@@ -116,8 +107,7 @@ TEST_F(RecordStore, AnOperationOutsideTheSlotsSetsNothing)
     }
 }
 
-TEST(RingColours, YellowForARecordBlueOtherwise)
-{
+TEST(RingColours, YellowForARecordBlueOtherwise) {
     const reward::RingColours record = reward::ring_colours(true);
     EXPECT_EQ(reward::palette_colour(record.background), 0x008080u);
     EXPECT_EQ(reward::palette_colour(record.a), 0x008080u);
@@ -128,8 +118,7 @@ TEST(RingColours, YellowForARecordBlueOtherwise)
     EXPECT_EQ(reward::palette_colour(normal.b), 0xFF0000u);
 }
 
-TEST(RingColours, PaletteDarkAndLightPairs)
-{
+TEST(RingColours, PaletteDarkAndLightPairs) {
     // Every dark colour's light counterpart is 8 further on.
     EXPECT_EQ(reward::palette_colour(0), 0x000000u);
     EXPECT_EQ(reward::palette_colour(7), 0xC0C0C0u);
@@ -139,8 +128,7 @@ TEST(RingColours, PaletteDarkAndLightPairs)
     EXPECT_EQ(reward::palette_colour(16), 0x000000u);
 }
 
-TEST(RingColours, RingsAlternateStartingWithB)
-{
+TEST(RingColours, RingsAlternateStartingWithB) {
     int c = 1;
     std::vector<int> seen;
     for (int i = 0; i < 4; ++i) {
@@ -152,8 +140,7 @@ TEST(RingColours, RingsAlternateStartingWithB)
     EXPECT_EQ(reward::next_ring_colour(4, 1, 9), 9);
 }
 
-TEST(RingGeometry, Radii)
-{
+TEST(RingGeometry, Radii) {
     EXPECT_EQ(reward::outer_radius(3, 4), 5);
     EXPECT_EQ(reward::outer_radius(1024.0 / 3 / 2, 768.0 / 3 / 2), 213); // 1024 x 768, 3 px units
     EXPECT_EQ(reward::outer_radius(0, 0), 0);
@@ -161,8 +148,7 @@ TEST(RingGeometry, Radii)
     EXPECT_EQ(reward::inner_radius(6, 8), 5 + reward::kDiscMargin);
 }
 
-TEST(Flicker, StepsOneAtFirstThenGrowsUpToTen)
-{
+TEST(Flicker, StepsOneAtFirstThenGrowsUpToTen) {
     reward::FlickerState s;
     for (int tick = 1; tick <= reward::kSteadyTicks; ++tick)
         EXPECT_EQ(reward::flicker_step(s, script({0.99})), 1) << tick;
@@ -173,8 +159,7 @@ TEST(Flicker, StepsOneAtFirstThenGrowsUpToTen)
     EXPECT_EQ(reward::flicker_step(s, script({0.9999})), 10);
 }
 
-TEST(Flicker, StartingColourTurnsEveryTick)
-{
+TEST(Flicker, StartingColourTurnsEveryTick) {
     reward::FlickerState s{0, 1, 9, 1};
     reward::flicker_step(s, script({}));
     EXPECT_EQ(s.colour_last, 9);
@@ -182,8 +167,7 @@ TEST(Flicker, StartingColourTurnsEveryTick)
     EXPECT_EQ(s.colour_last, 1);
 }
 
-TEST(Flicker, After101TicksANewDarkAndLightPair)
-{
+TEST(Flicker, After101TicksANewDarkAndLightPair) {
     reward::FlickerState s{reward::kTicksPerColourPair, 1, 9, 1};
     EXPECT_EQ(reward::flicker_step(s, script({0.5})), 1);
     EXPECT_EQ(s.ticks, 0);
@@ -201,8 +185,7 @@ TEST(Flicker, After101TicksANewDarkAndLightPair)
 
 class Sprites : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         stage = {15360, 11520, reward::arc_length_for(15360, 15)};
         a.width = 262 * 15;
         a.height = 62 * 15;
@@ -214,8 +197,7 @@ protected:
     Sprite a, b;
 };
 
-TEST_F(Sprites, StartAtTheEdgesOnTheUpperArc)
-{
+TEST_F(Sprites, StartAtTheEdgesOnTheUpperArc) {
     EXPECT_DOUBLE_EQ(stage.arc_length, 8 * 1024);
     EXPECT_EQ(a.x, 0);
     EXPECT_EQ(b.x, 15360 - 349 * 15 - 16);
@@ -225,8 +207,7 @@ TEST_F(Sprites, StartAtTheEdgesOnTheUpperArc)
     EXPECT_TRUE(a.arc_up && b.arc_up);
 }
 
-TEST_F(Sprites, StrideAndHeightOnTheArc)
-{
+TEST_F(Sprites, StrideAndHeightOnTheArc) {
     reward::move_sprites(a, b, stage, script({0.0, 0.5}));
     EXPECT_DOUBLE_EQ(a.x, 8);
     EXPECT_DOUBLE_EQ(b.x, 15360 - 349 * 15 - 16 - 12);
@@ -245,8 +226,7 @@ TEST_F(Sprites, StrideAndHeightOnTheArc)
     EXPECT_NEAR(bottom.y + bottom.height, stage.height, 1);
 }
 
-TEST_F(Sprites, LeftEdgeSwitchesArcRightEdgeKeepsIt)
-{
+TEST_F(Sprites, LeftEdgeSwitchesArcRightEdgeKeepsIt) {
     b.x = 5000;
     a.x = 10;
     a.rightward = false;
@@ -261,8 +241,7 @@ TEST_F(Sprites, LeftEdgeSwitchesArcRightEdgeKeepsIt)
     EXPECT_FALSE(a.arc_up);
 }
 
-TEST_F(Sprites, HeadOnSpritesTurnBackAndSeparate)
-{
+TEST_F(Sprites, HeadOnSpritesTurnBackAndSeparate) {
     a.x = 6000;
     a.y = 5000;
     b.x = 6000 + a.width - 100;
@@ -276,8 +255,7 @@ TEST_F(Sprites, HeadOnSpritesTurnBackAndSeparate)
     EXPECT_DOUBLE_EQ(b.x - bx, 32);
 }
 
-TEST(SpriteOverlap, StrictOnBothAxes)
-{
+TEST(SpriteOverlap, StrictOnBothAxes) {
     Sprite a, b;
     a.width = 100;
     a.height = 50;
@@ -287,16 +265,19 @@ TEST(SpriteOverlap, StrictOnBothAxes)
         double ax, ay, bx, by;
         bool overlap;
     } const cases[] = {
-        {0, 0, 99, 49, true},      // inside a's extent
-        {0, 0, 100, 10, false},    // b starts where a ends
-        {0, 0, 10, 50, false},     // below a
-        {150, 70, 0, 0, true},     // a inside b's extent
-        {200, 10, 0, 0, false},    // right of b
-        {50, 0, 50, 10, false},    // same x: no overlap on that axis
-        {0, 20, 30, 20, false},    // same y
+        {0, 0, 99, 49, true},   // inside a's extent
+        {0, 0, 100, 10, false}, // b starts where a ends
+        {0, 0, 10, 50, false},  // below a
+        {150, 70, 0, 0, true},  // a inside b's extent
+        {200, 10, 0, 0, false}, // right of b
+        {50, 0, 50, 10, false}, // same x: no overlap on that axis
+        {0, 20, 30, 20, false}, // same y
     };
     for (const Case &c : cases) {
-        a.x = c.ax; a.y = c.ay; b.x = c.bx; b.y = c.by;
+        a.x = c.ax;
+        a.y = c.ay;
+        b.x = c.bx;
+        b.y = c.by;
         EXPECT_EQ(reward::sprites_overlap(a, b), c.overlap)
             << c.ax << "," << c.ay << " / " << c.bx << "," << c.by;
     }

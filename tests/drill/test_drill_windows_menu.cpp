@@ -24,43 +24,37 @@ using namespace drill_windows_test;
 
 class MenuBar : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         platform::set_random_source([] { return 0.5; });
         platform::set_time_source([this] { return now; });
         fixture.load();
         w = fixture.window.get();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         platform::set_random_source({});
         platform::set_time_source({});
     }
-    void key(int code)
-    {
+    void key(int code) {
         int c = code;
         w->Form_KeyDown(c, 0);
         c = code;
         w->Form_KeyUp(c, 0);
     }
-    void answer(int value)
-    {
+    void answer(int value) {
         for (QChar d : QString::number(value))
             key(vb::key::D0 + d.digitValue());
         key(vb::key::Return);
     }
     int right_answer() { return w->drill_session().task().right_answer; }
     // Answers every task right, one second each, until the drill has ended.
-    void answer_all_right()
-    {
+    void answer_all_right() {
         for (int guard = 0; modSorvinel.screen_state == ScreenState::TaskShown && guard < 1000;
              ++guard) {
             ++now;
             answer(right_answer());
         }
     }
-    bool val_enabled_on_opening()
-    {
+    bool val_enabled_on_opening() {
         emit w->menTabelltraening->aboutToShow();
         return w->menVal->isEnabled();
     }
@@ -72,8 +66,7 @@ protected:
     frmSorvinel *w = nullptr;
 };
 
-TEST_F(MenuBar, DrillItemsAndRecordListAreAvailableOthersWaitForTheirWindows)
-{
+TEST_F(MenuBar, DrillItemsAndRecordListAreAvailableOthersWaitForTheirWindows) {
     for (int op = opAddition; op <= opBlandat; ++op) {
         EXPECT_TRUE(w->menTill10an[op]->isEnabled()) << op;
         EXPECT_FALSE(w->menOevningarDrill[op]->isEnabled()) << op;
@@ -84,8 +77,7 @@ TEST_F(MenuBar, DrillItemsAndRecordListAreAvailableOthersWaitForTheirWindows)
     EXPECT_EQ(w->menAvbryt->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
 }
 
-TEST_F(MenuBar, ValOnlyWhileTheMainMenuIsShown)
-{
+TEST_F(MenuBar, ValOnlyWhileTheMainMenuIsShown) {
     EXPECT_TRUE(val_enabled_on_opening());
     for (int state : {ScreenState::DrillTypeMenu, ScreenState::DrillSetUp, ScreenState::TaskShown,
                       ScreenState::EndMenu, ScreenState::FileList, ScreenState::PanelLowFirst,
@@ -97,8 +89,7 @@ TEST_F(MenuBar, ValOnlyWhileTheMainMenuIsShown)
     EXPECT_TRUE(val_enabled_on_opening());
 }
 
-TEST_F(MenuBar, AbortAvailableFromTheDrillTypeMenuToTheEnd)
-{
+TEST_F(MenuBar, AbortAvailableFromTheDrillTypeMenuToTheEnd) {
     key(vb::key::A);
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
     EXPECT_TRUE(w->menAvbryt->isEnabled());
@@ -110,8 +101,7 @@ TEST_F(MenuBar, AbortAvailableFromTheDrillTypeMenuToTheEnd)
     EXPECT_FALSE(w->menAvbryt->isEnabled());
 }
 
-TEST_F(MenuBar, Till10FromTheMenuBarForEveryOperation)
-{
+TEST_F(MenuBar, Till10FromTheMenuBarForEveryOperation) {
     const long counts[] = {100, 55, 100, 100, 355};
     for (int op = opAddition; op <= opBlandat; ++op) {
         modSorvinel.check_records = op % 2 == 0;
@@ -127,8 +117,7 @@ TEST_F(MenuBar, Till10FromTheMenuBarForEveryOperation)
     }
 }
 
-TEST_F(MenuBar, CtrlZAbortsTheDrill)
-{
+TEST_F(MenuBar, CtrlZAbortsTheDrill) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     w->menTill10an[opMultiplikation]->trigger();
@@ -148,8 +137,7 @@ TEST_F(MenuBar, CtrlZAbortsTheDrill)
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
 }
 
-TEST_F(MenuBar, AbortFromTheEndMenuAndTheOwnSelectionPanel)
-{
+TEST_F(MenuBar, AbortFromTheEndMenuAndTheOwnSelectionPanel) {
     modSorvinel.reward_min_tasks = 1000; // no reward window in this test
     w->menTill10an[opSubtraktion]->trigger();
     answer_all_right();
@@ -169,8 +157,7 @@ TEST_F(MenuBar, AbortFromTheEndMenuAndTheOwnSelectionPanel)
         EXPECT_TRUE(line->isHidden());
 }
 
-TEST_F(MenuBar, AbortInTheFileListGoesBackToTheDrillTypeMenu)
-{
+TEST_F(MenuBar, AbortInTheFileListGoesBackToTheDrillTypeMenu) {
     key(vb::key::A + ('B' - 'A'));
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
     // The file list as it stands: the name shown, the menu items hidden.
@@ -194,8 +181,7 @@ TEST_F(MenuBar, AbortInTheFileListGoesBackToTheDrillTypeMenu)
     EXPECT_FALSE(val_enabled_on_opening());
 }
 
-TEST_F(MenuBar, RecordListIsOwnedByTheMainWindow)
-{
+TEST_F(MenuBar, RecordListIsOwnedByTheMainWindow) {
     modSorvinel.record_times[opBlandat] = 200;
     QWidget *owner = nullptr;
     QString line;
@@ -209,13 +195,12 @@ TEST_F(MenuBar, RecordListIsOwnedByTheMainWindow)
     EXPECT_EQ(line, "3 min 20 sek ");
 }
 
-TEST_F(MenuBar, VerktygOpeningSetsTheLockCaption)
-{
+TEST_F(MenuBar, VerktygOpeningSetsTheLockCaption) {
     struct Case {
         int lock;
         const char *caption;
-    } const cases[] = {{0, "&Vyk..."}, {1, "&Vyk opp..."}, {2, "&Vyk opp..."}, {0, "&Vyk..."},
-                       {2, "&Vyk..."}};
+    } const cases[] = {
+        {0, "&Vyk..."}, {1, "&Vyk opp..."}, {2, "&Vyk opp..."}, {0, "&Vyk..."}, {2, "&Vyk..."}};
     for (const Case &c : cases) {
         modSorvinel.settings_lock_state = c.lock;
         open_verktyg();
@@ -223,8 +208,7 @@ TEST_F(MenuBar, VerktygOpeningSetsTheLockCaption)
     }
 }
 
-TEST_F(MenuBar, LatestWrongTasksKeepTheOperationThatFilledThem)
-{
+TEST_F(MenuBar, LatestWrongTasksKeepTheOperationThatFilledThem) {
     w->menTill10an[opDivision]->trigger();
     ++now;
     answer(right_answer() + 1);
@@ -244,8 +228,7 @@ TEST_F(MenuBar, LatestWrongTasksKeepTheOperationThatFilledThem)
     EXPECT_EQ(tagSeen, "Fel3");
 }
 
-TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens)
-{
+TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
     modSorvinel.beep_on = false;
     modSorvinel.reward_type = 0;
     long shownRecord = -1;

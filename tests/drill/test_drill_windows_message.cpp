@@ -24,14 +24,12 @@ const QString kWait = QStringLiteral("Vänta för att återgå!");
 
 class MessageWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         fixture.load();
         w = fixture.window.get();
         fixture.speech.log.clear();
     }
-    std::unique_ptr<frmMeddelande> open(const QString &text, int kind)
-    {
+    std::unique_ptr<frmMeddelande> open(const QString &text, int kind) {
         modSorvinel.message_text = text;
         modSorvinel.message_kind = kind;
         auto m = std::make_unique<frmMeddelande>(w);
@@ -39,8 +37,7 @@ protected:
         return m;
     }
     // The key that opened the window is let go first, as a child would.
-    std::unique_ptr<frmMeddelande> open_armed(const QString &text, int kind)
-    {
+    std::unique_ptr<frmMeddelande> open_armed(const QString &text, int kind) {
         auto m = open(text, kind);
         release(m.get(), Qt::Key_Escape);
         return m;
@@ -49,8 +46,7 @@ protected:
     frmSorvinel *w = nullptr;
 };
 
-TEST_F(MessageWindow, PauseEnterGoesBackOnlyAfterAKeyWasReleased)
-{
+TEST_F(MessageWindow, PauseEnterGoesBackOnlyAfterAKeyWasReleased) {
     modSorvinel.message_go_on = true; // from an earlier message: the new one starts at False
     auto m = open(kWait, MessageKind::Pause);
     EXPECT_FALSE(modSorvinel.message_go_on);
@@ -64,8 +60,7 @@ TEST_F(MessageWindow, PauseEnterGoesBackOnlyAfterAKeyWasReleased)
     EXPECT_FALSE(m->timAater->isActive());
 }
 
-TEST_F(MessageWindow, HeldKeyRepeatsNeitherArmNorClose)
-{
+TEST_F(MessageWindow, HeldKeyRepeatsNeitherArmNorClose) {
     auto m = open(kWait, MessageKind::Pause);
     for (int i = 0; i < 5; ++i) {
         release(m.get(), Qt::Key_Escape, true);
@@ -79,10 +74,9 @@ TEST_F(MessageWindow, HeldKeyRepeatsNeitherArmNorClose)
     EXPECT_TRUE(modSorvinel.message_go_on);
 }
 
-TEST_F(MessageWindow, PauseAnyOtherKeyGoesOn)
-{
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_A, Qt::Key_Down, Qt::Key_5,
-                        Qt::Key_Shift}) {
+TEST_F(MessageWindow, PauseAnyOtherKeyGoesOn) {
+    for (Qt::Key key :
+         {Qt::Key_Escape, Qt::Key_Space, Qt::Key_A, Qt::Key_Down, Qt::Key_5, Qt::Key_Shift}) {
         auto m = open_armed(kWait, MessageKind::Pause);
         modSorvinel.message_go_on = false;
         press(m.get(), key);
@@ -91,8 +85,7 @@ TEST_F(MessageWindow, PauseAnyOtherKeyGoesOn)
     }
 }
 
-TEST_F(MessageWindow, NoticeEveryKeyGoesOnOnlyTheLabelGoesBack)
-{
+TEST_F(MessageWindow, NoticeEveryKeyGoesOnOnlyTheLabelGoesBack) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_7}) {
         auto m = open_armed(QStringLiteral("För stort tal!"), MessageKind::Notice);
         press(m.get(), key);
@@ -108,8 +101,7 @@ TEST_F(MessageWindow, NoticeEveryKeyGoesOnOnlyTheLabelGoesBack)
     }
 }
 
-TEST_F(MessageWindow, PauseCountsTwelveSecondsWithABeepEach)
-{
+TEST_F(MessageWindow, PauseCountsTwelveSecondsWithABeepEach) {
     modSorvinel.beep_on = true;
     auto m = open(kWait, MessageKind::Pause);
     EXPECT_TRUE(m->timAater->isActive());
@@ -129,8 +121,7 @@ TEST_F(MessageWindow, PauseCountsTwelveSecondsWithABeepEach)
     EXPECT_EQ(platform::beep_count() - beeps, 12);
 }
 
-TEST_F(MessageWindow, SilentCountdownAndNoCountdownForANotice)
-{
+TEST_F(MessageWindow, SilentCountdownAndNoCountdownForANotice) {
     modSorvinel.beep_on = false;
     auto m = open(kWait, MessageKind::Pause);
     const int beeps = platform::beep_count();
@@ -143,8 +134,7 @@ TEST_F(MessageWindow, SilentCountdownAndNoCountdownForANotice)
     EXPECT_FALSE(n->pbaMeddelande->isVisible());
 }
 
-TEST_F(MessageWindow, BackLabelTexts)
-{
+TEST_F(MessageWindow, BackLabelTexts) {
     EXPECT_EQ(open(kWait, MessageKind::Pause)->labMeddelandeMeny->Caption(), "Huvudmeny");
     EXPECT_EQ(open(kWait, MessageKind::Notice)->labMeddelandeMeny->Caption(),
               QString::fromUtf8("Åter"));
@@ -155,8 +145,7 @@ TEST_F(MessageWindow, BackLabelTexts)
               QString::fromUtf8("Åter"));
 }
 
-TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen)
-{
+TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen) {
     for (const QString &text : {QStringLiteral("För få uppgifter!"),
                                 QStringLiteral("Ett mycket längre meddelande som kräver plats")}) {
         auto m = open(text, MessageKind::Pause);
@@ -169,8 +158,9 @@ TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen)
         EXPECT_EQ(m->labMeddelandeMeny->Top(), 4 * m->labMeddelande->Height());
         EXPECT_NEAR(m->labMeddelandeMeny->x() + m->labMeddelandeMeny->width() / 2,
                     m->labMeddelande->x() + textPx / 2, 2);
-        EXPECT_NEAR(m->height(), vb::twips_to_px_y(m->labMeddelandeMeny->Top() +
-                                                   2 * m->labMeddelandeMeny->Height()), 1);
+        EXPECT_NEAR(
+            m->height(),
+            vb::twips_to_px_y(m->labMeddelandeMeny->Top() + 2 * m->labMeddelandeMeny->Height()), 1);
         EXPECT_EQ(m->labMeddelande->font(), w->labMeny->font());
     }
     auto wide = open(QStringLiteral("Ett mycket längre meddelande"), MessageKind::Pause);
@@ -178,8 +168,7 @@ TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen)
     EXPECT_GT(wide->width(), narrow->width());
 }
 
-TEST_F(MessageWindow, SpokenWithTheBackLabelWhenAsked)
-{
+TEST_F(MessageWindow, SpokenWithTheBackLabelWhenAsked) {
     modSorvinel.message_speak = true;
     open(kWait, MessageKind::Pause);
     ASSERT_FALSE(fixture.speech.spoken().isEmpty());
@@ -192,8 +181,7 @@ TEST_F(MessageWindow, SpokenWithTheBackLabelWhenAsked)
     EXPECT_TRUE(fixture.speech.spoken().isEmpty());
 }
 
-TEST_F(MessageWindow, ReaderTextComesBackOnlyAfterGoingOn)
-{
+TEST_F(MessageWindow, ReaderTextComesBackOnlyAfterGoingOn) {
     modSorvinel.screen_reader_text_on = true;
     modSorvinel.reader_text_blanks = false;
     w->txtJaws->setText(QStringLiteral("3+4="));
@@ -207,8 +195,7 @@ TEST_F(MessageWindow, ReaderTextComesBackOnlyAfterGoingOn)
     EXPECT_EQ(w->txtJaws->text(), kWait + QStringLiteral(" Huvudmeny"));
 }
 
-TEST_F(MessageWindow, ModalWindowGetsTheSpeechControlAndReleasesIt)
-{
+TEST_F(MessageWindow, ModalWindowGetsTheSpeechControlAndReleasesIt) {
     modSorvinel.speech_available = true;
     modSorvinel.message_text = kWait;
     modSorvinel.message_kind = MessageKind::Pause;
@@ -227,8 +214,7 @@ TEST_F(MessageWindow, ModalWindowGetsTheSpeechControlAndReleasesIt)
     EXPECT_TRUE(modSorvinel.message_go_on);
 }
 
-TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessage)
-{
+TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessage) {
     modSorvinel.message_text = kWait;
     modSorvinel.message_kind = MessageKind::Pause;
     // Esc opened the message, was let go there, and the back label was clicked.
@@ -242,8 +228,7 @@ TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessag
     EXPECT_FALSE(w->key_held);
 }
 
-TEST_F(MessageWindow, KeyThatClosedTheMessageStaysHeldUntilItsRelease)
-{
+TEST_F(MessageWindow, KeyThatClosedTheMessageStaysHeldUntilItsRelease) {
     modSorvinel.message_text = kWait;
     modSorvinel.message_kind = MessageKind::Pause;
     when_modal<frmMeddelande>([](frmMeddelande *m) {

@@ -21,12 +21,11 @@ protected:
     void SetUp() override { modSorvinel.reset(); }
 };
 
-TEST_F(RecordList, CaptionTitlesAndNoRecordsSet)
-{
+TEST_F(RecordList, CaptionTitlesAndNoRecordsSet) {
     frmRekord r;
     EXPECT_EQ(r.windowTitle(), QString::fromUtf8("Rekord för \"Till 10:an\" - Alla rätt"));
-    const char *const titles[] = {"Addition:", "Subtraktion:", "Multiplikation:", "Division:",
-                                  "Blandat:"};
+    const char *const titles[] = {
+        "Addition:", "Subtraktion:", "Multiplikation:", "Division:", "Blandat:"};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(r.labTitel[i]->text(), titles[i]);
         EXPECT_EQ(r.labRekord[i]->text(), "Ej satt!") << i;
@@ -35,8 +34,7 @@ TEST_F(RecordList, CaptionTitlesAndNoRecordsSet)
     EXPECT_EQ(r.Command1->text(), "&OK");
 }
 
-TEST_F(RecordList, EachLineShowsItsOperationsTime)
-{
+TEST_F(RecordList, EachLineShowsItsOperationsTime) {
     modSorvinel.record_times = {75, 0, 45, 3600, 3725};
     frmRekord r;
     const char *const lines[] = {"1 min 15 sek ", "Ej satt!", "45 sek ", "1 tim 0 sek ",
@@ -45,8 +43,7 @@ TEST_F(RecordList, EachLineShowsItsOperationsTime)
         EXPECT_EQ(r.labRekord[i]->text(), lines[i]) << i;
 }
 
-TEST_F(RecordList, ShowsARecordSetJustBefore)
-{
+TEST_F(RecordList, ShowsARecordSetJustBefore) {
     MainWindowFixture fixture;
     fixture.load();
     modSorvinel.record_times[opSubtraktion] = 61;
@@ -64,8 +61,7 @@ TEST_F(RecordList, ShowsARecordSetJustBefore)
     EXPECT_TRUE(closedByEnter);
 }
 
-TEST_F(RecordList, EscAndTheButtonClose)
-{
+TEST_F(RecordList, EscAndTheButtonClose) {
     frmRekord byEsc;
     byEsc.show();
     QTest::keyClick(&byEsc, Qt::Key_Escape);

@@ -21,37 +21,34 @@ using namespace drill_windows_test;
 
 class RewardWindows : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         fixture.load();
         w = fixture.window.get();
         modSorvinel.current_operation = opDivision;
         modSorvinel.record_drill_active = true;
         modSorvinel.drill_elapsed_seconds = 75;
     }
-    std::unique_ptr<frmBeloening> open_reward()
-    {
+    std::unique_ptr<frmBeloening> open_reward() {
         auto r = std::make_unique<frmBeloening>(w);
         r->show();
         return r;
     }
     // The start and clearing steps, as their timers would run them.
-    static void run_to_flicker(frmBeloening &r)
-    {
+    static void run_to_flicker(frmBeloening &r) {
         r.timBel_Timer();
         r.timRub_Timer();
     }
-    QString stored(const char *key) const { return modSorvinel.get_setting("Special", key, "none"); }
-    QColor canvas_colour_at(const frmBeloening &r, int dx, int dy) const
-    {
+    QString stored(const char *key) const {
+        return modSorvinel.get_setting("Special", key, "none");
+    }
+    QColor canvas_colour_at(const frmBeloening &r, int dx, int dy) const {
         return r.canvas().pixelColor(r.canvas().width() / 2 + dx, r.canvas().height() / 2 + dy);
     }
     MainWindowFixture fixture;
     frmSorvinel *w = nullptr;
 };
 
-TEST_F(RewardWindows, EmptySlotStoresTheRecordAndShowsItInYellow)
-{
+TEST_F(RewardWindows, EmptySlotStoresTheRecordAndShowsItInYellow) {
     auto r = open_reward();
     EXPECT_TRUE(r->new_record);
     EXPECT_EQ(modSorvinel.record_times[opDivision], 75);
@@ -65,8 +62,7 @@ TEST_F(RewardWindows, EmptySlotStoresTheRecordAndShowsItInYellow)
     EXPECT_EQ(canvas_colour_at(*r, 0, 0), vb::ole_color(0x008080));
 }
 
-TEST_F(RewardWindows, EqualTimeIsNoRecordBlueRingsNormalPicture)
-{
+TEST_F(RewardWindows, EqualTimeIsNoRecordBlueRingsNormalPicture) {
     modSorvinel.record_times[opDivision] = 75;
     modSorvinel.save_setting("Special", "Rekord3", "75");
     auto r = open_reward();
@@ -80,8 +76,7 @@ TEST_F(RewardWindows, EqualTimeIsNoRecordBlueRingsNormalPicture)
     EXPECT_EQ(canvas_colour_at(*r, 0, 0), vb::ole_color(0x800000));
 }
 
-TEST_F(RewardWindows, RecordKeepingOffStoresNothing)
-{
+TEST_F(RewardWindows, RecordKeepingOffStoresNothing) {
     modSorvinel.record_drill_active = false;
     auto r = open_reward();
     EXPECT_FALSE(r->new_record);
@@ -89,8 +84,7 @@ TEST_F(RewardWindows, RecordKeepingOffStoresNothing)
     EXPECT_EQ(stored("Rekord3"), "none");
 }
 
-TEST_F(RewardWindows, RingsFillTheWindowInAlternatingColours)
-{
+TEST_F(RewardWindows, RingsFillTheWindowInAlternatingColours) {
     auto r = open_reward();
     r->timBel_Timer();
     EXPECT_FALSE(r->timBel->isActive());
@@ -110,8 +104,7 @@ TEST_F(RewardWindows, RingsFillTheWindowInAlternatingColours)
     EXPECT_EQ(pic->y() + pic->height() / 2, 768 / 2);
 }
 
-TEST_F(RewardWindows, ClickOrKeyClosesOnlyOnceTheFlickerRuns)
-{
+TEST_F(RewardWindows, ClickOrKeyClosesOnlyOnceTheFlickerRuns) {
     auto r = open_reward();
     click_key(r.get(), Qt::Key_Return);
     QTest::mouseClick(r.get(), Qt::LeftButton);
@@ -132,8 +125,7 @@ TEST_F(RewardWindows, ClickOrKeyClosesOnlyOnceTheFlickerRuns)
     EXPECT_TRUE(byKey->keys().closed_by_key());
 }
 
-TEST_F(RewardWindows, HeldEnterDoesNotCloseTheReward)
-{
+TEST_F(RewardWindows, HeldEnterDoesNotCloseTheReward) {
     auto r = open_reward();
     run_to_flicker(*r);
     for (int i = 0; i < 10; ++i) {
@@ -146,8 +138,7 @@ TEST_F(RewardWindows, HeldEnterDoesNotCloseTheReward)
     EXPECT_FALSE(r->isVisible());
 }
 
-TEST_F(RewardWindows, FlickerBeepsPerTickWhenSoundIsOn)
-{
+TEST_F(RewardWindows, FlickerBeepsPerTickWhenSoundIsOn) {
     platform::set_random_source([] { return 0.5; });
     auto r = open_reward();
     run_to_flicker(*r);
@@ -168,8 +159,7 @@ TEST_F(RewardWindows, FlickerBeepsPerTickWhenSoundIsOn)
     platform::set_random_source({});
 }
 
-TEST_F(RewardWindows, ModalRewardRunsItsTimersUntilAKey)
-{
+TEST_F(RewardWindows, ModalRewardRunsItsTimersUntilAKey) {
     modSorvinel.reward_type = 0;
     modSorvinel.beep_on = false;
     bool sawFlicker = false;
@@ -184,8 +174,7 @@ TEST_F(RewardWindows, ModalRewardRunsItsTimersUntilAKey)
     EXPECT_EQ(modSorvinel.record_times[opDivision], 75);
 }
 
-TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter)
-{
+TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter) {
     modSorvinel.reward_type = 1;
     for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
         bool stayedOpen = false;
@@ -207,8 +196,7 @@ TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter)
 // Closes the celebration with Enter at the moment it is being shown.
 class EnterWhileShown : public QObject {
 public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Show) {
             if (auto *a = qobject_cast<frmAlla *>(watched)) {
                 ++shown;
@@ -220,8 +208,7 @@ public:
     int shown = 0;
 };
 
-TEST_F(RewardWindows, CelebrationClosedWhileAppearingReturnsAtOnce)
-{
+TEST_F(RewardWindows, CelebrationClosedWhileAppearingReturnsAtOnce) {
     modSorvinel.reward_type = 1;
     EnterWhileShown quick;
     qApp->installEventFilter(&quick);
@@ -231,8 +218,7 @@ TEST_F(RewardWindows, CelebrationClosedWhileAppearingReturnsAtOnce)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(RewardWindows, CelebrationSpritesGlide)
-{
+TEST_F(RewardWindows, CelebrationSpritesGlide) {
     platform::set_random_source([] { return 0.0; });
     frmAlla a(w);
     a.show();

@@ -31,8 +31,7 @@ constexpr int kPollTries = 300;
 class DialogScript {
 public:
     explicit DialogScript(std::function<void(frmEgetVal &)> act)
-        : state_(std::make_shared<State>())
-    {
+        : state_(std::make_shared<State>()) {
         state_->act = std::move(act);
         poll(state_, kPollTries);
     }
@@ -49,8 +48,7 @@ private:
         bool modal = false;
         QWidget *parent = nullptr;
     };
-    static void poll(std::shared_ptr<State> s, int tries)
-    {
+    static void poll(std::shared_ptr<State> s, int tries) {
         QTimer::singleShot(kPollMs, [s, tries] {
             if (s->stopped)
                 return;
@@ -67,39 +65,37 @@ private:
     std::shared_ptr<State> state_;
 };
 
-void set_field(frmEgetVal &d, int i, const QString &digits)
-{
+void set_field(frmEgetVal &d, int i, const QString &digits) {
     QTest::mouseClick(d.comOK[i], Qt::LeftButton);
     for (QChar c : digits)
-        QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key(Qt::Key_0 + c.digitValue()));
+        QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d,
+                        Qt::Key(Qt::Key_0 + c.digitValue()));
     QTest::mouseClick(d.comOK[i], Qt::LeftButton);
 }
 
-void klart(frmEgetVal &d) { QTest::mouseClick(d.comKlart, Qt::LeftButton); }
+void klart(frmEgetVal &d) {
+    QTest::mouseClick(d.comKlart, Qt::LeftButton);
+}
 
 class OwnSelectionRoad : public DrillRoad {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DrillRoad::SetUp();
         platform::script_msg_box({});
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         platform::stop_msg_box_script();
         DrillRoad::TearDown();
     }
     // Every asked task of the pass, with how often it is asked.
-    std::map<std::pair<int, int>, int> asked() const
-    {
+    std::map<std::pair<int, int>, int> asked() const {
         std::map<std::pair<int, int>, int> tasks;
         for (int i = 0; i < w->pass_length; ++i)
             ++tasks[{modSorvinel.task_operands[drill::Row::AskedFirst][size_t(i)],
                      modSorvinel.task_operands[drill::Row::AskedSecond][size_t(i)]}];
         return tasks;
     }
-    void expect_main_menu_untouched()
-    {
+    void expect_main_menu_untouched() {
         EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
         EXPECT_FALSE(w->drill_running);
         EXPECT_FALSE(w->menAvbryt->isEnabled());
@@ -109,8 +105,7 @@ protected:
     }
 };
 
-TEST_F(OwnSelectionRoad, OnlyTheFourSingleOperationsHaveTheCommand)
-{
+TEST_F(OwnSelectionRoad, OnlyTheFourSingleOperationsHaveTheCommand) {
     for (int op = opAddition; op <= opBlandat; ++op) {
         EXPECT_EQ(w->menEgeturval[op]->text(), "&Eget urval...");
         EXPECT_EQ(w->menEgeturval[op]->isEnabled(), op != opBlandat) << op;
@@ -122,10 +117,10 @@ struct DefaultCase {
     int tasks;
 };
 
-TEST_F(OwnSelectionRoad, KlartAtOnceDrillsEveryTaskOfTheDefaultBoundsOnce)
-{
-    for (const DefaultCase &c : {DefaultCase{opAddition, 100}, DefaultCase{opSubtraktion, 55},
-                                 DefaultCase{opMultiplikation, 100}, DefaultCase{opDivision, 100}}) {
+TEST_F(OwnSelectionRoad, KlartAtOnceDrillsEveryTaskOfTheDefaultBoundsOnce) {
+    for (const DefaultCase &c :
+         {DefaultCase{opAddition, 100}, DefaultCase{opSubtraktion, 55},
+          DefaultCase{opMultiplikation, 100}, DefaultCase{opDivision, 100}}) {
         SCOPED_TRACE(c.operation);
         if (c.operation != opAddition) {
             // Back to the main menu after the previous drill.
@@ -153,13 +148,13 @@ TEST_F(OwnSelectionRoad, KlartAtOnceDrillsEveryTaskOfTheDefaultBoundsOnce)
         for (const auto &[task, times] : tasks) {
             EXPECT_EQ(times, 1);
             EXPECT_TRUE(drill::is_valid_task(c.operation, task.first, task.second));
-            EXPECT_TRUE(task.first >= 1 && task.first <= 10 && task.second >= 1 && task.second <= 10);
+            EXPECT_TRUE(task.first >= 1 && task.first <= 10 && task.second >= 1 &&
+                        task.second <= 10);
         }
     }
 }
 
-TEST_F(OwnSelectionRoad, TheChosenCountAndBoundsMakeTheDrill)
-{
+TEST_F(OwnSelectionRoad, TheChosenCountAndBoundsMakeTheDrill) {
     DialogScript script([](frmEgetVal &d) {
         set_field(d, HighFirst, "5");
         set_field(d, LowSecond, "3");
@@ -181,8 +176,7 @@ TEST_F(OwnSelectionRoad, TheChosenCountAndBoundsMakeTheDrill)
 }
 
 // Quotients 2..3 and divisors 4..5 allow four tasks; the minimum count of five repeats one.
-TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewArePossible)
-{
+TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewArePossible) {
     DialogScript script([](frmEgetVal &d) {
         set_field(d, LowFirst, "2");
         set_field(d, HighFirst, "3");
@@ -193,13 +187,15 @@ TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewA
     w->menEgeturval[opDivision]->trigger();
     ASSERT_TRUE(script.seen());
     ASSERT_EQ(platform::msg_box_calls().size(), 1u);
-    EXPECT_EQ(platform::msg_box_calls().front().prompt, "Minsta antal uppgifter är inställt till 5");
+    EXPECT_EQ(platform::msg_box_calls().front().prompt,
+              "Minsta antal uppgifter är inställt till 5");
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     EXPECT_EQ(modSorvinel.task_count, 5);
     EXPECT_EQ(modSorvinel.possible_task_count, 4);
     EXPECT_EQ(w->pass_length, 5);
     const auto tasks = asked();
-    const std::map<std::pair<int, int>, int> every = {{{2, 4}, 0}, {{2, 5}, 0}, {{3, 4}, 0}, {{3, 5}, 0}};
+    const std::map<std::pair<int, int>, int> every = {
+        {{2, 4}, 0}, {{2, 5}, 0}, {{3, 4}, 0}, {{3, 5}, 0}};
     ASSERT_EQ(tasks.size(), every.size());
     int repeated = 0;
     for (const auto &[task, times] : tasks) {
@@ -212,8 +208,7 @@ TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewA
 
 enum class CancelWay { Avbryt, AvbrytWhileEditing, Escape, CloseBox };
 
-TEST_F(OwnSelectionRoad, ACancelledDialogStartsNothing)
-{
+TEST_F(OwnSelectionRoad, ACancelledDialogStartsNothing) {
     for (CancelWay way : {CancelWay::Avbryt, CancelWay::AvbrytWhileEditing, CancelWay::Escape,
                           CancelWay::CloseBox}) {
         SCOPED_TRACE(int(way));
@@ -243,8 +238,7 @@ TEST_F(OwnSelectionRoad, ACancelledDialogStartsNothing)
 }
 
 // Each showing starts from the defaults: a count chosen in a cancelled showing is gone.
-TEST_F(OwnSelectionRoad, EveryShowingStartsFromTheDefaults)
-{
+TEST_F(OwnSelectionRoad, EveryShowingStartsFromTheDefaults) {
     {
         DialogScript cancel([](frmEgetVal &d) {
             set_field(d, Count, "7");
@@ -259,8 +253,7 @@ TEST_F(OwnSelectionRoad, EveryShowingStartsFromTheDefaults)
     EXPECT_EQ(w->pass_length, 55);
 }
 
-TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill)
-{
+TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill) {
     int item = 0;
     w->select_till10_from_menu(opAddition, item);
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);

@@ -11,8 +11,7 @@
 
 namespace {
 
-TEST(ReaderField, GrowsOneCharacterAtATime)
-{
+TEST(ReaderField, GrowsOneCharacterAtATime) {
     MainWindowFixture f;
     f.load();
     modSorvinel.reader_text_blanks = true;
@@ -24,8 +23,7 @@ TEST(ReaderField, GrowsOneCharacterAtATime)
     EXPECT_EQ(changes.count(), 1 + int(QString(" 3 + 4 = ").size()));
 }
 
-TEST(ReaderField, ClipboardModeCopiesTheSpokenForm)
-{
+TEST(ReaderField, ClipboardModeCopiesTheSpokenForm) {
     MainWindowFixture f;
     f.load();
     modSorvinel.reader_text_to_clipboard = true;
@@ -40,8 +38,7 @@ TEST(ReaderField, ClipboardModeCopiesTheSpokenForm)
     EXPECT_EQ(platform::clipboard_text(), "unchanged");
 }
 
-TEST(ReaderField, KeysTypeNothingAndClicksParkThePointer)
-{
+TEST(ReaderField, KeysTypeNothingAndClicksParkThePointer) {
     MainWindowFixture f;
     modSorvinel.screen_reader_text_on = true;
     f.home.store().SaveSetting("Txt", "Visa", "True");
@@ -50,7 +47,8 @@ TEST(ReaderField, KeysTypeNothingAndClicksParkThePointer)
     EXPECT_TRUE(field->isVisible());
     modSorvinel.show_screen_reader_text("7");
     const QString before = field->text();
-    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(QChar(0x00E9)), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(QChar(0x00E9)),
+                        Qt::NoModifier);
     EXPECT_EQ(field->text(), before);
 
     platform::reset_cursor_record();

@@ -9,8 +9,7 @@
 
 namespace {
 
-TEST(StartUp, SpeaksTheFirstItemAfterTheSplashWhenMenusAreSpoken)
-{
+TEST(StartUp, SpeaksTheFirstItemAfterTheSplashWhenMenusAreSpoken) {
     MainWindowFixture f;
     f.home.store().SaveSetting("Ljud", "Meny", "True");
     f.load();
@@ -23,8 +22,7 @@ TEST(StartUp, SpeaksTheFirstItemAfterTheSplashWhenMenusAreSpoken)
     EXPECT_EQ(modSorvinel.screen_state, 0);
 }
 
-TEST(StartUp, SilentWithoutVoices)
-{
+TEST(StartUp, SilentWithoutVoices) {
     MainWindowFixture f(QStringList{});
     f.home.store().SaveSetting("Ljud", "Meny", "True");
     f.load();
@@ -33,15 +31,13 @@ TEST(StartUp, SilentWithoutVoices)
     EXPECT_TRUE(f.speech.spoken().isEmpty());
 }
 
-TEST(StartUp, MenuSpeechOffSpeaksNothing)
-{
+TEST(StartUp, MenuSpeechOffSpeaksNothing) {
     MainWindowFixture f;
     f.load();
     EXPECT_TRUE(f.speech.spoken().isEmpty());
 }
 
-TEST(StartUp, WritesNothingAtExit)
-{
+TEST(StartUp, WritesNothingAtExit) {
     MainWindowFixture f;
     f.load();
     const QString before = [&] {
@@ -50,7 +46,8 @@ TEST(StartUp, WritesNothingAtExit)
     }();
     f.window->close();
     QFile file(f.home.store().filePath());
-    const QString after = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const QString after =
+        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     EXPECT_EQ(before, after);
 }
 
@@ -63,8 +60,7 @@ struct FontCase {
 
 class FontSizes : public ::testing::TestWithParam<FontCase> {};
 
-TEST_P(FontSizes, FollowTheScreenWidth)
-{
+TEST_P(FontSizes, FollowTheScreenWidth) {
     const FontCase c = GetParam();
     MainWindowFixture f;
     platform::set_screen_metrics(platform::ScreenMetrics{c.width_px, c.width_px * 3 / 4, c.width_px,
@@ -85,8 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, FontSizes,
                          ::testing::Values(FontCase{800, 60, 32, 28}, FontCase{1024, 77, 41, 35.84},
                                            FontCase{1280, 96, 51, 44.8}));
 
-TEST(Layout, TaskRowSitsBetweenTheBands)
-{
+TEST(Layout, TaskRowSitsBetweenTheBands) {
     MainWindowFixture f;
     f.load();
     frmSorvinel &w = *f.window;
@@ -94,7 +89,8 @@ TEST(Layout, TaskRowSitsBetweenTheBands)
     const double t1 = w.linRam[1]->BorderWidth() * 15.0;
     const double bandTop = w.linRam[0]->Y1 + t0 / 2;
     const double bandBottom = modSorvinel.screen_height - t1;
-    EXPECT_NEAR(w.labTal[0]->Top() - bandTop, bandBottom - (w.labTal[0]->Top() + w.labTal[0]->Height()), 1);
+    EXPECT_NEAR(w.labTal[0]->Top() - bandTop,
+                bandBottom - (w.labTal[0]->Top() + w.labTal[0]->Height()), 1);
     for (int i = 1; i <= 4; ++i) {
         EXPECT_DOUBLE_EQ(w.labTal[i]->Top(), w.labTal[0]->Top());
         EXPECT_GT(w.labTal[i]->Left(), w.labTal[i - 1]->Left());

@@ -4,18 +4,17 @@
 #include "exercises/exercise_document.h"
 #include "platform/message_box.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include "support/files.h"
 
 using namespace exercises;
 
 namespace {
 
-QByteArray numbered_additions(int count)
-{
+QByteArray numbered_additions(int count) {
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
         bytes += QByteArray::number(i) + " + 1 =\r\n";
@@ -24,8 +23,7 @@ QByteArray numbered_additions(int count)
 
 constexpr int kNotice = vb::vbOKOnly + vb::vbInformation;
 
-void expect_notice(const CommandOutcome &outcome, const QString &text, const QString &title)
-{
+void expect_notice(const CommandOutcome &outcome, const QString &text, const QString &title) {
     ASSERT_TRUE(outcome.notice.has_value());
     EXPECT_EQ(outcome.notice->text, text);
     EXPECT_EQ(outcome.notice->title, title);
@@ -38,8 +36,7 @@ struct Snapshot {
     QStringList tasks;
     bool operator==(const Snapshot &) const = default;
 };
-Snapshot snapshot(const ExerciseDocument &doc)
-{
+Snapshot snapshot(const ExerciseDocument &doc) {
     return {doc.exercise_type(), doc.current_path(), doc.is_saved(), doc.tasks()};
 }
 
@@ -47,8 +44,7 @@ class DocumentTest : public ::testing::Test {
 protected:
     QString path(const QString &name) const { return dir.filePath(name); }
     // A named, saved addition exercise of two tasks, read from prov.add.
-    ExerciseDocument opened_addition()
-    {
+    ExerciseDocument opened_addition() {
         put_file(path("prov.add"), "1 + 2 =\r\n3 + 4 =\r\n");
         ExerciseDocument doc(kTypeAddition, dir.path());
         EXPECT_TRUE(doc.open(path("prov.add")).done);
@@ -61,8 +57,7 @@ const FileWriter failing_writer = [](const QString &, const QByteArray &) { retu
 
 } // namespace
 
-TEST(ExerciseDocumentStart, StartTagsNameTheType)
-{
+TEST(ExerciseDocumentStart, StartTagsNameTheType) {
     const struct {
         const char *tag;
         QString type;
@@ -84,8 +79,7 @@ TEST(ExerciseDocumentStart, StartTagsNameTheType)
     EXPECT_FALSE(ExerciseDocument::is_wrong_tasks_tag("Blandat"));
 }
 
-TEST(ExerciseDocumentStart, FreshExerciseIsSavedAndAsksNothing)
-{
+TEST(ExerciseDocumentStart, FreshExerciseIsSavedAndAsksNothing) {
     const struct {
         QString type;
         const char *title;
@@ -107,8 +101,7 @@ TEST(ExerciseDocumentStart, FreshExerciseIsSavedAndAsksNothing)
     }
 }
 
-TEST(ExerciseDocumentStart, WrongTasksAreCheckedAndLimited)
-{
+TEST(ExerciseDocumentStart, WrongTasksAreCheckedAndLimited) {
     QStringList lines{"3 + 4 =", "nonsens", "9999 + 1 =", "0012+3"};
     ExerciseDocument doc;
     EXPECT_EQ(doc.start_from_wrong_tasks(kTypeAddition, lines), 2);
@@ -128,8 +121,7 @@ TEST(ExerciseDocumentStart, WrongTasksAreCheckedAndLimited)
     EXPECT_FALSE(many.file_menu_state(false).insert);
 }
 
-TEST_F(DocumentTest, NewEditSaveSaveAsDelete)
-{
+TEST_F(DocumentTest, NewEditSaveSaveAsDelete) {
     ExerciseDocument doc(kTypeAddition, dir.path() + "/");
     doc.start_new(kTypeSubtraction);
     EXPECT_EQ(doc.title(), "Övningar - Subtraktion - [namnlös]");
@@ -193,8 +185,7 @@ TEST_F(DocumentTest, NewEditSaveSaveAsDelete)
     EXPECT_FALSE(doc.save_changes_question()) << "an empty unnamed exercise is never offered";
 }
 
-TEST_F(DocumentTest, FailedDeleteChangesNothing)
-{
+TEST_F(DocumentTest, FailedDeleteChangesNothing) {
     ExerciseDocument doc = opened_addition();
     ASSERT_TRUE(QFile::remove(path("prov.add")));
     const Snapshot before = snapshot(doc);
@@ -204,8 +195,7 @@ TEST_F(DocumentTest, FailedDeleteChangesNothing)
     EXPECT_EQ(snapshot(doc), before);
 }
 
-TEST_F(DocumentTest, FailedSaveKeepsTheExerciseUnsavedAndItsName)
-{
+TEST_F(DocumentTest, FailedSaveKeepsTheExerciseUnsavedAndItsName) {
     ExerciseDocument doc = opened_addition();
     doc.insert_task(0, "5 + 5 =");
     doc.set_writer(failing_writer);
@@ -225,8 +215,7 @@ TEST_F(DocumentTest, FailedSaveKeepsTheExerciseUnsavedAndItsName)
     EXPECT_EQ(file_bytes(path("prov.add")), QByteArray("1 + 2 =\r\n3 + 4 =\r\n"));
 }
 
-TEST_F(DocumentTest, FailedSaveAsOfAnUnnamedExerciseStaysUnnamed)
-{
+TEST_F(DocumentTest, FailedSaveAsOfAnUnnamedExerciseStaysUnnamed) {
     put_file(path("vanlig"), "x");
     ExerciseDocument doc(kTypeMixed, dir.path());
     doc.insert_task(0, "6 * 4 =");
@@ -239,8 +228,7 @@ TEST_F(DocumentTest, FailedSaveAsOfAnUnnamedExerciseStaysUnnamed)
     EXPECT_FALSE(doc.save_as(QString()).done) << "a cancelled dialog";
 }
 
-TEST_F(DocumentTest, OpenTakesTheFileTypeAndFolder)
-{
+TEST_F(DocumentTest, OpenTakesTheFileTypeAndFolder) {
     put_file(path("Blandad.BLA"), "7 - 3 =\r\nskräp\r\n6 * 4 =\r\n");
     ExerciseDocument doc(kTypeAddition, "/hem/");
     doc.insert_task(0, "1 + 1 =");
@@ -262,8 +250,7 @@ TEST_F(DocumentTest, OpenTakesTheFileTypeAndFolder)
     EXPECT_EQ(doc.task_count(), 2);
 }
 
-TEST_F(DocumentTest, OpenOfMoreThanTheLimitReportsTheTotal)
-{
+TEST_F(DocumentTest, OpenOfMoreThanTheLimitReportsTheTotal) {
     put_file(path("stor.add"), numbered_additions(1200));
     ExerciseDocument doc;
     const CommandOutcome outcome = doc.open(path("stor.add"));
@@ -273,8 +260,7 @@ TEST_F(DocumentTest, OpenOfMoreThanTheLimitReportsTheTotal)
     expect_notice(outcome, "Det fanns 1200 uppgifter. Endast de 1000 första lästes in.", "Öppna");
 }
 
-TEST_F(DocumentTest, OpenThatGivesNoTaskLeavesTheExerciseAsItWas)
-{
+TEST_F(DocumentTest, OpenThatGivesNoTaskLeavesTheExerciseAsItWas) {
     put_file(path("Tom.DIV"), "5 / 0 =\r\n\r\n7 / 2 =\r\n");
     const struct {
         QString file;
@@ -297,8 +283,7 @@ TEST_F(DocumentTest, OpenThatGivesNoTaskLeavesTheExerciseAsItWas)
     }
 }
 
-TEST_F(DocumentTest, InsertIntoOneOperationTakesOnlyItsOwnSign)
-{
+TEST_F(DocumentTest, InsertIntoOneOperationTakesOnlyItsOwnSign) {
     put_file(path("blandat.sub"), "7 - 3 =\r\n2 + 2 =\r\n");
     ExerciseDocument doc = opened_addition();
     const QString folder = doc.last_directory();
@@ -318,8 +303,7 @@ TEST_F(DocumentTest, InsertIntoOneOperationTakesOnlyItsOwnSign)
     EXPECT_EQ(again.tasks(), doc.tasks());
 }
 
-TEST_F(DocumentTest, InsertIntoMixedReadsByTheFileSign)
-{
+TEST_F(DocumentTest, InsertIntoMixedReadsByTheFileSign) {
     put_file(path("a.add"), "7 - 3 =\r\n2 + 2 =\r\n");
     put_file(path("b.bla"), "7 - 3 =\r\n6 * 4 =\r\n");
     ExerciseDocument doc(kTypeMixed);
@@ -331,8 +315,7 @@ TEST_F(DocumentTest, InsertIntoMixedReadsByTheFileSign)
     EXPECT_FALSE(doc.is_saved());
 }
 
-TEST_F(DocumentTest, InsertThatAddsNothingDoesNotMarkChanged)
-{
+TEST_F(DocumentTest, InsertThatAddsNothingDoesNotMarkChanged) {
     put_file(path("fel.add"), "8 - 1 =\r\n9999 + 1 =\r\n");
     put_file(path("full.add"), numbered_additions(3));
     const struct {
@@ -358,8 +341,7 @@ TEST_F(DocumentTest, InsertThatAddsNothingDoesNotMarkChanged)
     }
 }
 
-TEST_F(DocumentTest, InsertFillsUpToTheLimitAndReportsTheTotal)
-{
+TEST_F(DocumentTest, InsertFillsUpToTheLimitAndReportsTheTotal) {
     put_file(path("prov.add"), numbered_additions(900));
     put_file(path("mer.add"), numbered_additions(300));
     ExerciseDocument doc;
@@ -371,8 +353,7 @@ TEST_F(DocumentTest, InsertFillsUpToTheLimitAndReportsTheTotal)
     expect_notice(outcome, "Det fanns 1200 uppgifter. Endast de 1000 första lästes in.", "Öppna");
 }
 
-TEST_F(DocumentTest, RemovingTasksAndTheSavedState)
-{
+TEST_F(DocumentTest, RemovingTasksAndTheSavedState) {
     // Emptying a named exercise still differs from its file.
     ExerciseDocument named = opened_addition();
     named.remove_task(0);
@@ -392,8 +373,7 @@ TEST_F(DocumentTest, RemovingTasksAndTheSavedState)
     EXPECT_FALSE(unnamed.save_changes_question());
 }
 
-TEST_F(DocumentTest, NewKeepsTheSavedStateAndForgetsTheFile)
-{
+TEST_F(DocumentTest, NewKeepsTheSavedStateAndForgetsTheFile) {
     ExerciseDocument doc = opened_addition();
     doc.start_new(kTypeDivision);
     EXPECT_TRUE(doc.is_empty_unnamed());
@@ -402,8 +382,7 @@ TEST_F(DocumentTest, NewKeepsTheSavedStateAndForgetsTheFile)
     EXPECT_EQ(doc.exercise_type(), kTypeDivision);
 }
 
-TEST(ExerciseDocumentRules, ListEditsRespectTheLimitAndOrder)
-{
+TEST(ExerciseDocumentRules, ListEditsRespectTheLimitAndOrder) {
     ExerciseDocument doc;
     doc.replace_tasks(
         QString::fromLatin1(numbered_additions(1005)).split("\r\n", Qt::SkipEmptyParts));
@@ -422,8 +401,7 @@ TEST(ExerciseDocumentRules, ListEditsRespectTheLimitAndOrder)
     EXPECT_EQ(small.move_task(0, false), 0);
 }
 
-TEST_F(DocumentTest, ReplacingByTheSameListKeepsTheSavedState)
-{
+TEST_F(DocumentTest, ReplacingByTheSameListKeepsTheSavedState) {
     ExerciseDocument doc = opened_addition();
     doc.replace_tasks({"1 + 2 =", "3 + 4 ="});
     EXPECT_TRUE(doc.is_saved());
@@ -431,8 +409,7 @@ TEST_F(DocumentTest, ReplacingByTheSameListKeepsTheSavedState)
     EXPECT_FALSE(doc.is_saved());
 }
 
-TEST(ExerciseDocumentRules, TaskView)
-{
+TEST(ExerciseDocumentRules, TaskView) {
     const struct {
         int count, index, selected;
         bool up, down;
@@ -459,8 +436,7 @@ TEST(ExerciseDocumentRules, TaskView)
     }
 }
 
-TEST(ExerciseDocumentRules, MinimumCountQuestion)
-{
+TEST(ExerciseDocumentRules, MinimumCountQuestion) {
     ExerciseDocument doc;
     for (int i = 0; i < 3; ++i)
         doc.insert_task(i, "1 + 1 =");
@@ -474,8 +450,7 @@ TEST(ExerciseDocumentRules, MinimumCountQuestion)
     EXPECT_FALSE(doc.minimum_count_question(3));
 }
 
-TEST(ExerciseDocumentRules, ToolsMenu)
-{
+TEST(ExerciseDocumentRules, ToolsMenu) {
     const struct {
         QString type;
         int count;

@@ -3,11 +3,11 @@
 
 #include "exercises/exercise_file.h"
 
+#include "support/files.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include "support/files.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -16,8 +16,7 @@ using namespace exercises;
 
 namespace {
 
-QByteArray numbered_additions(int count, const char *ending = "\r\n")
-{
+QByteArray numbered_additions(int count, const char *ending = "\r\n") {
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
         bytes += QByteArray::number(i) + " + 1 =" + ending;
@@ -27,16 +26,14 @@ QByteArray numbered_additions(int count, const char *ending = "\r\n")
 // Lowers the file-size limit of this process, so writes past it fail with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
+    explicit FileSizeLimit(rlim_t bytes) {
         old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old_);
         rlimit lowered = old_;
         lowered.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
-    ~FileSizeLimit()
-    {
+    ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &old_);
         std::signal(SIGXFSZ, old_handler_);
     }
@@ -48,8 +45,7 @@ private:
 
 } // namespace
 
-TEST(ExerciseFileNames, TypeComesFromTheLastThreeCharactersInAnyCase)
-{
+TEST(ExerciseFileNames, TypeComesFromTheLastThreeCharactersInAnyCase) {
     const struct {
         const char *path;
         QString type;
@@ -70,8 +66,7 @@ TEST(ExerciseFileNames, TypeComesFromTheLastThreeCharactersInAnyCase)
         EXPECT_EQ(type_from_path(c.path), c.type) << c.path;
 }
 
-TEST(ExerciseFileNames, MissingExtensionOfTheTypeIsAdded)
-{
+TEST(ExerciseFileNames, MissingExtensionOfTheTypeIsAdded) {
     const struct {
         const char *path;
         QString type;
@@ -90,8 +85,7 @@ TEST(ExerciseFileNames, MissingExtensionOfTheTypeIsAdded)
         EXPECT_EQ(with_type_extension(c.path, c.type), QString(c.expected)) << c.path;
 }
 
-TEST(ExerciseFileNames, DialogFilters)
-{
+TEST(ExerciseFileNames, DialogFilters) {
     EXPECT_EQ(open_dialog_filter(),
               "Addition (*.add)|*.add|Subtraktion (*.sub)|*.sub|Multiplikation (*.mul)|*.mul|"
               "Division (*.div)|*.div|Blandade (*.bla)|*.bla");
@@ -105,8 +99,7 @@ TEST(ExerciseFileNames, DialogFilters)
     EXPECT_EQ(open_dialog_filter_index(kTypeMixed), 5);
 }
 
-TEST(ExerciseFileFormat, RoundTripForEveryTypeWritesPlainAsciiLines)
-{
+TEST(ExerciseFileFormat, RoundTripForEveryTypeWritesPlainAsciiLines) {
     const struct {
         QString type;
         QStringList tasks;
@@ -136,8 +129,7 @@ TEST(ExerciseFileFormat, RoundTripForEveryTypeWritesPlainAsciiLines)
     }
 }
 
-TEST(ExerciseFileFormat, EmptyExerciseIsAnEmptyFileAndOverwritingLeavesNoTail)
-{
+TEST(ExerciseFileFormat, EmptyExerciseIsAnEmptyFileAndOverwritingLeavesNoTail) {
     QTemporaryDir dir;
     const QString path = dir.filePath("tom.add");
     ASSERT_TRUE(write_exercise_file(path, {"1111 + 2222 =", "3 + 4 ="}));
@@ -148,8 +140,7 @@ TEST(ExerciseFileFormat, EmptyExerciseIsAnEmptyFileAndOverwritingLeavesNoTail)
     EXPECT_EQ(QFileInfo(path).size(), 0);
 }
 
-TEST(ExerciseFileFormat, LinesThatWouldNotReadBackAreNotWritten)
-{
+TEST(ExerciseFileFormat, LinesThatWouldNotReadBackAreNotWritten) {
     // "¤" is only a type code; a line break inside an item would split it in two.
     const QStringList bad[] = {{"3 ¤ 4 ="}, {"1 + 1 =", "2 + 2 =\r\n3 + 3 ="}, {"5 • 2 ="}};
     QTemporaryDir dir;
@@ -165,8 +156,7 @@ TEST(ExerciseFileFormat, LinesThatWouldNotReadBackAreNotWritten)
     }
 }
 
-TEST(ExerciseFileReading, AcceptsEveryLineEnding)
-{
+TEST(ExerciseFileReading, AcceptsEveryLineEnding) {
     const QByteArray files[] = {
         "1 + 1 =\r\n2 + 2 =\r\n3 + 3 =\r\n",
         "1 + 1 =\n2 + 2 =\n3 + 3 =\n",
@@ -181,8 +171,7 @@ TEST(ExerciseFileReading, AcceptsEveryLineEnding)
     }
 }
 
-TEST(ExerciseFileReading, Latin1TextAroundTasksIsIgnored)
-{
+TEST(ExerciseFileReading, Latin1TextAroundTasksIsIgnored) {
     // Bytes above 127 are text of the old code page: Swedish letters, a Windows-1252 dash.
     const QByteArray bytes = "Uppgift \xe5\xe4\xf6 12 + 5 = svar\r\n"
                              "\x96\x80 7 + 3\r\n"
@@ -191,8 +180,7 @@ TEST(ExerciseFileReading, Latin1TextAroundTasksIsIgnored)
     EXPECT_EQ(read.tasks, QStringList({"12 + 5 =", "7 + 3 =", "80 + 10 ="}));
 }
 
-TEST(ExerciseFileReading, RefusedLinesAreSkippedAndAcceptedOnesNormalised)
-{
+TEST(ExerciseFileReading, RefusedLinesAreSkippedAndAcceptedOnesNormalised) {
     const struct {
         QString type;
         QByteArray line;
@@ -229,15 +217,13 @@ TEST(ExerciseFileReading, RefusedLinesAreSkippedAndAcceptedOnesNormalised)
     }
 }
 
-TEST(ExerciseFileReading, MixedFileLinesEachKeepTheirOwnSign)
-{
+TEST(ExerciseFileReading, MixedFileLinesEachKeepTheirOwnSign) {
     const ReadResult read =
         read_exercise_bytes("7 - 3 =\r\n6 * 4 =\r\n9 / 3 =\r\n2 + 2 =\r\n", kTypeMixed, 1000);
     EXPECT_EQ(read.tasks, QStringList({"7 - 3 =", "6 * 4 =", "9 / 3 =", "2 + 2 ="}));
 }
 
-TEST(ExerciseFileReading, TakesTheFirstValidLinesUpToTheRoomAndCountsTheRest)
-{
+TEST(ExerciseFileReading, TakesTheFirstValidLinesUpToTheRoomAndCountsTheRest) {
     QByteArray bytes = numbered_additions(1200);
     bytes.insert(0, "x\r\n9999 + 9999 =\r\n"); // refused lines are not counted anywhere
     const ReadResult read = read_exercise_bytes(bytes, kTypeAddition, 1000);
@@ -255,8 +241,7 @@ TEST(ExerciseFileReading, TakesTheFirstValidLinesUpToTheRoomAndCountsTheRest)
     EXPECT_EQ(none.left_out, 5);
 }
 
-TEST(ExerciseFileReading, MissingFileOrFolderFails)
-{
+TEST(ExerciseFileReading, MissingFileOrFolderFails) {
     QTemporaryDir dir;
     EXPECT_TRUE(read_exercise_file(dir.filePath("saknas.add"), kTypeAddition, 1000).failed);
     EXPECT_TRUE(read_exercise_file(dir.path(), kTypeAddition, 1000).failed);
@@ -266,8 +251,7 @@ TEST(ExerciseFileReading, MissingFileOrFolderFails)
     EXPECT_TRUE(empty.tasks.isEmpty());
 }
 
-TEST(ExerciseFileWriting, FailsWhereNoFileCanBeMade)
-{
+TEST(ExerciseFileWriting, FailsWhereNoFileCanBeMade) {
     QTemporaryDir dir;
     put_file(dir.filePath("vanlig"), "not a folder");
     EXPECT_FALSE(write_exercise_file(dir.filePath("vanlig/prov.add"), {"1 + 1 ="}));
@@ -278,8 +262,7 @@ TEST(ExerciseFileWriting, FailsWhereNoFileCanBeMade)
     EXPECT_TRUE(QFileInfo(dir.filePath("mapp.add")).isDir());
 }
 
-TEST(ExerciseFileWriting, WriteFailingPartWayKeepsTheOldFileByteForByte)
-{
+TEST(ExerciseFileWriting, WriteFailingPartWayKeepsTheOldFileByteForByte) {
     QTemporaryDir dir;
     const QString path = dir.filePath("prov.add");
     const QByteArray old_bytes = "1 + 2 =\r\n3 + 4 =\r\n";

@@ -28,8 +28,7 @@ constexpr int kOnePixel = 1;
 
 class EgetValTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         init_assets();
         modSorvinel.reset();
         modSorvinel.min_task_count = kMinCount;
@@ -46,23 +45,22 @@ struct Open {
     void click(int i) { QTest::mouseClick(dlg.comOK[i], Qt::LeftButton); }
     // Keys go where the focus is, as a user's keys do.
     QWidget *focus() { return dlg.focusWidget() ? dlg.focusWidget() : &dlg; }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
-    void type(const QString &digits)
-    {
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focus(), k, m);
+    }
+    void type(const QString &digits) {
         for (QChar c : digits)
             key(Qt::Key(Qt::Key_0 + c.digitValue()));
     }
     // Edit mode, the digits, confirm.
-    void set(int i, const QString &digits)
-    {
+    void set(int i, const QString &digits) {
         click(i);
         type(digits);
         click(i);
     }
     QString caption(int i) const { return dlg.comOK[i]->text(); }
     QString tal(int i) const { return dlg.labTal[i]->text(); }
-    QStringList captions() const
-    {
+    QStringList captions() const {
         QStringList l;
         for (int i = 0; i < field::Total; ++i)
             l << caption(i);
@@ -83,13 +81,16 @@ struct LoadCase {
     long possible;
 };
 
-TEST_F(EgetValTest, LoadShowsDefaultsHeadingsAndCountsForEachOperation)
-{
+TEST_F(EgetValTest, LoadShowsDefaultsHeadingsAndCountsForEachOperation) {
     const std::vector<LoadCase> cases = {
-        {kAdd, "Från (lägsta termer)          ", "till (högsta termer)          ", "+", "2", "20", 100},
-        {kSub, "Från (lägsta termer)          ", "till (högsta termer)          ", "-", "0", "0", 55},
-        {kMul, "Från (lägsta faktorer)        ", "till (högsta faktorer)        ", "•", "1", "100", 100},
-        {kDiv, "Från (lägsta nämnare och kvot)", "till (högsta nämnare och kvot)", "/", "1", "100", 100},
+        {kAdd, "Från (lägsta termer)          ", "till (högsta termer)          ", "+", "2", "20",
+         100},
+        {kSub, "Från (lägsta termer)          ", "till (högsta termer)          ", "-", "0", "0",
+         55},
+        {kMul, "Från (lägsta faktorer)        ", "till (högsta faktorer)        ", "•", "1", "100",
+         100},
+        {kDiv, "Från (lägsta nämnare och kvot)", "till (högsta nämnare och kvot)", "/", "1", "100",
+         100},
         {kMixed, "Från", "till", "+", "", "", 100},
     };
     for (const LoadCase &c : cases) {
@@ -123,8 +124,7 @@ TEST_F(EgetValTest, LoadShowsDefaultsHeadingsAndCountsForEachOperation)
 
 // Every control inside the window, nothing on top of another (a field button covers its
 // typing label by design), and a marker sitting on each field button.
-TEST_F(EgetValTest, LayoutKeepsControlsApartAndInsideTheWindow)
-{
+TEST_F(EgetValTest, LayoutKeepsControlsApartAndInsideTheWindow) {
     for (const QString &op : {kAdd, kSub, kMul, kDiv, kMixed}) {
         SCOPED_TRACE(op.toStdString());
         Open o(op);
@@ -140,7 +140,8 @@ TEST_F(EgetValTest, LayoutKeepsControlsApartAndInsideTheWindow)
         for (std::size_t a = 0; a < parts.size(); ++a) {
             EXPECT_TRUE(o.dlg.rect().contains(parts[a]->geometry())) << a;
             for (std::size_t b = a + 1; b < parts.size(); ++b)
-                EXPECT_FALSE(parts[a]->geometry().intersects(parts[b]->geometry())) << a << " " << b;
+                EXPECT_FALSE(parts[a]->geometry().intersects(parts[b]->geometry()))
+                    << a << " " << b;
         }
         for (int i = 0; i < field::Total; ++i) {
             EXPECT_TRUE(o.dlg.comOK[i]->geometry().contains(o.dlg.labText[i]->geometry())) << i;
@@ -157,8 +158,7 @@ TEST_F(EgetValTest, LayoutKeepsControlsApartAndInsideTheWindow)
 }
 
 // A division row reads dividend / denominator = quotient.
-TEST_F(EgetValTest, DivisionRowsShowTheDividendFirstAndTheQuotientLast)
-{
+TEST_F(EgetValTest, DivisionRowsShowTheDividendFirstAndTheQuotientLast) {
     Open o(kDiv);
     for (int row = 0; row < 2; ++row) {
         SCOPED_TRACE(row);
@@ -179,8 +179,7 @@ TEST_F(EgetValTest, DivisionRowsShowTheDividendFirstAndTheQuotientLast)
     EXPECT_LT(a.dlg.labOperator[2]->x(), a.dlg.labTal[0]->x());
 }
 
-TEST_F(EgetValTest, KlartAtOnceHandsOverTheDefaultsAndKeepsTheTag)
-{
+TEST_F(EgetValTest, KlartAtOnceHandsOverTheDefaultsAndKeepsTheTag) {
     modSorvinel.task_count = kSentinel;
     Open o(kAdd);
     o.dlg.comKlart->click();
@@ -192,8 +191,7 @@ TEST_F(EgetValTest, KlartAtOnceHandsOverTheDefaultsAndKeepsTheTag)
     EXPECT_EQ(modSorvinel.possible_task_count, 100);
 }
 
-TEST_F(EgetValTest, EditModeShrinksTheButtonBesideTheLabelAndLocksTheOthers)
-{
+TEST_F(EgetValTest, EditModeShrinksTheButtonBesideTheLabelAndLocksTheOthers) {
     Open o(kAdd);
     const QRect idle = o.dlg.comOK[1]->geometry();
     o.click(1);
@@ -240,10 +238,9 @@ struct TypingCase {
     int beeps;
 };
 
-TEST_F(EgetValTest, TypingFollowsTheFieldRules)
-{
-    const Qt::Key k0 = Qt::Key_0, k1 = Qt::Key_1, k2 = Qt::Key_2, k3 = Qt::Key_3,
-                  k4 = Qt::Key_4, k5 = Qt::Key_5, back = Qt::Key_Backspace;
+TEST_F(EgetValTest, TypingFollowsTheFieldRules) {
+    const Qt::Key k0 = Qt::Key_0, k1 = Qt::Key_1, k2 = Qt::Key_2, k3 = Qt::Key_3, k4 = Qt::Key_4,
+                  k5 = Qt::Key_5, back = Qt::Key_Backspace;
     const std::vector<TypingCase> cases = {
         {"zero divisor beeps", kDiv, field::LowSecond, {{k0}}, "_", 1},
         {"zero highest divisor beeps", kDiv, field::HighSecond, {{k0}}, "_", 1},
@@ -258,8 +255,12 @@ TEST_F(EgetValTest, TypingFollowsTheFieldRules)
         {"three digits at most", kMul, field::LowFirst, {{k1}, {k2}, {k3}, {k4}}, "123_", 1},
         {"backspace on nothing beeps", kAdd, field::LowFirst, {{back}}, "_", 1},
         {"backspace removes a digit", kAdd, field::LowFirst, {{k1}, {k2}, {back}}, "1_", 0},
-        {"other keys do nothing", kAdd, field::LowFirst,
-         {{Qt::Key_A}, {Qt::Key_Minus}, {k5, Qt::KeypadModifier}, {Qt::Key_Left}}, "_", 0},
+        {"other keys do nothing",
+         kAdd,
+         field::LowFirst,
+         {{Qt::Key_A}, {Qt::Key_Minus}, {k5, Qt::KeypadModifier}, {Qt::Key_Left}},
+         "_",
+         0},
     };
     for (const TypingCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -273,8 +274,7 @@ TEST_F(EgetValTest, TypingFollowsTheFieldRules)
     }
 }
 
-TEST_F(EgetValTest, RefusedKeysAreSilentWithBeepsOff)
-{
+TEST_F(EgetValTest, RefusedKeysAreSilentWithBeepsOff) {
     modSorvinel.beep_on = false;
     Open o(kDiv);
     o.click(field::LowSecond);
@@ -285,8 +285,7 @@ TEST_F(EgetValTest, RefusedKeysAreSilentWithBeepsOff)
     EXPECT_EQ(platform::beep_count(), beeps);
 }
 
-TEST_F(EgetValTest, KeysDoNothingWhileNoFieldIsEdited)
-{
+TEST_F(EgetValTest, KeysDoNothingWhileNoFieldIsEdited) {
     Open o(kAdd);
     const int beeps = platform::beep_count();
     o.key(Qt::Key_5);
@@ -297,8 +296,7 @@ TEST_F(EgetValTest, KeysDoNothingWhileNoFieldIsEdited)
 }
 
 // The form sees the keys whichever button has the focus, and each key counts once.
-TEST_F(EgetValTest, KeysReachTheEditedFieldFromAnyFocusedButtonOnce)
-{
+TEST_F(EgetValTest, KeysReachTheEditedFieldFromAnyFocusedButtonOnce) {
     Open o(kAdd);
     o.click(field::HighFirst);
     o.dlg.comAvbryt->setFocus();
@@ -308,8 +306,7 @@ TEST_F(EgetValTest, KeysReachTheEditedFieldFromAnyFocusedButtonOnce)
     EXPECT_TRUE(o.dlg.isVisible());
 }
 
-TEST_F(EgetValTest, EnterOnTheOkButtonConfirmsTheField)
-{
+TEST_F(EgetValTest, EnterOnTheOkButtonConfirmsTheField) {
     Open o(kAdd);
     o.click(field::HighFirst);
     o.type("7");
@@ -335,23 +332,64 @@ struct RulesCase {
     std::vector<int> marked; // after the last step
 };
 
-TEST_F(EgetValTest, ConfirmedFieldsRunTheRulesAndMarkWhatChanged)
-{
+TEST_F(EgetValTest, ConfirmedFieldsRunTheRulesAndMarkWhatChanged) {
     const std::vector<RulesCase> cases = {
-        {"product near the limit", kMul, {{3, "999"}},
-         {"1", "1", "10", "999", "100"}, "1", "9990", "9990", {3}},
-        {"product limit lowers the other bound", kMul, {{3, "999"}, {2, "20"}},
-         {"1", "1", "20", "499", "100"}, "1", "9980", "9980", {2, 3}},
-        {"lowest factor above the highest", kMul, {{0, "500"}},
-         {"500", "1", "500", "10", "10"}, "500", "5000", "10", {0, 2, 4}},
-        {"difference from zero", kSub, {{0, "0"}},
-         {"0", "0", "10", "10", "66"}, "0", "0", "66", {0, 1, 4}},
-        {"higher subtrahend raises the minuend", kSub, {{3, "20"}},
-         {"1", "1", "20", "20", "100"}, "0", "0", "210", {2, 3, 4}},
-        {"division keeps its dividends", kDiv, {{1, "5"}},
-         {"1", "5", "10", "10", "60"}, "5", "100", "60", {1, 4}},
-        {"other operations recompute nothing", kMixed, {{2, "5"}},
-         {"1", "1", "5", "10", "100"}, "", "", "100", {2}},
+        {"product near the limit",
+         kMul,
+         {{3, "999"}},
+         {"1", "1", "10", "999", "100"},
+         "1",
+         "9990",
+         "9990",
+         {3}},
+        {"product limit lowers the other bound",
+         kMul,
+         {{3, "999"}, {2, "20"}},
+         {"1", "1", "20", "499", "100"},
+         "1",
+         "9980",
+         "9980",
+         {2, 3}},
+        {"lowest factor above the highest",
+         kMul,
+         {{0, "500"}},
+         {"500", "1", "500", "10", "10"},
+         "500",
+         "5000",
+         "10",
+         {0, 2, 4}},
+        {"difference from zero",
+         kSub,
+         {{0, "0"}},
+         {"0", "0", "10", "10", "66"},
+         "0",
+         "0",
+         "66",
+         {0, 1, 4}},
+        {"higher subtrahend raises the minuend",
+         kSub,
+         {{3, "20"}},
+         {"1", "1", "20", "20", "100"},
+         "0",
+         "0",
+         "210",
+         {2, 3, 4}},
+        {"division keeps its dividends",
+         kDiv,
+         {{1, "5"}},
+         {"1", "5", "10", "10", "60"},
+         "5",
+         "100",
+         "60",
+         {1, 4}},
+        {"other operations recompute nothing",
+         kMixed,
+         {{2, "5"}},
+         {"1", "1", "5", "10", "100"},
+         "",
+         "",
+         "100",
+         {2}},
     };
     for (const RulesCase &c : cases) {
         SCOPED_TRACE(c.name);
@@ -374,8 +412,7 @@ TEST_F(EgetValTest, ConfirmedFieldsRunTheRulesAndMarkWhatChanged)
     }
 }
 
-TEST_F(EgetValTest, TooFewPossibleTasksRaiseTheCountToTheMinimumWithAMessage)
-{
+TEST_F(EgetValTest, TooFewPossibleTasksRaiseTheCountToTheMinimumWithAMessage) {
     Open o(kAdd);
     o.set(field::HighFirst, "1");
     EXPECT_EQ(o.tal(2), "10");
@@ -406,8 +443,7 @@ struct CountCase {
     bool message;
 };
 
-TEST_F(EgetValTest, KlartHandsOverTheChosenCount)
-{
+TEST_F(EgetValTest, KlartHandsOverTheChosenCount) {
     const std::vector<CountCase> cases = {
         {"fewer than possible", kAdd, "30", "30", 30, 100, false},
         {"every possible task", kAdd, "100", "100", 0, 100, false},
@@ -431,8 +467,7 @@ TEST_F(EgetValTest, KlartHandsOverTheChosenCount)
     }
 }
 
-TEST_F(EgetValTest, AChangedBoundReplacesTheChosenCountAnUnchangedOneKeepsIt)
-{
+TEST_F(EgetValTest, AChangedBoundReplacesTheChosenCountAnUnchangedOneKeepsIt) {
     Open o(kAdd);
     o.set(field::Count, "30");
     o.set(field::LowFirst, "1");
@@ -444,8 +479,7 @@ TEST_F(EgetValTest, AChangedBoundReplacesTheChosenCountAnUnchangedOneKeepsIt)
 
 enum class CancelWay { AvbrytIdle, AvbrytEditing, Escape, EscapeEditing, CloseBox };
 
-TEST_F(EgetValTest, EveryWayOfCancellingEmptiesTheTagAndWritesNothing)
-{
+TEST_F(EgetValTest, EveryWayOfCancellingEmptiesTheTagAndWritesNothing) {
     for (CancelWay way : {CancelWay::AvbrytIdle, CancelWay::AvbrytEditing, CancelWay::Escape,
                           CancelWay::EscapeEditing, CancelWay::CloseBox}) {
         SCOPED_TRACE(int(way));
@@ -481,8 +515,7 @@ TEST_F(EgetValTest, EveryWayOfCancellingEmptiesTheTagAndWritesNothing)
 
 // Bounds that allow no task (here forced in from outside) can never be handed over: the
 // drill and the editor divide by the number of possible tasks.
-TEST_F(EgetValTest, KlartIsImpossibleWhileNoTaskIsPossible)
-{
+TEST_F(EgetValTest, KlartIsImpossibleWhileNoTaskIsPossible) {
     modSorvinel.task_count = kSentinel;
     Open o(kAdd);
     o.dlg.field_values = {5, 1, 3, 10, 100};
@@ -500,8 +533,7 @@ TEST_F(EgetValTest, KlartIsImpossibleWhileNoTaskIsPossible)
     EXPECT_TRUE(o.dlg.comKlart->isEnabled());
 }
 
-TEST_F(EgetValTest, ADivisionNeverHandsOverADivisorOfZero)
-{
+TEST_F(EgetValTest, ADivisionNeverHandsOverADivisorOfZero) {
     Open o(kDiv);
     for (int f : {field::LowSecond, field::HighSecond}) {
         o.click(f);

@@ -16,15 +16,13 @@ struct FileMenu {
     bool operator==(const FileMenu &) const = default;
 };
 
-std::ostream &operator<<(std::ostream &os, const FileMenu &m)
-{
+std::ostream &operator<<(std::ostream &os, const FileMenu &m) {
     return os << "save " << m.save << " save_as " << m.save_as << " remove " << m.remove
               << " insert " << m.insert;
 }
 
 // Opens the File menu as the user does, and reads its items.
-FileMenu file_menu(frmSkrivIn &w)
-{
+FileMenu file_menu(frmSkrivIn &w) {
     emit w.menArkiv->aboutToShow();
     return {w.menSpara->isEnabled(), w.menSparaSom->isEnabled(), w.menTaBort->isEnabled(),
             w.menInfoga->isEnabled()};
@@ -32,8 +30,7 @@ FileMenu file_menu(frmSkrivIn &w)
 
 constexpr int kNotice = vb::vbOKOnly + vb::vbInformation;
 
-TEST_F(EditorTest, NewEditSaveSaveAsDelete)
-{
+TEST_F(EditorTest, NewEditSaveSaveAsDelete) {
     put_file(path("six.add"), additions(6));
     put_file(path("more.add"), additions(2, 50));
     frmSkrivIn &w = open("Addition");
@@ -106,8 +103,7 @@ TEST_F(EditorTest, NewEditSaveSaveAsDelete)
     EXPECT_EQ(file_menu(w), (FileMenu{false, false, false, true}));
 }
 
-TEST_F(EditorTest, DeleteAnsweredOtherwiseOrFailingChangesNothing)
-{
+TEST_F(EditorTest, DeleteAnsweredOtherwiseOrFailingChangesNothing) {
     put_file(path("a.sub"), "9 - 1 =\r\n");
     frmSkrivIn &w = open("Subtraktion");
     answer({}, {path("a.sub")});
@@ -128,8 +124,7 @@ TEST_F(EditorTest, DeleteAnsweredOtherwiseOrFailingChangesNothing)
     EXPECT_EQ(w.lstSkrivIn->count(), 1);
 }
 
-TEST_F(EditorTest, NewAsksBeforeGivingUpChanges)
-{
+TEST_F(EditorTest, NewAsksBeforeGivingUpChanges) {
     struct Case {
         int answer;
         bool emptied;
@@ -164,8 +159,7 @@ TEST_F(EditorTest, NewAsksBeforeGivingUpChanges)
     }
 }
 
-TEST_F(EditorTest, SavingFewerThanTheMinimumAsksFirst)
-{
+TEST_F(EditorTest, SavingFewerThanTheMinimumAsksFirst) {
     modSorvinel.min_task_count = 5;
     put_file(path("three.add"), additions(3));
     frmSkrivIn &w = open("Addition");
@@ -196,8 +190,7 @@ TEST_F(EditorTest, SavingFewerThanTheMinimumAsksFirst)
     EXPECT_TRUE(w.document().is_saved());
 }
 
-TEST_F(EditorTest, OpenAsksFirstThenTakesTheFile)
-{
+TEST_F(EditorTest, OpenAsksFirstThenTakesTheFile) {
     put_file(path("Mix.BLA"), "7 - 3 =\r\n6 * 4 =\r\n");
     frmSkrivIn &w = open("Fel2", {"3 * 4 ="});
     w.chkSkrivIn->setChecked(false);
@@ -226,8 +219,7 @@ TEST_F(EditorTest, OpenAsksFirstThenTakesTheFile)
     EXPECT_EQ(w.selected_task_index(), 0);
 }
 
-TEST_F(EditorTest, OpeningAFileWithoutTasksKeepsTheExercise)
-{
+TEST_F(EditorTest, OpeningAFileWithoutTasksKeepsTheExercise) {
     put_file(path("empty.div"), "hello\r\n7 / 2 =\r\n");
     put_file(path("keep.add"), additions(2));
     frmSkrivIn &w = open("Addition");
@@ -244,8 +236,7 @@ TEST_F(EditorTest, OpeningAFileWithoutTasksKeepsTheExercise)
     EXPECT_TRUE(w.document().is_saved());
 }
 
-TEST_F(EditorTest, InsertOffersTheExercisesOwnFilesAndKeepsItsName)
-{
+TEST_F(EditorTest, InsertOffersTheExercisesOwnFilesAndKeepsItsName) {
     struct Case {
         QString tag;
         QString filter_start;
@@ -268,8 +259,7 @@ TEST_F(EditorTest, InsertOffersTheExercisesOwnFilesAndKeepsItsName)
     }
 }
 
-TEST_F(EditorTest, InsertIsOfferedOnlyBelowTheLimit)
-{
+TEST_F(EditorTest, InsertIsOfferedOnlyBelowTheLimit) {
     put_file(path("full.add"), additions(kMaxExerciseTasks));
     frmSkrivIn &w = open("Addition");
     answer({}, {path("full.add")});
@@ -278,8 +268,7 @@ TEST_F(EditorTest, InsertIsOfferedOnlyBelowTheLimit)
     EXPECT_TRUE(file_menu(w).save_as);
 }
 
-TEST_F(EditorTest, SaveAsAsksBeforeReplacingTheFileReallyWritten)
-{
+TEST_F(EditorTest, SaveAsAsksBeforeReplacingTheFileReallyWritten) {
     put_file(path("prov.add"), "1 + 1 =\r\n");
     frmSkrivIn &w = open("Fel0", {"2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 ="});
 
@@ -307,8 +296,7 @@ TEST_F(EditorTest, SaveAsAsksBeforeReplacingTheFileReallyWritten)
     EXPECT_TRUE(QFile::exists(path("new.add")));
 }
 
-TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators)
-{
+TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators) {
     QDir(dir.path()).mkdir("a&b");
     put_file(path("a&b/t.add"), additions(1));
     frmSkrivIn &w = open("Addition");
@@ -318,8 +306,7 @@ TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators)
     EXPECT_EQ(w.menTaBort->text(), "&Ta bort " + dir.path() + "/a&&b/t.add...");
 }
 
-TEST_F(EditorTest, ToolsThatAreNotThereStayDisabled)
-{
+TEST_F(EditorTest, ToolsThatAreNotThereStayDisabled) {
     frmSkrivIn &w = open("Fel0", {"1 + 2 =", "3 + 4 ="});
     emit w.menVerktyg->aboutToShow();
     for (QMenu *m : {w.menGenerera, w.menSortera, w.menReducera})
@@ -337,8 +324,7 @@ TEST_F(EditorTest, ToolsThatAreNotThereStayDisabled)
     EXPECT_FALSE(w.menSortera->menuAction()->isEnabled());
 }
 
-TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder)
-{
+TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {
     platform::stop_file_dialog_script();
     put_file(path("t.mul"), "2 * 3 =\r\n");
     frmSkrivIn &w = open("Multiplikation");

@@ -22,8 +22,7 @@ struct StartCase {
 
 class EditorStart : public EditorTest, public ::testing::WithParamInterface<StartCase> {};
 
-TEST_P(EditorStart, TagGivesTheExercise)
-{
+TEST_P(EditorStart, TagGivesTheExercise) {
     const StartCase &c = GetParam();
     // The opposite of what the start must leave, so that a start that sets nothing shows.
     modSorvinel.duplicates_allowed = !c.duplicates;
@@ -79,15 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
         // An empty list of wrong tasks still starts an exercise of wrong tasks.
         StartCase{"Fel0", {}, "+", "Övningar - Addition - [namnlös]", {}, false, true}));
 
-TEST_F(EditorTest, WrongTasksAreCheckedLikeFileLines)
-{
+TEST_F(EditorTest, WrongTasksAreCheckedLikeFileLines) {
     frmSkrivIn &w = open("Fel3", {"8 / 2 =", "", "7 / 2 =", "5 / 0 =", "6 + 1 =", "9 / 3 ="});
     EXPECT_EQ(list_items(w.lstSkrivIn), (QStringList{"8 / 2 =", "9 / 3 ="}));
     EXPECT_TRUE(platform::msg_box_calls().empty());
 }
 
-TEST_F(EditorTest, MoreThanTheLimitOfWrongTasksIsReported)
-{
+TEST_F(EditorTest, MoreThanTheLimitOfWrongTasksIsReported) {
     QStringList wrong;
     for (int i = 0; i < kMaxExerciseTasks + 2; ++i)
         wrong << QString::number(i % 100) + " + 1 =";
@@ -106,8 +103,7 @@ struct ScreenCase {
 
 class EditorWindowSize : public EditorTest, public ::testing::WithParamInterface<ScreenCase> {};
 
-TEST_P(EditorWindowSize, TenthOfTheScreenHeightIsLeftOut)
-{
+TEST_P(EditorWindowSize, TenthOfTheScreenHeightIsLeftOut) {
     const ScreenCase &c = GetParam();
     set_screen(c.width_px, c.height_px);
     frmSkrivIn &w = open("Addition");
@@ -124,8 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, EditorWindowSize,
                                            ScreenCase{1024, 768, 38, 691},
                                            ScreenCase{1280, 1024, 51, 922}));
 
-TEST_F(EditorTest, KeypadStandsInTelephoneOrder)
-{
+TEST_F(EditorTest, KeypadStandsInTelephoneOrder) {
     frmSkrivIn &w = open("Division");
     const int rows[4][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {0, 10, 11}};
     for (int r = 0; r < 4; ++r)
@@ -155,8 +150,7 @@ TEST_F(EditorTest, KeypadStandsInTelephoneOrder)
               w.comSiffra[1]->font().pointSizeF());
 }
 
-TEST_F(EditorTest, ColumnsFollowTheKeypad)
-{
+TEST_F(EditorTest, ColumnsFollowTheKeypad) {
     frmSkrivIn &w = open("Addition");
     // Place buttons and the box stacked under the keypad, evenly.
     EXPECT_GT(w.comTill[0]->y(), w.comSiffra[0]->geometry().bottom());
@@ -181,8 +175,7 @@ TEST_F(EditorTest, ColumnsFollowTheKeypad)
     EXPECT_GT(w.labUppgifter->y(), w.lstSkrivIn->geometry().bottom());
 }
 
-TEST_F(EditorTest, MenusAsDesigned)
-{
+TEST_F(EditorTest, MenusAsDesigned) {
     frmSkrivIn &w = open("Addition");
     QStringList types;
     for (QAction *a : w.menAktRS)
@@ -204,8 +197,7 @@ TEST_F(EditorTest, MenusAsDesigned)
                            "&Utskriftsalternativ...", "-", "&Avsluta"}));
 }
 
-TEST_F(EditorTest, EscapeDoesNotLeaveTheEditor)
-{
+TEST_F(EditorTest, EscapeDoesNotLeaveTheEditor) {
     frmSkrivIn &w = open("Fel0", {"1 + 1 ="});
     w.show();
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -217,8 +209,7 @@ TEST_F(EditorTest, EscapeDoesNotLeaveTheEditor)
 
 namespace {
 
-TEST_F(EditorTest, SelectingATaskUpdatesButtonsAndTheCountLine)
-{
+TEST_F(EditorTest, SelectingATaskUpdatesButtonsAndTheCountLine) {
     frmSkrivIn &w = open("Fel0", {"1 + 1 =", "2 + 2 =", "3 + 3 ="});
     // The list editing commands come with task entry; stand-ins let their rules show.
     for (QPushButton *b : {w.comTill[2], w.comFlytta[0], w.comFlytta[1], w.comTaBort})

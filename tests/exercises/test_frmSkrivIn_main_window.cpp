@@ -29,8 +29,7 @@ struct SeenEditor {
 };
 
 // Looks at the editor once it is up, then closes it, answering Nej if it asks.
-void inspect_editor_when_shown(SeenEditor &seen, QWidget *main, int tries = 300)
-{
+void inspect_editor_when_shown(SeenEditor &seen, QWidget *main, int tries = 300) {
     QTimer::singleShot(10, [&seen, main, tries] {
         auto *editor = qobject_cast<frmSkrivIn *>(QApplication::activeModalWidget());
         if (!editor) {
@@ -55,16 +54,14 @@ protected:
     void SetUp() override { fixture.load(); }
     void TearDown() override { platform::stop_msg_box_script(); }
     frmSorvinel &main() { return *fixture.window; }
-    void put_wrong_tasks(const QStringList &tasks)
-    {
+    void put_wrong_tasks(const QStringList &tasks) {
         for (const QString &t : tasks)
             main().lstFel->addItem(t);
     }
     MainWindowFixture fixture;
 };
 
-TEST_F(EditorFromMainWindow, EachOperationOpensANewExercise)
-{
+TEST_F(EditorFromMainWindow, EachOperationOpensANewExercise) {
     const QStringList names{"Addition", "Subtraktion", "Multiplikation", "Division", "Blandat"};
     const QStringList signs{"+", "-", "*", "/", "¤"};
     put_wrong_tasks({"1 + 1 ="}); // not taken by these commands
@@ -85,8 +82,7 @@ TEST_F(EditorFromMainWindow, EachOperationOpensANewExercise)
     }
 }
 
-TEST_F(EditorFromMainWindow, LatestWrongTasksOpenAsAnUnsavedExercise)
-{
+TEST_F(EditorFromMainWindow, LatestWrongTasksOpenAsAnUnsavedExercise) {
     modSorvinel.current_operation = opAddition; // chosen since the drill; not what counts
     modSorvinel.latest_errors_operation = opMultiplikation;
     put_wrong_tasks({"3 * 4 =", "7 * 8 =", "3 * 4 ="});
@@ -105,8 +101,7 @@ TEST_F(EditorFromMainWindow, LatestWrongTasksOpenAsAnUnsavedExercise)
     EXPECT_EQ(main().lstFel->count(), 3);
 }
 
-TEST_F(EditorFromMainWindow, LatestErrorsFollowTheWrongTaskList)
-{
+TEST_F(EditorFromMainWindow, LatestErrorsFollowTheWrongTaskList) {
     EXPECT_FALSE(main().menSenasteFel->isEnabled());
     put_wrong_tasks({"9 / 3 ="});
     EXPECT_TRUE(main().menSenasteFel->isEnabled());

@@ -7,8 +7,7 @@ using namespace editor_test;
 
 namespace {
 
-TEST_F(EditorTest, NothingToSaveClosesWithoutAQuestion)
-{
+TEST_F(EditorTest, NothingToSaveClosesWithoutAQuestion) {
     put_file(path("a.add"), additions(2));
     for (int start = 0; start < 3; ++start) {
         frmSkrivIn &w = open("Blandat");
@@ -38,8 +37,7 @@ struct CloseCase {
 
 class EditorCloseUnnamed : public EditorTest, public ::testing::WithParamInterface<CloseCase> {};
 
-TEST_P(EditorCloseUnnamed, AnswerDecides)
-{
+TEST_P(EditorCloseUnnamed, AnswerDecides) {
     const CloseCase &c = GetParam();
     frmSkrivIn &w = open("Fel1", {"9 - 4 ="});
     w.show();
@@ -63,8 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"YesThenName", {vb::vbYes}, {QStringLiteral("ny.sub")}, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox)
-{
+TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox) {
     frmSkrivIn &w = open("Fel1", {"9 - 4 ="});
     w.show();
     answer({vb::vbCancel});
@@ -76,8 +73,7 @@ TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(EditorTest, YesSavesANamedExerciseToItsFile)
-{
+TEST_F(EditorTest, YesSavesANamedExerciseToItsFile) {
     put_file(path("Fil.add"), additions(2));
     put_file(path("one.add"), additions(1, 7));
     frmSkrivIn &w = open("Addition");
@@ -94,8 +90,7 @@ TEST_F(EditorTest, YesSavesANamedExerciseToItsFile)
     EXPECT_EQ(file_bytes(path("Fil.add")), additions(2) + additions(1, 7));
 }
 
-TEST_F(EditorTest, FailedSaveKeepsTheOldFileAndTheEditorOpen)
-{
+TEST_F(EditorTest, FailedSaveKeepsTheOldFileAndTheEditorOpen) {
     const QByteArray old = additions(6);
     put_file(path("keep.add"), old);
     put_file(path("one.add"), additions(1, 7));

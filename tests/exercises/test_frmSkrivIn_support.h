@@ -28,30 +28,26 @@ constexpr int kAvailableHeightPx = 740;
 constexpr int kMenuBarPx = 22;
 constexpr double kTwipsPerPixel = 15;
 
-inline void put_file(const QString &path, const QByteArray &bytes)
-{
+inline void put_file(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-inline QByteArray file_bytes(const QString &path)
-{
+inline QByteArray file_bytes(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // `count` additions «i + 1 =», one a line, CR LF.
-inline QByteArray additions(int count, int first = 0)
-{
+inline QByteArray additions(int count, int first = 0) {
     QByteArray bytes;
     for (int i = first; i < first + count; ++i)
         bytes += QByteArray::number(i) + " + 1 =\r\n";
     return bytes;
 }
 
-inline QStringList list_items(const QListWidget *list)
-{
+inline QStringList list_items(const QListWidget *list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->item(i)->text();
@@ -60,8 +56,7 @@ inline QStringList list_items(const QListWidget *list)
 
 class EditorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         init_assets();
         modSorvinel.reset();
         set_screen(kScreenWidthPx, kScreenHeightPx);
@@ -69,35 +64,30 @@ protected:
         platform::script_msg_box({});
         platform::script_file_dialogs({});
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         editor.reset();
         platform::stop_msg_box_script();
         platform::stop_file_dialog_script();
         platform::set_screen_metrics(std::nullopt);
     }
-    void set_screen(int width_px, int height_px)
-    {
+    void set_screen(int width_px, int height_px) {
         const int available = height_px - (kScreenHeightPx - kAvailableHeightPx);
         platform::set_screen_metrics(platform::ScreenMetrics{
             width_px, height_px, width_px, available, kTwipsPerPixel, kTwipsPerPixel});
         modSorvinel.screen_width = long(width_px * kTwipsPerPixel);
         modSorvinel.screen_height = (available - kMenuBarPx) * kTwipsPerPixel;
     }
-    frmSkrivIn &open(const QString &tag, const QStringList &wrong = {})
-    {
+    frmSkrivIn &open(const QString &tag, const QStringList &wrong = {}) {
         editor = std::make_unique<frmSkrivIn>(nullptr, tag, wrong);
         return *editor;
     }
     QString path(const QString &name) const { return dir.filePath(name); }
     // Answers for the next message boxes and file dialogs; earlier calls are forgotten.
-    static void answer(std::deque<int> boxes, std::deque<QString> dialogs = {})
-    {
+    static void answer(std::deque<int> boxes, std::deque<QString> dialogs = {}) {
         platform::script_msg_box(std::move(boxes));
         platform::script_file_dialogs(std::move(dialogs));
     }
-    static std::vector<QString> box_texts()
-    {
+    static std::vector<QString> box_texts() {
         std::vector<QString> texts;
         for (const platform::MsgBoxCall &c : platform::msg_box_calls())
             texts.push_back(c.prompt);

@@ -18,13 +18,11 @@ constexpr int kDefaultMin = 5;
 
 // An open dialog's state, driven the way the dialog drives the rules.
 struct Dialog {
-    explicit Dialog(const QString &op, int min = kDefaultMin) : operation(op), min_count(min)
-    {
+    explicit Dialog(const QString &op, int min = kDefaultMin) : operation(op), min_count(min) {
         values = initial_field_values(operation, possible);
         shown_possible = possible;
     }
-    ConfirmOutcome confirm(int field_index, long value)
-    {
+    ConfirmOutcome confirm(int field_index, long value) {
         const ConfirmOutcome out =
             confirm_field(values, field_index, QString::number(value) + kTypingCursor,
                           values[field_index], operation, min_count, possible);
@@ -61,8 +59,7 @@ struct Scenario {
 
 class OwnSelectionScenario : public testing::TestWithParam<Scenario> {};
 
-TEST_P(OwnSelectionScenario, EndsWithTheExpectedValues)
-{
+TEST_P(OwnSelectionScenario, EndsWithTheExpectedValues) {
     const Scenario &s = GetParam();
     Dialog d(s.operation, s.min_count);
     ConfirmOutcome last;
@@ -81,72 +78,161 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Scenario{"AdditionDefaults", kAdd, 5, {}, {1, 1, 10, 10, 100}, "2", "20", 100, false},
         Scenario{"SubtraktionDefaults", kSub, 5, {}, {1, 1, 10, 10, 55}, "0", "0", 55, false},
-        Scenario{"MultiplikationDefaults", kMul, 5, {}, {1, 1, 10, 10, 100}, "1", "100", 100,
-                 false},
+        Scenario{
+            "MultiplikationDefaults", kMul, 5, {}, {1, 1, 10, 10, 100}, "1", "100", 100, false},
         Scenario{"DivisionDefaults", kDiv, 5, {}, {1, 1, 10, 10, 100}, "1", "100", 100, false},
         // An unknown operation shows no results and counts like addition.
         Scenario{"UnknownDefaults", kMixed, 5, {}, {1, 1, 10, 10, 100}, "", "", 100, false},
-        Scenario{"ProductJustWithinLimit", kMul, 5, {{3, 999}}, {1, 1, 10, 999, 100}, "1",
-                 "9990", 9990, false},
-        Scenario{"ProductLimitLowersOtherSide", kMul, 5, {{3, 999}, {2, 20}},
-                 {1, 1, 20, 499, 100}, "1", "9980", 9980, false},
-        Scenario{"LowFirstPullsHighFirst", kMul, 5, {{0, 500}}, {500, 1, 500, 10, 10}, "500",
-                 "5000", 10, false},
-        Scenario{"DifferenceZeroLowFirst", kSub, 5, {{0, 0}}, {0, 0, 10, 10, 66}, "0", "0", 66,
+        Scenario{"ProductJustWithinLimit",
+                 kMul,
+                 5,
+                 {{3, 999}},
+                 {1, 1, 10, 999, 100},
+                 "1",
+                 "9990",
+                 9990,
                  false},
-        Scenario{"DifferenceHighSecondPullsHighFirst", kSub, 5, {{3, 20}},
-                 {1, 1, 20, 20, 100}, "0", "0", 210, false},
-        Scenario{"AdditionNarrowedBelowMinimum", kAdd, 5, {{2, 1}, {3, 2}}, {1, 1, 1, 2, 5},
-                 "2", "3", 2, true},
-        Scenario{"NoMessageWhenMinimumIsMet", kAdd, 2, {{2, 1}, {3, 2}}, {1, 1, 1, 2, 2}, "2",
-                 "3", 2, false},
-        Scenario{"ChosenCountReplacedByBoundChange", kAdd, 5, {{4, 30}, {2, 5}},
-                 {1, 1, 5, 10, 50}, "2", "15", 50, false},
-        Scenario{"ChosenCountMayExceedPossible", kAdd, 5, {{4, 1000}}, {1, 1, 10, 10, 1000},
-                 "2", "20", 100, false},
-        Scenario{"CountBelowMinimumRaised", kAdd, 5, {{4, 3}}, {1, 1, 10, 10, 5}, "2", "20", 100,
+        Scenario{"ProductLimitLowersOtherSide",
+                 kMul,
+                 5,
+                 {{3, 999}, {2, 20}},
+                 {1, 1, 20, 499, 100},
+                 "1",
+                 "9980",
+                 9980,
+                 false},
+        Scenario{"LowFirstPullsHighFirst",
+                 kMul,
+                 5,
+                 {{0, 500}},
+                 {500, 1, 500, 10, 10},
+                 "500",
+                 "5000",
+                 10,
+                 false},
+        Scenario{
+            "DifferenceZeroLowFirst", kSub, 5, {{0, 0}}, {0, 0, 10, 10, 66}, "0", "0", 66, false},
+        Scenario{"DifferenceHighSecondPullsHighFirst",
+                 kSub,
+                 5,
+                 {{3, 20}},
+                 {1, 1, 20, 20, 100},
+                 "0",
+                 "0",
+                 210,
+                 false},
+        Scenario{"AdditionNarrowedBelowMinimum",
+                 kAdd,
+                 5,
+                 {{2, 1}, {3, 2}},
+                 {1, 1, 1, 2, 5},
+                 "2",
+                 "3",
+                 2,
                  true},
-        Scenario{"UnknownRecomputesNothing", kMixed, 5, {{0, 500}, {3, 7}},
-                 {500, 1, 10, 7, 100}, "", "", 100, false},
-        Scenario{"UnknownStillKeepsMinimumCount", kMixed, 5, {{4, 2}}, {1, 1, 10, 10, 5}, "",
-                 "", 100, true},
+        Scenario{"NoMessageWhenMinimumIsMet",
+                 kAdd,
+                 2,
+                 {{2, 1}, {3, 2}},
+                 {1, 1, 1, 2, 2},
+                 "2",
+                 "3",
+                 2,
+                 false},
+        Scenario{"ChosenCountReplacedByBoundChange",
+                 kAdd,
+                 5,
+                 {{4, 30}, {2, 5}},
+                 {1, 1, 5, 10, 50},
+                 "2",
+                 "15",
+                 50,
+                 false},
+        Scenario{"ChosenCountMayExceedPossible",
+                 kAdd,
+                 5,
+                 {{4, 1000}},
+                 {1, 1, 10, 10, 1000},
+                 "2",
+                 "20",
+                 100,
+                 false},
+        Scenario{
+            "CountBelowMinimumRaised", kAdd, 5, {{4, 3}}, {1, 1, 10, 10, 5}, "2", "20", 100, true},
+        Scenario{"UnknownRecomputesNothing",
+                 kMixed,
+                 5,
+                 {{0, 500}, {3, 7}},
+                 {500, 1, 10, 7, 100},
+                 "",
+                 "",
+                 100,
+                 false},
+        Scenario{"UnknownStillKeepsMinimumCount",
+                 kMixed,
+                 5,
+                 {{4, 2}},
+                 {1, 1, 10, 10, 5},
+                 "",
+                 "",
+                 100,
+                 true},
         // Lowering a highest bound for the limit must keep its own range non-empty.
-        Scenario{"HighSecondLimitKeepsFirstRange", kMul, 5, {{2, 100}, {0, 50}, {3, 999}},
-                 {10, 1, 10, 999, 100}, "10", "9990", 999, false},
-        Scenario{"HighFirstLimitKeepsSecondRange", kMul, 5, {{3, 100}, {1, 50}, {2, 999}},
-                 {1, 10, 999, 10, 100}, "10", "9990", 999, false},
-        Scenario{"LowSecondLimitLowersLowFirst", kDiv, 5, {{0, 200}, {1, 60}},
-                 {166, 60, 166, 60, 5}, "9960", "9960", 1, true}),
+        Scenario{"HighSecondLimitKeepsFirstRange",
+                 kMul,
+                 5,
+                 {{2, 100}, {0, 50}, {3, 999}},
+                 {10, 1, 10, 999, 100},
+                 "10",
+                 "9990",
+                 999,
+                 false},
+        Scenario{"HighFirstLimitKeepsSecondRange",
+                 kMul,
+                 5,
+                 {{3, 100}, {1, 50}, {2, 999}},
+                 {1, 10, 999, 10, 100},
+                 "10",
+                 "9990",
+                 999,
+                 false},
+        Scenario{"LowSecondLimitLowersLowFirst",
+                 kDiv,
+                 5,
+                 {{0, 200}, {1, 60}},
+                 {166, 60, 166, 60, 5},
+                 "9960",
+                 "9960",
+                 1,
+                 true}),
     [](const testing::TestParamInfo<Scenario> &info) { return std::string(info.param.name); });
 
-TEST(OwnSelectionRules, ComputeResultPerOperation)
-{
+TEST(OwnSelectionRules, ComputeResultPerOperation) {
     struct Case {
         QString op;
         long a, b;
         std::optional<long> expected;
     };
     const std::vector<Case> cases{
-        {kAdd, 999, 999, 1998}, {kSub, 3, 7, -4},           {kMul, 999, 999, 998001},
-        {kDiv, 12, 4, 48},      {kMixed, 2, 3, std::nullopt}, {QString(), 2, 3, std::nullopt},
+        {kAdd, 999, 999, 1998},       {kSub, 3, 7, -4},
+        {kMul, 999, 999, 998001},     {kDiv, 12, 4, 48},
+        {kMixed, 2, 3, std::nullopt}, {QString(), 2, 3, std::nullopt},
     };
     for (const Case &c : cases)
         EXPECT_EQ(compute_result(c.a, c.b, c.op), c.expected) << c.op.toStdString();
 }
 
-TEST(OwnSelectionRules, LimitToMaxResult)
-{
+TEST(OwnSelectionRules, LimitToMaxResult) {
     struct Case {
         QString op;
         long other, bound, expected;
     };
     const std::vector<Case> cases{
-        {kMul, 20, 999, 499},    // 20 * 500 = 10000 is one too many
-        {kMul, 999, 999, 10},    // 999 * 10 = 9990
-        {kMul, 11, 999, 909},    // 11 * 909 = 9999 exactly
-        {kDiv, 101, 100, 99},    // 101 * 99 = 9999
-        {kAdd, 5000, 5000, 4999},
-        {kMul, 10, 999, 999},    // within the limit: unchanged
+        {kMul, 20, 999, 499},                           // 20 * 500 = 10000 is one too many
+        {kMul, 999, 999, 10},                           // 999 * 10 = 9990
+        {kMul, 11, 999, 909},                           // 11 * 909 = 9999 exactly
+        {kDiv, 101, 100, 99},                           // 101 * 99 = 9999
+        {kAdd, 5000, 5000, 4999}, {kMul, 10, 999, 999}, // within the limit: unchanged
         {kMul, 0, 999, 999},     // a product with 0 never exceeds, and nothing divides by 0
         {kSub, 5, 99999, 99999}, // no limit rule for differences
         {kMixed, 999, 999, 999},
@@ -159,8 +245,7 @@ TEST(OwnSelectionRules, LimitToMaxResult)
     }
 }
 
-TEST(OwnSelectionRules, CountTasksForBoundsStoresTheCount)
-{
+TEST(OwnSelectionRules, CountTasksForBoundsStoresTheCount) {
     long possible = -1;
     EXPECT_EQ(count_tasks_for_bounds(1, 1, 10, 10, kSub, possible), 55);
     EXPECT_EQ(possible, 55);
@@ -170,17 +255,16 @@ TEST(OwnSelectionRules, CountTasksForBoundsStoresTheCount)
     EXPECT_EQ(possible, 0);
 }
 
-TEST(OwnSelectionRules, MinimumCountMessage)
-{
+TEST(OwnSelectionRules, MinimumCountMessage) {
     long count = 3;
     EXPECT_TRUE(check_min_task_count(count, 5));
     EXPECT_EQ(count, 5);
     EXPECT_FALSE(check_min_task_count(count, 5));
-    EXPECT_EQ(min_task_count_message(5), QString::fromUtf8("Minsta antal uppgifter är inställt till 5"));
+    EXPECT_EQ(min_task_count_message(5),
+              QString::fromUtf8("Minsta antal uppgifter är inställt till 5"));
 }
 
-TEST(OwnSelectionRules, ConfirmWithoutTypingRestoresAndMarksNothing)
-{
+TEST(OwnSelectionRules, ConfirmWithoutTypingRestoresAndMarksNothing) {
     Dialog d(kAdd);
     d.values[4] = 30; // a count the user chose earlier
     const ConfirmOutcome out = confirm_field(d.values, 2, kTypingCursor, 10, kAdd, 5, d.possible);
@@ -191,8 +275,7 @@ TEST(OwnSelectionRules, ConfirmWithoutTypingRestoresAndMarksNothing)
         EXPECT_FALSE(changed);
 }
 
-TEST(OwnSelectionRules, SameValueTypedAgainKeepsChosenCount)
-{
+TEST(OwnSelectionRules, SameValueTypedAgainKeepsChosenCount) {
     Dialog d(kAdd);
     d.confirm(4, 30);
     const ConfirmOutcome out = d.confirm(2, 10);
@@ -200,16 +283,14 @@ TEST(OwnSelectionRules, SameValueTypedAgainKeepsChosenCount)
     EXPECT_EQ(d.values[4], 30);
 }
 
-TEST(OwnSelectionRules, MarkersFollowChangedFields)
-{
+TEST(OwnSelectionRules, MarkersFollowChangedFields) {
     Dialog d(kSub);
     const ConfirmOutcome out = d.confirm(0, 0); // V1 follows, the count goes 55 -> 66
     const std::array<bool, field::Total> expected{true, true, false, false, true};
     EXPECT_EQ(out.changed, expected);
 }
 
-TEST(OwnSelectionRules, DivisorNeverBecomesZero)
-{
+TEST(OwnSelectionRules, DivisorNeverBecomesZero) {
     for (int f : {field::LowSecond, field::HighSecond}) {
         Dialog d(kDiv);
         confirm_field(d.values, f, QStringLiteral("0_"), d.values[f], kDiv, 5, d.possible);
@@ -220,8 +301,7 @@ TEST(OwnSelectionRules, DivisorNeverBecomesZero)
     EXPECT_EQ(sum.values[1], 0);
 }
 
-TEST(OwnSelectionRules, OutOfRangeTextIsHeld)
-{
+TEST(OwnSelectionRules, OutOfRangeTextIsHeld) {
     Dialog d(kAdd);
     confirm_field(d.values, 0, QStringLiteral("123456_"), 1, kAdd, 5, d.possible);
     EXPECT_EQ(d.values[0], kMaxOperand);
@@ -230,8 +310,7 @@ TEST(OwnSelectionRules, OutOfRangeTextIsHeld)
 }
 
 // Whatever the user confirms, the selection keeps its promises.
-TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound)
-{
+TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound) {
     std::mt19937 rng(20240611);
     std::uniform_int_distribution<int> pick_field(0, field::Count);
     std::uniform_int_distribution<long> pick_value(0, kMaxOperand);
@@ -266,8 +345,7 @@ TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound)
     }
 }
 
-TEST(OwnSelectionTyping, DigitsAndBackspace)
-{
+TEST(OwnSelectionTyping, DigitsAndBackspace) {
     struct Case {
         QString op;
         int field_index;
@@ -308,8 +386,7 @@ TEST(OwnSelectionTyping, DigitsAndBackspace)
     }
 }
 
-TEST(OwnSelectionHandover, TaskCountZeroMeansEveryTask)
-{
+TEST(OwnSelectionHandover, TaskCountZeroMeansEveryTask) {
     const Handover all = klart_handover({1, 1, 10, 10, 100}, 100);
     EXPECT_EQ(all.selection_bounds, (std::array<int, 4>{1, 1, 10, 10}));
     EXPECT_EQ(all.task_count, 0);

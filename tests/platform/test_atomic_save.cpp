@@ -13,16 +13,14 @@ namespace {
 
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
+    explicit FileSizeLimit(rlim_t bytes) {
         old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &old_);
         rlimit lowered = old_;
         lowered.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lowered);
     }
-    ~FileSizeLimit()
-    {
+    ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &old_);
         std::signal(SIGXFSZ, old_handler_);
     }
@@ -32,8 +30,7 @@ private:
     void (*old_handler_)(int) = nullptr;
 };
 
-TEST(AtomicSave, ShortWriteKeepsTheOldSettingsFile)
-{
+TEST(AtomicSave, ShortWriteKeepsTheOldSettingsFile) {
     TempHome home;
     SettingsStore &store = home.store();
     ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
@@ -52,8 +49,7 @@ TEST(AtomicSave, ShortWriteKeepsTheOldSettingsFile)
     EXPECT_EQ(QDir(home.dir.path()).entryList(QDir::Files).size(), 1);
 }
 
-TEST(AtomicSave, FolderThatIsAFileFailsCleanly)
-{
+TEST(AtomicSave, FolderThatIsAFileFailsCleanly) {
     TempHome home;
     put_file(home.path("plain"), "x");
     EXPECT_FALSE(platform::write_file_atomically(home.path("plain/inside.ini"), "data"));

@@ -32,15 +32,13 @@ constexpr int kChildTimeoutMs = 60000;
 // (espeak-ng carries state from one text to the next); voices differ by far more.
 constexpr double kSameSoundTolerance = 0.03;
 
-bool isPlaybackChild()
-{
+bool isPlaybackChild() {
     return qEnvironmentVariableIsSet(kPlaybackChildVariable);
 }
 
 class CountingEspeak : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (!isPlaybackChild())
             espeak_detail::countSamplesInsteadOfPlaying();
     }
@@ -48,8 +46,7 @@ public:
 [[maybe_unused]] ::testing::Environment *const countingEspeak =
     ::testing::AddGlobalTestEnvironment(new CountingEspeak);
 
-int voiceIndex(const QByteArray &identifier)
-{
+int voiceIndex(const QByteArray &identifier) {
     const std::vector<Voice> &voices = espeak_detail::voices();
     for (size_t i = 0; i < voices.size(); ++i) {
         if (voices[i].identifier == identifier)
@@ -58,20 +55,17 @@ int voiceIndex(const QByteArray &identifier)
     return -1;
 }
 
-long long samplesOf(SpeechEngine &engine, const QString &text)
-{
+long long samplesOf(SpeechEngine &engine, const QString &text) {
     espeak_detail::takeSampleCount();
     engine.speak(text);
     return espeak_detail::takeSampleCount();
 }
 
-bool soundsAlike(long long a, long long b)
-{
+bool soundsAlike(long long a, long long b) {
     return std::abs(a - b) <= kSameSoundTolerance * double(std::max(a, b));
 }
 
-TEST(RecordingSpeech, LogsEveryCallInOrder)
-{
+TEST(RecordingSpeech, LogsEveryCallInOrder) {
     RecordingSpeech speech({"Swedish", "English"});
     speech.stop();
     speech.speak("3 + 4 =");
@@ -81,22 +75,21 @@ TEST(RecordingSpeech, LogsEveryCallInOrder)
     speech.restoreVoice(kApplication);
     speech.stop();
     speech.speak("speak:Huvudme-ny");
-    EXPECT_EQ(speech.log, QStringList({"stop", "speak:3 + 4 =", "select:1", "select:5",
-                                       "store:PLOXA Sorvinel", "restore:PLOXA Sorvinel", "stop",
-                                       "speak:speak:Huvudme-ny"}));
+    EXPECT_EQ(speech.log,
+              QStringList({"stop", "speak:3 + 4 =", "select:1", "select:5", "store:PLOXA Sorvinel",
+                           "restore:PLOXA Sorvinel", "stop", "speak:speak:Huvudme-ny"}));
     EXPECT_EQ(speech.spoken(), QStringList({"3 + 4 =", "speak:Huvudme-ny"}));
     EXPECT_EQ(speech.currentVoiceName(), "English");
 }
 
-TEST(RecordingSpeech, UnreadableAndUnselectableVoices)
-{
+TEST(RecordingSpeech, UnreadableAndUnselectableVoices) {
     struct Case {
         int index;
         std::optional<QString> name;
         bool selected;
     };
     const Case cases[] = {
-        {-1, std::nullopt, false}, {0, "A", true},          {1, std::nullopt, true},
+        {-1, std::nullopt, false}, {0, "A", true},           {1, std::nullopt, true},
         {2, "C", false},           {3, std::nullopt, false},
     };
     for (const Case &c : cases) {
@@ -113,8 +106,7 @@ TEST(RecordingSpeech, UnreadableAndUnselectableVoices)
     }
 }
 
-TEST(RecordingSpeech, DefaultAndEmptyVoiceLists)
-{
+TEST(RecordingSpeech, DefaultAndEmptyVoiceLists) {
     RecordingSpeech defaults;
     EXPECT_EQ(defaults.voiceCount(), 1);
     EXPECT_EQ(defaults.currentVoiceName(), "Swedish");
@@ -126,8 +118,7 @@ TEST(RecordingSpeech, DefaultAndEmptyVoiceLists)
     EXPECT_EQ(none.voiceName(0), std::nullopt);
 }
 
-TEST(SilentSpeech, OffersNothingAndIgnoresCalls)
-{
+TEST(SilentSpeech, OffersNothingAndIgnoresCalls) {
     auto speech = createSilentSpeech();
     EXPECT_TRUE(speech->ready());
     EXPECT_EQ(speech->voiceCount(), 0);
@@ -142,18 +133,16 @@ TEST(SilentSpeech, OffersNothingAndIgnoresCalls)
     EXPECT_EQ(speech->currentVoiceName(), "");
 }
 
-TEST(EspeakVoiceRules, MbrolaVoicesAreNotUsable)
-{
+TEST(EspeakVoiceRules, MbrolaVoicesAreNotUsable) {
     const std::pair<QByteArray, bool> cases[] = {
-        {"gmq/sv", true},     {"gmw/en", true},   {"gmw/lb", true}, // Luxembourgish has "mb"
-        {"mb/mb-sw1", false}, {"mb-sw2", false},  {"mb/", false},
+        {"gmq/sv", true},     {"gmw/en", true},  {"gmw/lb", true}, // Luxembourgish has "mb"
+        {"mb/mb-sw1", false}, {"mb-sw2", false}, {"mb/", false},
     };
     for (const auto &[identifier, usable] : cases)
         EXPECT_EQ(espeak_detail::isUsableVoice(identifier), usable) << identifier.constData();
 }
 
-TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault)
-{
+TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault) {
     const Voice english{"English", "gmw/en", {"en"}};
     const Voice danish{"Danish", "gmq/da", {"da"}};
     const Voice finnishSwedish{"Finland Swedish", "x/sv-fi", {"sv-fi"}};
@@ -173,8 +162,7 @@ TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault)
 
 class EspeakEngine : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (isPlaybackChild())
             GTEST_SKIP() << "the child copy only checks the playing mode";
         ASSERT_TRUE(espeak_detail::countSamplesInsteadOfPlaying());
@@ -184,13 +172,11 @@ protected:
 };
 
 // The tests that compare voices also need English.
-bool haveEnglish()
-{
+bool haveEnglish() {
     return voiceIndex(kEnglish) >= 0;
 }
 
-TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola)
-{
+TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola) {
     auto speech = createEspeakSpeech(nullptr);
     const int count = speech->voiceCount();
     ASSERT_EQ(size_t(count), espeak_detail::voices().size());
@@ -207,8 +193,7 @@ TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola)
     }
 }
 
-TEST_F(EspeakEngine, SpeaksSwedishByDefault)
-{
+TEST_F(EspeakEngine, SpeaksSwedishByDefault) {
     TempHome home;
     auto speech = createEspeakSpeech(&home.store());
     EXPECT_EQ(speech->currentVoiceName(), "Swedish");
@@ -221,7 +206,8 @@ TEST_F(EspeakEngine, SpeaksSwedishByDefault)
     EXPECT_LE(samples, kTaskLongestSeconds * rate);
     // å, ä and ö read as the bytes of two other letters would make the text twice as long.
     const long long withLetters = samplesOf(*speech, QStringLiteral("Två gånger sju är fjorton"));
-    const long long withoutLetters = samplesOf(*speech, QStringLiteral("Tva ganger sju ar fjorton"));
+    const long long withoutLetters =
+        samplesOf(*speech, QStringLiteral("Tva ganger sju ar fjorton"));
     EXPECT_GT(withLetters, 0);
     EXPECT_LE(withLetters, kSwedishLettersLongest * double(withoutLetters));
     EXPECT_EQ(samplesOf(*speech, QString()), 0);
@@ -229,8 +215,7 @@ TEST_F(EspeakEngine, SpeaksSwedishByDefault)
     EXPECT_TRUE(soundsAlike(samplesOf(*speech, kTask), samples));
 }
 
-TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice)
-{
+TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
     auto swedish = createEspeakSpeech(nullptr);
@@ -248,8 +233,7 @@ TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice)
     EXPECT_EQ(swedish->currentVoiceName(), "Swedish");
 }
 
-TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun)
-{
+TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
     TempHome home;
@@ -268,8 +252,7 @@ TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun)
     EXPECT_TRUE(soundsAlike(samplesOf(*second, kTask), englishSamples));
 }
 
-TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored)
-{
+TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored) {
     for (const char *stored : {"", "mb/mb-sw1", "no/such-voice", "Swedish"}) {
         TempHome home;
         home.store().SaveSetting("Röst", "Namn", stored);
@@ -279,8 +262,7 @@ TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored)
     }
 }
 
-TEST_F(EspeakEngine, WithoutStoreNothingIsKept)
-{
+TEST_F(EspeakEngine, WithoutStoreNothingIsKept) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
     auto speech = createEspeakSpeech(nullptr);
@@ -293,8 +275,7 @@ TEST_F(EspeakEngine, WithoutStoreNothingIsKept)
 }
 
 // Run only inside the child copy started below.
-TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer)
-{
+TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer) {
     if (!isPlaybackChild())
         GTEST_SKIP() << "runs in the child copy of the test program";
     auto speech = createEspeakSpeech(nullptr);
@@ -310,8 +291,7 @@ TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer)
     EXPECT_EQ(espeak_detail::takeSampleCount(), 0);
 }
 
-TEST(EspeakPlayback, PlayingModeNeitherHangsNorEndsTheProgram)
-{
+TEST(EspeakPlayback, PlayingModeNeitherHangsNorEndsTheProgram) {
     if (isPlaybackChild())
         GTEST_SKIP() << "already the child copy";
     QProcess child;
@@ -319,8 +299,7 @@ TEST(EspeakPlayback, PlayingModeNeitherHangsNorEndsTheProgram)
     environment.insert(kPlaybackChildVariable, "1");
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=EspeakPlaybackChild.*"});
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=EspeakPlaybackChild.*"});
     ASSERT_TRUE(child.waitForStarted());
     if (!child.waitForFinished(kChildTimeoutMs)) {
         child.kill();

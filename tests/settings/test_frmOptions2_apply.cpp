@@ -1,7 +1,7 @@
 // The settings dialog's buttons: OK writes and applies only what changed, "Utför" the page
 // on show, "Avbryt" (and Esc, and the close box) nothing, restoring a deleted record list.
-#include "test_frmOptions2_support.h"
 #include "drill/frmSorvinel.h"
+#include "test_frmOptions2_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,16 +18,15 @@ namespace {
 
 struct ChangeCase {
     const char *name;
-    int tab;                                     // where the control stands
+    int tab; // where the control stands
     std::function<void(frmOptions2 &)> change;
-    QMap<QString, QString> keys;                 // what OK must write, exactly
-    std::function<void(OptionsTest &)> applied;  // what the main window must show
+    QMap<QString, QString> keys;                // what OK must write, exactly
+    std::function<void(OptionsTest &)> applied; // what the main window must show
 };
 
 class OneChangePerPage : public OptionsTest, public ::testing::WithParamInterface<ChangeCase> {};
 
-TEST_P(OneChangePerPage, OkWritesExactlyThatKeyAndAppliesIt)
-{
+TEST_P(OneChangePerPage, OkWritesExactlyThatKeyAndAppliesIt) {
     const ChangeCase &c = GetParam();
     load_non_default();
     modSorvinel.screen_state = ScreenState::TaskShown;
@@ -48,8 +47,7 @@ TEST_P(OneChangePerPage, OkWritesExactlyThatKeyAndAppliesIt)
         c.applied(*this);
 }
 
-void pick(QComboBox *list, const QString &text)
-{
+void pick(QComboBox *list, const QString &text) {
     const int i = list->findText(text);
     ASSERT_GE(i, 0) << text;
     list->setCurrentIndex(i);
@@ -58,9 +56,14 @@ void pick(QComboBox *list, const QString &text)
 
 const ChangeCase kChanges[] = {
     {"Nothing", 1, nullptr, {}, nullptr},
-    {"Colours", 1, [](frmOptions2 &d) { QTest::mouseClick(d.labFel[5], Qt::LeftButton); },
-     {{"Utseende/Stil", "5"}}, [](OptionsTest &) { EXPECT_EQ(modSorvinel.colour_style, 5); }},
-    {"Font", 2, [](frmOptions2 &d) { pick(d.cbxFont, "Liberation Mono"); },
+    {"Colours",
+     1,
+     [](frmOptions2 &d) { QTest::mouseClick(d.labFel[5], Qt::LeftButton); },
+     {{"Utseende/Stil", "5"}},
+     [](OptionsTest &) { EXPECT_EQ(modSorvinel.colour_style, 5); }},
+    {"Font",
+     2,
+     [](frmOptions2 &d) { pick(d.cbxFont, "Liberation Mono"); },
      {{"Teckensnitt/Font", "Liberation Mono"}},
      [](OptionsTest &t) {
          const auto &labels = t.f.window->labTal;
@@ -75,40 +78,71 @@ const ChangeCase kChanges[] = {
          const QSizeF over = text_extent_twips("Liberation Mono", int(size) + 1, "9999");
          EXPECT_LE(fit.width(), modSorvinel.font_fit_width);
          EXPECT_LE(fit.height(), modSorvinel.font_fit_height);
-         EXPECT_TRUE(over.width() > modSorvinel.font_fit_width || over.height() > modSorvinel.font_fit_height);
+         EXPECT_TRUE(over.width() > modSorvinel.font_fit_width ||
+                     over.height() > modSorvinel.font_fit_height);
      }},
-    {"Sound", 3, [](frmOptions2 &d) { d.chkLaesMeny->click(); }, {{"Ljud/Meny", "False"}},
+    {"Sound",
+     3,
+     [](frmOptions2 &d) { d.chkLaesMeny->click(); },
+     {{"Ljud/Meny", "False"}},
      [](OptionsTest &) { EXPECT_FALSE(modSorvinel.speak_menus); }},
-    {"Special", 4, [](frmOptions2 &d) { pick(d.cbxSteg, "0 - 5"); }, {{"Special/Steg", "5"}},
+    {"Special",
+     4,
+     [](frmOptions2 &d) { pick(d.cbxSteg, "0 - 5"); },
+     {{"Special/Steg", "5"}},
      [](OptionsTest &t) {
          EXPECT_EQ(modSorvinel.number_line_length, 5);
          // Rebuilt while a task is shown: built and on screen.
          EXPECT_TRUE(modSorvinel.number_line_built);
          EXPECT_FALSE(t.f.window->linTallinje->isHidden());
      }},
-    {"Control", 5, [](frmOptions2 &d) { d.optSiffertavla[2]->click(); }, {{"Styrning/Alternativ", "2"}},
+    {"Control",
+     5,
+     [](frmOptions2 &d) { d.optSiffertavla[2]->click(); },
+     {{"Styrning/Alternativ", "2"}},
      [](OptionsTest &t) {
          EXPECT_FALSE(t.f.window->timEnTangent->isActive());
          EXPECT_TRUE(modSorvinel.number_board_shown);
          EXPECT_FALSE(modSorvinel.board_clickable);
      }},
-    {"Folder", 6, [](frmOptions2 &d) { d.comInitial->click(); },
+    {"Folder",
+     6,
+     [](frmOptions2 &d) { d.comInitial->click(); },
      {{"Filkatalog/Path", "<program>/"}},
-     [](OptionsTest &) { EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder() + "/"); }},
+     [](OptionsTest &) {
+         EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder() + "/");
+     }},
     // On the "Special" tab, written with the folder's section.
-    {"RandomOrder", 4, [](frmOptions2 &d) { d.chkSlump->click(); }, {{"Filkatalog/Slump", "True"}},
+    {"RandomOrder",
+     4,
+     [](frmOptions2 &d) { d.chkSlump->click(); },
+     {{"Filkatalog/Slump", "True"}},
      [](OptionsTest &) { EXPECT_TRUE(modSorvinel.random_order); }},
     // On the "Styrning" tab, written with the "Special" section.
-    {"Esc", 5, [](frmOptions2 &d) { d.chkEsc->click(); }, {{"Special/Esc", "True"}},
+    {"Esc",
+     5,
+     [](frmOptions2 &d) { d.chkEsc->click(); },
+     {{"Special/Esc", "True"}},
      [](OptionsTest &) { EXPECT_TRUE(modSorvinel.esc_allowed); }},
-    {"Enter", 5, [](frmOptions2 &d) { d.chkEnter->click(); }, {{"Styrning/Enteravbrott", "False"}},
+    {"Enter",
+     5,
+     [](frmOptions2 &d) { d.chkEnter->click(); },
+     {{"Styrning/Enteravbrott", "False"}},
      [](OptionsTest &) { EXPECT_FALSE(modSorvinel.enter_interrupts); }},
-    {"KeyRepeat", 5, [](frmOptions2 &d) { d.chkTangentrepetition->click(); },
+    {"KeyRepeat",
+     5,
+     [](frmOptions2 &d) { d.chkTangentrepetition->click(); },
      {{"Styrning/Tangentrepetition", "False"}},
      [](OptionsTest &) { EXPECT_TRUE(modSorvinel.key_repeat_blocked); }},
-    {"Interval", 5, [](frmOptions2 &d) { pick(d.cbxEnTangent, "5 sek"); }, {{"Styrning/Intervall", "5"}},
+    {"Interval",
+     5,
+     [](frmOptions2 &d) { pick(d.cbxEnTangent, "5 sek"); },
+     {{"Styrning/Intervall", "5"}},
      [](OptionsTest &t) { EXPECT_EQ(t.f.window->timEnTangent->interval(), 5000); }},
-    {"Rows", 5, [](frmOptions2 &d) { d.optRader[1]->click(); }, {{"Styrning/Tavlerader", "2"}},
+    {"Rows",
+     5,
+     [](frmOptions2 &d) { d.optRader[1]->click(); },
+     {{"Styrning/Tavlerader", "2"}},
      [](OptionsTest &) {
          EXPECT_EQ(modSorvinel.board_rows, 2);
          EXPECT_TRUE(modSorvinel.number_board_built);
@@ -120,8 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, OneChangePerPage, ::testing::ValuesIn(kChange
 
 class Buttons : public OptionsTest {};
 
-TEST_F(Buttons, ApplyWritesThePageOnShowThenCancelDropsTheRest)
-{
+TEST_F(Buttons, ApplyWritesThePageOnShowThenCancelDropsTheRest) {
     load_non_default();
     frmOptions2 &d = open();
     const auto before = snapshot(store());
@@ -142,8 +175,7 @@ TEST_F(Buttons, ApplyWritesThePageOnShowThenCancelDropsTheRest)
     EXPECT_FALSE(modSorvinel.speak_menus);
 }
 
-TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab)
-{
+TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab) {
     load_non_default();
     frmOptions2 &d = open();
     select_tab(5);
@@ -153,24 +185,24 @@ TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab)
     EXPECT_TRUE(written(before, snapshot(store())).isEmpty());
     select_tab(4);
     d.cmdApply->click();
-    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Special/Esc", "True"}}));
+    EXPECT_EQ(written(before, snapshot(store())),
+              (QMap<QString, QString>{{"Special/Esc", "True"}}));
     // OK after "Utför" finds nothing new.
     const auto afterApply = snapshot(store());
     d.cmdOK->click();
     EXPECT_TRUE(written(afterApply, snapshot(store())).isEmpty());
 }
 
-TEST_F(Buttons, TheFirstOkWritesTheFolderBackWithItsSeparator)
-{
+TEST_F(Buttons, TheFirstOkWritesTheFolderBackWithItsSeparator) {
     store().SaveSetting("Filkatalog", "Path", folder(true));
     load();
     const auto before = snapshot(store());
     open().cmdOK->click();
-    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Filkatalog/Path", folder()}}));
+    EXPECT_EQ(written(before, snapshot(store())),
+              (QMap<QString, QString>{{"Filkatalog/Path", folder()}}));
 }
 
-TEST_F(Buttons, AChosenFolderKeepsItsCase)
-{
+TEST_F(Buttons, AChosenFolderKeepsItsCase) {
     load();
     const QString sub = folder() + "Tabeller";
     QDir().mkpath(sub);
@@ -186,8 +218,7 @@ TEST_F(Buttons, AChosenFolderKeepsItsCase)
     EXPECT_EQ(store().GetSetting("Filkatalog", "Path", {}), sub + "/");
 }
 
-TEST_F(Buttons, EnterInTheFontBoxChoosesTheTypedFontAndKeepsTheDialogOpen)
-{
+TEST_F(Buttons, EnterInTheFontBoxChoosesTheTypedFontAndKeepsTheDialogOpen) {
     load();
     frmOptions2 &d = open();
     select_tab(2);
@@ -201,8 +232,7 @@ TEST_F(Buttons, EnterInTheFontBoxChoosesTheTypedFontAndKeepsTheDialogOpen)
     EXPECT_EQ(f.window->labTal[0]->font().family(), "Liberation Serif");
 }
 
-TEST_F(Buttons, ChoosingTheSameFontAgainWritesNothing)
-{
+TEST_F(Buttons, ChoosingTheSameFontAgainWritesNothing) {
     load_non_default();
     frmOptions2 &d = open();
     const double sizeBefore = f.window->labTal[0]->fontSize();
@@ -220,8 +250,7 @@ enum class Leave { Cancel, Escape, CloseBox, ApplyElsewhereThenCancel, Ok };
 
 class RecordDeletion : public OptionsTest, public ::testing::WithParamInterface<Leave> {};
 
-TEST_P(RecordDeletion, CancelRestoresTheListOkClearsItForGood)
-{
+TEST_P(RecordDeletion, CancelRestoresTheListOkClearsItForGood) {
     store().SaveSetting("Special", "Rekord0", "75");
     store().SaveSetting("Special", "Rekord3", "12");
     store().SaveSetting("Filkatalog", "Path", folder());
@@ -230,7 +259,8 @@ TEST_P(RecordDeletion, CancelRestoresTheListOkClearsItForGood)
     select_tab(4);
     platform::script_msg_box({vb::vbYes});
     d.comRekord->click();
-    EXPECT_EQ(prompts(), QStringList({"Är du säker på att du skall radera rekordlistan?", "Rekordlistan är raderad"}));
+    EXPECT_EQ(prompts(), QStringList({"Är du säker på att du skall radera rekordlistan?",
+                                      "Rekordlistan är raderad"}));
     EXPECT_EQ(platform::msg_box_calls()[0].style, vb::vbYesNoCancel | vb::vbQuestion);
     EXPECT_EQ(platform::msg_box_calls()[0].title, "Radera rekord");
     EXPECT_TRUE(d.records_deleted);
@@ -240,22 +270,32 @@ TEST_P(RecordDeletion, CancelRestoresTheListOkClearsItForGood)
     const auto before = snapshot(store());
     platform::script_msg_box({});
     switch (GetParam()) {
-    case Leave::Cancel: d.cmdCancel->click(); break;
-    case Leave::Escape: QTest::keyClick(d.cmdOK, Qt::Key_Escape); break;
-    case Leave::CloseBox: d.close(); break;
+    case Leave::Cancel:
+        d.cmdCancel->click();
+        break;
+    case Leave::Escape:
+        QTest::keyClick(d.cmdOK, Qt::Key_Escape);
+        break;
+    case Leave::CloseBox:
+        d.close();
+        break;
     case Leave::ApplyElsewhereThenCancel:
         select_tab(1);
         d.cmdApply->click();
         d.cmdCancel->click();
         break;
-    case Leave::Ok: d.cmdOK->click(); break;
+    case Leave::Ok:
+        d.cmdOK->click();
+        break;
     }
     EXPECT_FALSE(d.isVisible());
     if (GetParam() == Leave::Ok) {
         EXPECT_TRUE(prompts().isEmpty());
         EXPECT_EQ(written(before, snapshot(store())),
-                  (QMap<QString, QString>{{"Special/Rekord0", "0"}, {"Special/Rekord1", "0"},
-                                          {"Special/Rekord2", "0"}, {"Special/Rekord3", "0"},
+                  (QMap<QString, QString>{{"Special/Rekord0", "0"},
+                                          {"Special/Rekord1", "0"},
+                                          {"Special/Rekord2", "0"},
+                                          {"Special/Rekord3", "0"},
                                           {"Special/Rekord4", "0"}}));
         EXPECT_EQ(modSorvinel.record_times[3], 0);
     } else {
@@ -271,8 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, RecordDeletion,
                          ::testing::Values(Leave::Cancel, Leave::Escape, Leave::CloseBox,
                                            Leave::ApplyElsewhereThenCancel, Leave::Ok));
 
-TEST_F(Buttons, AnsweringNoKeepsTheRecordList)
-{
+TEST_F(Buttons, AnsweringNoKeepsTheRecordList) {
     store().SaveSetting("Special", "Rekord0", "75");
     load();
     frmOptions2 &d = open();
@@ -290,8 +329,7 @@ TEST_F(Buttons, AnsweringNoKeepsTheRecordList)
     EXPECT_TRUE(prompts().isEmpty());
 }
 
-TEST_F(Buttons, RecordCheckBoxEnablesTheFrameAndRewritesTheLines)
-{
+TEST_F(Buttons, RecordCheckBoxEnablesTheFrameAndRewritesTheLines) {
     load();
     frmOptions2 &d = open();
     QWidget *page = d.picOptions[3];
@@ -307,8 +345,7 @@ TEST_F(Buttons, RecordCheckBoxEnablesTheFrameAndRewritesTheLines)
     EXPECT_GT(d.labRekord[1]->Top(), d.labRekord[0]->Top());
 }
 
-TEST_F(Buttons, DependentOptionsFollowTheirBoxesWithoutLosingTheirTicks)
-{
+TEST_F(Buttons, DependentOptionsFollowTheirBoxesWithoutLosingTheirTicks) {
     load_non_default();
     frmOptions2 &d = open();
     select_tab(5);

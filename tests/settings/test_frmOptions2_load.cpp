@@ -18,8 +18,7 @@ namespace {
 
 class Loading : public OptionsTest {};
 
-TEST_F(Loading, EveryPageShowsTheStoredSettings)
-{
+TEST_F(Loading, EveryPageShowsTheStoredSettings) {
     QFile(folder() + "a.add").open(QIODevice::WriteOnly);
     QFile(folder() + "C.SUB").open(QIODevice::WriteOnly);
     QFile(folder() + "notes.txt").open(QIODevice::WriteOnly);
@@ -75,8 +74,7 @@ TEST_F(Loading, EveryPageShowsTheStoredSettings)
     EXPECT_EQ(files, QStringList({"C.SUB", "a.add"}));
 }
 
-TEST_F(Loading, ListEntriesAtTheEndsOfTheirRanges)
-{
+TEST_F(Loading, ListEntriesAtTheEndsOfTheirRanges) {
     store().SaveSetting("Special", "Steg", "20");
     store().SaveSetting("Special", "Markering", "1");
     store().SaveSetting("Special", "Belöning", "55");
@@ -93,8 +91,7 @@ TEST_F(Loading, ListEntriesAtTheEndsOfTheirRanges)
     EXPECT_FALSE(d.cbxMark->isEnabledTo(d.picOptions[3]));
 }
 
-TEST_F(Loading, ARunningRecordDrillLocksTheRecordControls)
-{
+TEST_F(Loading, ARunningRecordDrillLocksTheRecordControls) {
     load();
     modSorvinel.record_drill_active = true;
     frmOptions2 &d = open();
@@ -104,8 +101,7 @@ TEST_F(Loading, ARunningRecordDrillLocksTheRecordControls)
     EXPECT_FALSE(d.comRekord->isEnabledTo(d.picOptions[3]));
 }
 
-TEST_F(Loading, TheBeepBoxBeepsOnceWhenTickedAtOpening)
-{
+TEST_F(Loading, TheBeepBoxBeepsOnceWhenTickedAtOpening) {
     load();
     for (const bool beep : {true, false}) {
         modSorvinel.beep_on = beep;
@@ -116,15 +112,13 @@ TEST_F(Loading, TheBeepBoxBeepsOnceWhenTickedAtOpening)
     }
 }
 
-TEST_F(Loading, AFolderWithoutTrailingSeparatorIsShownWithOne)
-{
+TEST_F(Loading, AFolderWithoutTrailingSeparatorIsShownWithOne) {
     store().SaveSetting("Filkatalog", "Path", folder(true));
     load();
     EXPECT_EQ(open().labInitial->text(), folder());
 }
 
-TEST_F(Loading, AMissingFolderKeepsItsCaptionAndLeavesTheListOnItsDrive)
-{
+TEST_F(Loading, AMissingFolderKeepsItsCaptionAndLeavesTheListOnItsDrive) {
     load();
     modSorvinel.exercise_folder = f.home.path("borta/Mapp");
     frmOptions2 &d = open();
@@ -140,8 +134,7 @@ struct LockCase {
 
 class Locks : public OptionsTest, public ::testing::WithParamInterface<LockCase> {};
 
-TEST_P(Locks, LockedDialogsShowEverythingAndChangeNothing)
-{
+TEST_P(Locks, LockedDialogsShowEverythingAndChangeNothing) {
     const LockCase c = GetParam();
     // A folder stored without the separator would be written back by any OK that applies.
     store().SaveSetting("Filkatalog", "Path", folder(true));
@@ -176,7 +169,8 @@ TEST_P(Locks, LockedDialogsShowEverythingAndChangeNothing)
     EXPECT_FALSE(d.isVisible());
     const auto diff = written(before, snapshot(store()));
     if (open_state)
-        EXPECT_EQ(diff, (QMap<QString, QString>{{"Utseende/Stil", "5"}, {"Filkatalog/Path", folder()}}));
+        EXPECT_EQ(diff,
+                  (QMap<QString, QString>{{"Utseende/Stil", "5"}, {"Filkatalog/Path", folder()}}));
     else
         EXPECT_TRUE(diff.isEmpty()) << diff.keys().join(", ");
     EXPECT_EQ(modSorvinel.settings_lock_state, c.state);
@@ -189,11 +183,11 @@ INSTANTIATE_TEST_SUITE_P(States, Locks,
 
 class Tabs : public OptionsTest {};
 
-TEST_F(Tabs, TheSixTabsCarryTheirCaptionsKeysAndTooltips)
-{
+TEST_F(Tabs, TheSixTabsCarryTheirCaptionsKeysAndTooltips) {
     load();
     frmOptions2 &d = open();
-    const QStringList captions{"Färger", "Teckensnitt", "Ljud", "Special", "Styrning", "Filkatalog"};
+    const QStringList captions{"Färger",  "Teckensnitt", "Ljud",
+                               "Special", "Styrning",    "Filkatalog"};
     ASSERT_EQ(d.tbsOptions->count(), 6);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(d.tbsOptions->tabText(i), captions[i]);
@@ -204,8 +198,7 @@ TEST_F(Tabs, TheSixTabsCarryTheirCaptionsKeysAndTooltips)
     EXPECT_EQ(d.windowTitle(), "Inställning");
 }
 
-TEST_F(Tabs, CtrlTabMovesOnAndWrapsOtherTabKeysDoNot)
-{
+TEST_F(Tabs, CtrlTabMovesOnAndWrapsOtherTabKeysDoNot) {
     load();
     frmOptions2 &d = open();
     struct Case {
@@ -214,17 +207,15 @@ TEST_F(Tabs, CtrlTabMovesOnAndWrapsOtherTabKeysDoNot)
         int to;
     };
     const Case cases[] = {
-        {6, Qt::ControlModifier, 1},
-        {3, Qt::ControlModifier, 4},
-        {1, Qt::ControlModifier, 2},
-        {3, Qt::ControlModifier | Qt::ShiftModifier, 3},
-        {3, Qt::NoModifier, 3},
-        {3, Qt::AltModifier | Qt::ControlModifier, 3},
+        {6, Qt::ControlModifier, 1}, {3, Qt::ControlModifier, 4},
+        {1, Qt::ControlModifier, 2}, {3, Qt::ControlModifier | Qt::ShiftModifier, 3},
+        {3, Qt::NoModifier, 3},      {3, Qt::AltModifier | Qt::ControlModifier, 3},
     };
     for (const Case &c : cases) {
         select_tab(c.from);
         // Wherever the focus is: the dialog sees the key first.
-        for (QWidget *target : {static_cast<QWidget *>(d.tbsOptions), static_cast<QWidget *>(d.cmdOK)}) {
+        for (QWidget *target :
+             {static_cast<QWidget *>(d.tbsOptions), static_cast<QWidget *>(d.cmdOK)}) {
             select_tab(c.from);
             QTest::keyClick(target, Qt::Key_Tab, c.mods);
             EXPECT_EQ(d.tbsOptions->currentIndex() + 1, c.to) << c.from << " " << int(c.mods);
@@ -238,8 +229,7 @@ TEST_F(Tabs, CtrlTabMovesOnAndWrapsOtherTabKeysDoNot)
     EXPECT_EQ(d.tbsOptions->currentIndex(), 1);
 }
 
-TEST_F(Tabs, TheFontSampleTakesTheMainWindowsColoursAtEachSwitch)
-{
+TEST_F(Tabs, TheFontSampleTakesTheMainWindowsColoursAtEachSwitch) {
     load();
     frmOptions2 &d = open();
     VbLabel *number = f.window->labTal[0];

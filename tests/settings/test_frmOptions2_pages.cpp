@@ -1,7 +1,7 @@
 // The settings dialog's voice list, colour samples and control-method options, and the two
 // menu items that open it.
-#include "test_frmOptions2_support.h"
 #include "drill/frmSorvinel.h"
+#include "test_frmOptions2_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,15 +19,13 @@ namespace {
 class Voices : public OptionsTest {
 protected:
     Voices() : OptionsTest({"Alpha", "Beta", "Gamma", "Beta"}) {}
-    void choose(frmOptions2 &d, int index)
-    {
+    void choose(frmOptions2 &d, int index) {
         d.comRoester->setCurrentIndex(index);
         emit d.comRoester->activated(index);
     }
 };
 
-TEST_F(Voices, TheListShowsEveryVoiceAndMarksTheCurrentOne)
-{
+TEST_F(Voices, TheListShowsEveryVoiceAndMarksTheCurrentOne) {
     load();
     f.speech.selectVoice(2);
     frmOptions2 &d = open();
@@ -42,8 +40,7 @@ TEST_F(Voices, TheListShowsEveryVoiceAndMarksTheCurrentOne)
     EXPECT_TRUE(prompts().isEmpty());
 }
 
-TEST_F(Voices, AChosenVoiceIsSelectedAndKeptOnOkAgainAfterApply)
-{
+TEST_F(Voices, AChosenVoiceIsSelectedAndKeptOnOkAgainAfterApply) {
     load();
     frmOptions2 &d = open();
     select_tab(3);
@@ -53,11 +50,11 @@ TEST_F(Voices, AChosenVoiceIsSelectedAndKeptOnOkAgainAfterApply)
     d.cmdApply->click();
     EXPECT_EQ(f.speech.log, QStringList({"select:2", "store:PLOXA Sorvinel"}));
     d.cmdOK->click();
-    EXPECT_EQ(f.speech.log, QStringList({"select:2", "store:PLOXA Sorvinel", "select:2", "store:PLOXA Sorvinel"}));
+    EXPECT_EQ(f.speech.log, QStringList({"select:2", "store:PLOXA Sorvinel", "select:2",
+                                         "store:PLOXA Sorvinel"}));
 }
 
-TEST_F(Voices, ANameListedTwiceMeansItsFirstVoice)
-{
+TEST_F(Voices, ANameListedTwiceMeansItsFirstVoice) {
     load();
     frmOptions2 &d = open();
     select_tab(3);
@@ -65,8 +62,7 @@ TEST_F(Voices, ANameListedTwiceMeansItsFirstVoice)
     EXPECT_EQ(d.voice_choice, 1);
 }
 
-TEST_F(Voices, AVoiceThatCannotBeSelectedIsReportedAndNotKept)
-{
+TEST_F(Voices, AVoiceThatCannotBeSelectedIsReportedAndNotKept) {
     load();
     f.speech.unselectable = {2};
     frmOptions2 &d = open();
@@ -84,8 +80,7 @@ TEST_F(Voices, AVoiceThatCannotBeSelectedIsReportedAndNotKept)
     EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Ljud/Meny", "True"}}));
 }
 
-TEST_F(Voices, AnUnreadableCurrentVoiceIsReportedAndMatchesNoEntry)
-{
+TEST_F(Voices, AnUnreadableCurrentVoiceIsReportedAndMatchesNoEntry) {
     load();
     f.speech.unreadable = {0};
     frmOptions2 &d = open();
@@ -101,8 +96,7 @@ TEST_F(Voices, AnUnreadableCurrentVoiceIsReportedAndMatchesNoEntry)
     EXPECT_TRUE(f.speech.log.isEmpty());
 }
 
-TEST_F(Voices, NoChangeSelectsNothing)
-{
+TEST_F(Voices, NoChangeSelectsNothing) {
     load();
     frmOptions2 &d = open();
     f.speech.log.clear();
@@ -115,8 +109,7 @@ protected:
     NoSpeech() : OptionsTest(QStringList{}) {}
 };
 
-TEST_F(NoSpeech, OnlyTheBeepIsShownAndApplied)
-{
+TEST_F(NoSpeech, OnlyTheBeepIsShownAndApplied) {
     store().SaveSetting("Ljud", "Meny", "True");
     store().SaveSetting("Filkatalog", "Path", folder());
     load();
@@ -124,7 +117,8 @@ TEST_F(NoSpeech, OnlyTheBeepIsShownAndApplied)
     frmOptions2 &d = open();
     EXPECT_EQ(d.speech_control, nullptr);
     EXPECT_FALSE(d.labInfoUpplaes->isHidden());
-    for (QWidget *w : std::initializer_list<QWidget *>{d.labRoest, d.comRoester, d.chkLaesOevning, d.chkLaesMeny})
+    for (QWidget *w : std::initializer_list<QWidget *>{d.labRoest, d.comRoester, d.chkLaesOevning,
+                                                       d.chkLaesMeny})
         EXPECT_TRUE(w->isHidden());
     // The hidden reading box stays unticked; it must not switch menu reading off.
     EXPECT_FALSE(d.chkLaesMeny->isChecked());
@@ -139,8 +133,7 @@ TEST_F(NoSpeech, OnlyTheBeepIsShownAndApplied)
 
 class Samples : public OptionsTest {};
 
-TEST_F(Samples, SixSchemesInTwoRowsWithTheMarkerOnTheCurrentOne)
-{
+TEST_F(Samples, SixSchemesInTwoRowsWithTheMarkerOnTheCurrentOne) {
     load();
     ASSERT_EQ(modSorvinel.colour_style, 3);
     frmOptions2 &d = open();
@@ -150,9 +143,12 @@ TEST_F(Samples, SixSchemesInTwoRowsWithTheMarkerOnTheCurrentOne)
         double left, top;
     };
     const Expected expected[] = {
-        {"Gult på svart", 0x000000, 0x00FFFF, 240, 290},  {"Vitt på svart", 0x000000, 0xFFFFFF, 2055, 290},
-        {"Svart på gult", 0xC0EEFF, 0x000000, 3870, 290}, {"Blått på gult", 0xC0EEFF, 0xFF0000, 240, 2035},
-        {"Svart på vitt", 0xEEFFFF, 0x000000, 2055, 2035}, {"Blått på vitt", 0xFFEEFF, 0xFF0000, 3870, 2035},
+        {"Gult på svart", 0x000000, 0x00FFFF, 240, 290},
+        {"Vitt på svart", 0x000000, 0xFFFFFF, 2055, 290},
+        {"Svart på gult", 0xC0EEFF, 0x000000, 3870, 290},
+        {"Blått på gult", 0xC0EEFF, 0xFF0000, 240, 2035},
+        {"Svart på vitt", 0xEEFFFF, 0x000000, 2055, 2035},
+        {"Blått på vitt", 0xFFEEFF, 0xFF0000, 3870, 2035},
     };
     for (int i = 0; i < 6; ++i) {
         const Expected &e = expected[i];
@@ -181,8 +177,7 @@ TEST_F(Samples, SixSchemesInTwoRowsWithTheMarkerOnTheCurrentOne)
     EXPECT_EQ(d.shaStil->Height(), 1455);
 }
 
-TEST_F(Samples, AClickAnywhereOnASampleChoosesItAndCancelKeepsTheOldScheme)
-{
+TEST_F(Samples, AClickAnywhereOnASampleChoosesItAndCancelKeepsTheOldScheme) {
     load();
     frmOptions2 &d = open();
     QWidget *parts[] = {d.labFel[5], d.labTal[0], d.fraSample1[4]};
@@ -203,8 +198,7 @@ TEST_F(Samples, AClickAnywhereOnASampleChoosesItAndCancelKeepsTheOldScheme)
 
 class Methods : public OptionsTest {};
 
-TEST_F(Methods, EachMethodEnablesItsOwnOptions)
-{
+TEST_F(Methods, EachMethodEnablesItsOwnOptions) {
     load();
     frmOptions2 &d = open();
     select_tab(5);
@@ -213,7 +207,8 @@ TEST_F(Methods, EachMethodEnablesItsOwnOptions)
         int method;
         bool rows, interval;
     };
-    for (const Case c : {Case{1, true, false}, Case{0, false, false}, Case{3, true, true}, Case{2, true, false}}) {
+    for (const Case c :
+         {Case{1, true, false}, Case{0, false, false}, Case{3, true, true}, Case{2, true, false}}) {
         d.optSiffertavla[c.method]->click();
         EXPECT_EQ(d.fraRader->isEnabledTo(page), c.rows) << c.method;
         EXPECT_EQ(d.optRader[0]->isEnabledTo(page), c.rows) << c.method;
@@ -223,8 +218,7 @@ TEST_F(Methods, EachMethodEnablesItsOwnOptions)
     }
 }
 
-TEST_F(Methods, TheMethodAtOpeningComesFromTheRunningMainWindow)
-{
+TEST_F(Methods, TheMethodAtOpeningComesFromTheRunningMainWindow) {
     struct Case {
         const char *stored;
         int shown;
@@ -243,8 +237,7 @@ TEST_F(Methods, TheMethodAtOpeningComesFromTheRunningMainWindow)
 
 class Menu : public OptionsTest {};
 
-TEST_F(Menu, ViewMovesAnOpenLockToViewOnlyWhileShownAndLeavesALockAlone)
-{
+TEST_F(Menu, ViewMovesAnOpenLockToViewOnlyWhileShownAndLeavesALockAlone) {
     load();
     for (const int state : {0, 1}) {
         modSorvinel.settings_lock_state = state;
@@ -264,8 +257,7 @@ TEST_F(Menu, ViewMovesAnOpenLockToViewOnlyWhileShownAndLeavesALockAlone)
     }
 }
 
-TEST_F(Menu, ChangeOpensTheDialogEditableAndIsOfferedOnlyWhileOpen)
-{
+TEST_F(Menu, ChangeOpensTheDialogEditableAndIsOfferedOnlyWhileOpen) {
     load();
     EXPECT_TRUE(f.window->menAendra->isEnabled());
     EXPECT_TRUE(f.window->menVisa->isEnabled());

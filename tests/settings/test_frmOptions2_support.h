@@ -24,8 +24,7 @@ namespace options_test {
 const QString kMissing = QStringLiteral("<missing>");
 
 // Every key of the store as "Section/Key" -> text (kMissing when absent).
-inline QMap<QString, QString> snapshot(const SettingsStore &store)
-{
+inline QMap<QString, QString> snapshot(const SettingsStore &store) {
     QMap<QString, QString> all;
     for (const SettingKey &k : setting_keys())
         all[section_of(k) + '/' + key_of(k)] = store.GetSetting(section_of(k), key_of(k), kMissing);
@@ -33,8 +32,8 @@ inline QMap<QString, QString> snapshot(const SettingsStore &store)
 }
 
 // The keys whose text differs, with their new text.
-inline QMap<QString, QString> written(const QMap<QString, QString> &before, const QMap<QString, QString> &after)
-{
+inline QMap<QString, QString> written(const QMap<QString, QString> &before,
+                                      const QMap<QString, QString> &after) {
     QMap<QString, QString> diff;
     for (auto it = after.begin(); it != after.end(); ++it)
         if (before.value(it.key()) != it.value())
@@ -44,25 +43,39 @@ inline QMap<QString, QString> written(const QMap<QString, QString> &before, cons
 
 // Overwrites every key, so that afterwards any write shows, even one of the old text.
 // Only for tests that no longer read the store.
-inline void mark_unwritten(SettingsStore &store)
-{
+inline void mark_unwritten(SettingsStore &store) {
     for (const SettingKey &k : setting_keys())
         store.SaveSetting(section_of(k), key_of(k), QStringLiteral("<unwritten>"));
 }
 
 // A store where every key the dialog shows holds something other than its default.
-inline void seed_non_default(SettingsStore &s, const QString &folder)
-{
+inline void seed_non_default(SettingsStore &s, const QString &folder) {
     const QList<std::pair<QString, QString>> keys = {
-        {"Utseende/Stil", "1"}, {"Teckensnitt/Font", "DejaVu Serif"}, {"Ljud/Pip", "False"},
-        {"Ljud/Övning", "True"}, {"Ljud/Meny", "True"}, {"Special/Kontrollera", "False"},
-        {"Special/Rekord0", "75"}, {"Special/Tallinje", "True"}, {"Special/Klocka", "True"},
-        {"Special/Esc", "False"}, {"Special/Varna", "True"}, {"Special/Steg", "15"},
-        {"Special/Markering", "2"}, {"Special/Belöning", "30"}, {"Special/Uppgifter", "20"},
-        {"Special/Felvisning", "1"}, {"Special/Beltyp", "1"},
-        {"Styrning/Tangentrepetition", "True"}, {"Styrning/Enteravbrott", "True"},
-        {"Styrning/Tavlerader", "1"}, {"Styrning/Alternativ", "3"}, {"Styrning/Intervall", "3"},
-        {"Styrning/Muspekare", "False"}, {"Filkatalog/Slump", "False"}, {"Filkatalog/Path", folder},
+        {"Utseende/Stil", "1"},
+        {"Teckensnitt/Font", "DejaVu Serif"},
+        {"Ljud/Pip", "False"},
+        {"Ljud/Övning", "True"},
+        {"Ljud/Meny", "True"},
+        {"Special/Kontrollera", "False"},
+        {"Special/Rekord0", "75"},
+        {"Special/Tallinje", "True"},
+        {"Special/Klocka", "True"},
+        {"Special/Esc", "False"},
+        {"Special/Varna", "True"},
+        {"Special/Steg", "15"},
+        {"Special/Markering", "2"},
+        {"Special/Belöning", "30"},
+        {"Special/Uppgifter", "20"},
+        {"Special/Felvisning", "1"},
+        {"Special/Beltyp", "1"},
+        {"Styrning/Tangentrepetition", "True"},
+        {"Styrning/Enteravbrott", "True"},
+        {"Styrning/Tavlerader", "1"},
+        {"Styrning/Alternativ", "3"},
+        {"Styrning/Intervall", "3"},
+        {"Styrning/Muspekare", "False"},
+        {"Filkatalog/Slump", "False"},
+        {"Filkatalog/Path", folder},
     };
     for (const auto &[address, value] : keys)
         s.SaveSetting(address.section('/', 0, 0), address.section('/', 1), value);
@@ -74,35 +87,30 @@ protected:
     explicit OptionsTest(QStringList voices = {QStringLiteral("Swedish")}) : f(std::move(voices)) {}
 
     void SetUp() override { platform::script_msg_box({}); }
-    void TearDown() override
-    {
+    void TearDown() override {
         dialog.reset();
         platform::stop_msg_box_script();
     }
 
     SettingsStore &store() { return f.home.store(); }
     // An exercise folder of this test; with a trailing "/" unless `bare`.
-    QString folder(bool bare = false)
-    {
+    QString folder(bool bare = false) {
         const QString path = f.home.path("Övningar");
         QDir().mkpath(path);
         return bare ? path : path + '/';
     }
     // A folder that already shows as stored, unless the test stored another.
-    void load()
-    {
+    void load() {
         if (store().GetSetting("Filkatalog", "Path", kMissing) == kMissing)
             store().SaveSetting("Filkatalog", "Path", folder());
         f.load();
     }
-    void load_non_default()
-    {
+    void load_non_default() {
         seed_non_default(store(), folder());
         f.load();
     }
     // Opens the dialog as the menu does, without waiting on it.
-    frmOptions2 &open()
-    {
+    frmOptions2 &open() {
         dialog = std::make_unique<frmOptions2>(f.window.get());
         if (modSorvinel.speech_available)
             dialog->speech_control = &f.speech;
@@ -110,8 +118,7 @@ protected:
         return *dialog;
     }
     void select_tab(int page) { dialog->tbsOptions->setCurrentIndex(page - 1); }
-    QStringList prompts() const
-    {
+    QStringList prompts() const {
         QStringList texts;
         for (const platform::MsgBoxCall &c : platform::msg_box_calls())
             texts << c.prompt;
@@ -124,8 +131,7 @@ public:
 };
 
 // Runs `inspect` on the settings dialog once a menu command has shown it, then closes it.
-inline void when_options_shown(std::function<void(frmOptions2 &)> inspect, int tries = 500)
-{
+inline void when_options_shown(std::function<void(frmOptions2 &)> inspect, int tries = 500) {
     QTimer::singleShot(10, [inspect, tries] {
         if (auto *d = qobject_cast<frmOptions2 *>(QApplication::activeModalWidget())) {
             inspect(*d);

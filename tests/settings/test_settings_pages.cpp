@@ -1,8 +1,8 @@
 // The settings pages without the dialog: the box rule, the list positions, which keys a
 // page writes, the font fitting, and applying pages to a started main window.
-#include "test_frmOptions2_support.h"
 #include "drill/frmSorvinel.h"
 #include "settings/settings_pages.h"
+#include "test_frmOptions2_support.h"
 
 #include <QFontDatabase>
 #include <algorithm>
@@ -11,8 +11,7 @@ using namespace options_test;
 
 namespace {
 
-TEST(BoxRule, OnlyATickThatDisagreesIsAChange)
-{
+TEST(BoxRule, OnlyATickThatDisagreesIsAChange) {
     struct Case {
         Tick box;
         bool setting, changed;
@@ -23,8 +22,7 @@ TEST(BoxRule, OnlyATickThatDisagreesIsAChange)
         EXPECT_EQ(box_changed(c.box, c.setting), c.changed) << int(c.box) << c.setting;
 }
 
-TEST(Lists, EntriesCoverTheRangesAndPositionsMapBothWays)
-{
+TEST(Lists, EntriesCoverTheRangesAndPositionsMapBothWays) {
     struct Case {
         int PageControls::*index;
         int count;
@@ -38,7 +36,8 @@ TEST(Lists, EntriesCoverTheRangesAndPositionsMapBothWays)
         {&PageControls::reward_min_index, 11, "5", "55", 55, 10},
         {&PageControls::reward_min_index, 11, "5", "55", 30, 5},
         {&PageControls::min_tasks_index, 10, "5", "50", 5, 0},
-        {&PageControls::wrong_display_index, 2, "Det fel som är närmast svaret visas", "Senaste fel visas", 1, 1},
+        {&PageControls::wrong_display_index, 2, "Det fel som är närmast svaret visas",
+         "Senaste fel visas", 1, 1},
         {&PageControls::reward_type_index, 2, "Pulserande cirklar", "Flytande ord", 0, 0},
     };
     for (const Case &c : cases) {
@@ -53,8 +52,7 @@ TEST(Lists, EntriesCoverTheRangesAndPositionsMapBothWays)
     }
 }
 
-TEST(PageKeys, BoxesOnAnotherTabAreWrittenWithTheirSection)
-{
+TEST(PageKeys, BoxesOnAnotherTabAreWrittenWithTheirSection) {
     auto has = [](SettingsPage p, SettingId id) {
         const auto keys = keys_of_page(p);
         return std::find(keys.begin(), keys.end(), id) != keys.end();
@@ -77,8 +75,7 @@ TEST(PageKeys, BoxesOnAnotherTabAreWrittenWithTheirSection)
         EXPECT_FALSE(std::binary_search(all.begin(), all.end(), other));
 }
 
-TEST(FontFitting, LargestWholePointThatFitsWithinBounds)
-{
+TEST(FontFitting, LargestWholePointThatFitsWithinBounds) {
     const auto linear = [](double w, double h) {
         return [w, h](int pt) { return QSizeF(w * pt, h * pt); };
     };
@@ -95,10 +92,18 @@ TEST(FontFitting, LargestWholePointThatFitsWithinBounds)
         {"shrinks to the width", 80, {500, 1000}, linear(10, 12), 50},
         {"an exact fit stays", 50, {500, 1000}, linear(10, 12), 50},
         {"the height shrinks it", 20, {500, 300}, linear(10, 12), 25},
-        {"a font that does not scale stays", 20, {500, 500}, [](int) { return QSizeF(100, 100); }, 20},
+        {"a font that does not scale stays",
+         20,
+         {500, 500},
+         [](int) { return QSizeF(100, 100); },
+         20},
         {"never fits: the smallest size", 20, {500, 500}, [](int) { return QSizeF(1e9, 1e9); }, 1},
         {"never reaches: the largest size", 20, {1e9, 1e9}, linear(1, 1), 1000},
-        {"steps that round alike go on", 4, {100, 1000}, [](int pt) { return QSizeF(10.0 * (pt / 3), 1); }, 30},
+        {"steps that round alike go on",
+         4,
+         {100, 1000},
+         [](int pt) { return QSizeF(10.0 * (pt / 3), 1); },
+         30},
     };
     for (const Case &c : cases) {
         int calls = 0;
@@ -111,8 +116,7 @@ TEST(FontFitting, LargestWholePointThatFitsWithinBounds)
     }
 }
 
-TEST(FontFitting, MeasuresAsALabelSizedToItsTextDoes)
-{
+TEST(FontFitting, MeasuresAsALabelSizedToItsTextDoes) {
     VbLabel label;
     label.setCaption("9999");
     label.setAutoSize(true);
@@ -127,17 +131,16 @@ TEST(FontFitting, MeasuresAsALabelSizedToItsTextDoes)
     }
 }
 
-TEST(FolderCaption, GetsOneTrailingSeparator)
-{
+TEST(FolderCaption, GetsOneTrailingSeparator) {
     EXPECT_EQ(with_trailing_separator(""), "/");
     EXPECT_EQ(with_trailing_separator("/home/Elev/Övningar"), "/home/Elev/Övningar/");
     EXPECT_EQ(with_trailing_separator("/home/Elev/Övningar/"), "/home/Elev/Övningar/");
 }
 
-TEST(SampleLayout, LaidOutWithEqualGaps)
-{
+TEST(SampleLayout, LaidOutWithEqualGaps) {
     const QSizeF page(5685, 3780), sample(1575, 1455);
-    const QPointF expected[] = {{240, 290}, {2055, 290}, {3870, 290}, {240, 2035}, {2055, 2035}, {3870, 2035}};
+    const QPointF expected[] = {{240, 290},  {2055, 290},  {3870, 290},
+                                {240, 2035}, {2055, 2035}, {3870, 2035}};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(sample_position(i, page, sample), expected[i]) << i;
     ASSERT_EQ(colour_schemes().size(), 6u);
@@ -149,11 +152,11 @@ TEST(SampleLayout, LaidOutWithEqualGaps)
 class Applying : public OptionsTest {
 protected:
     // The keys the page wrote, whatever they held before.
-    QMap<QString, QString> apply(int page, PageControls &c, ApplyServices s = {})
-    {
+    QMap<QString, QString> apply(int page, PageControls &c, ApplyServices s = {}) {
         if (page >= 1 && page <= kSettingsPageCount)
             for (SettingId id : keys_of_page(SettingsPage(page)))
-                store().SaveSetting(section_of(setting_key(id)), key_of(setting_key(id)), "<unwritten>");
+                store().SaveSetting(section_of(setting_key(id)), key_of(setting_key(id)),
+                                    "<unwritten>");
         const auto before = snapshot(store());
         apply_settings_page(page, c, s);
         return written(before, snapshot(store()));
@@ -161,16 +164,14 @@ protected:
     QTimer *scanner() { return f.window->timEnTangent; }
 };
 
-TEST_F(Applying, WhatTheControlsShowAtOpeningWritesNothing)
-{
+TEST_F(Applying, WhatTheControlsShowAtOpeningWritesNothing) {
     load_non_default();
     PageControls c = controls_from_settings();
     for (int page = 0; page <= kSettingsPageCount + 1; ++page)
         EXPECT_TRUE(apply(page, c).isEmpty()) << page;
 }
 
-TEST_F(Applying, PagesOutsideOneToSixDoNothing)
-{
+TEST_F(Applying, PagesOutsideOneToSixDoNothing) {
     load();
     PageControls c = controls_from_settings();
     c.style_choice = 0;
@@ -180,14 +181,13 @@ TEST_F(Applying, PagesOutsideOneToSixDoNothing)
     EXPECT_EQ(modSorvinel.colour_style, 3);
 }
 
-TEST_F(Applying, ControlMethodFollowsTheRunningState)
-{
+TEST_F(Applying, ControlMethodFollowsTheRunningState) {
     load();
     struct Case {
         bool shown, clickable, scanning;
         ControlMethod method;
         bool shown_after, clickable_after, scanning_after, built_after;
-        QString written;   // empty: no change
+        QString written; // empty: no change
     };
     using M = ControlMethod;
     const Case cases[] = {
@@ -213,7 +213,11 @@ TEST_F(Applying, ControlMethodFollowsTheRunningState)
         PageControls c = controls_from_settings();
         c.method = k.method;
         const auto keys = apply(int(SettingsPage::Control), c);
-        const QString note = QString("from %1%2%3 to %4").arg(k.shown).arg(k.clickable).arg(k.scanning).arg(int(k.method));
+        const QString note = QString("from %1%2%3 to %4")
+                                 .arg(k.shown)
+                                 .arg(k.clickable)
+                                 .arg(k.scanning)
+                                 .arg(int(k.method));
         EXPECT_EQ(modSorvinel.number_board_shown, k.shown_after) << note;
         EXPECT_EQ(modSorvinel.board_clickable, k.clickable_after) << note;
         EXPECT_EQ(scanner()->isActive(), k.scanning_after) << note;
@@ -225,14 +229,13 @@ TEST_F(Applying, ControlMethodFollowsTheRunningState)
     }
 }
 
-TEST_F(Applying, NumberLineIsBuiltRemovedAndReshapedAsItChanges)
-{
+TEST_F(Applying, NumberLineIsBuiltRemovedAndReshapedAsItChanges) {
     load();
     struct Case {
         const char *name;
         bool on_before;
         Tick box;
-        int length_index;   // -5 from the length; the stored length is 10
+        int length_index; // -5 from the length; the stored length is 10
         int screen;
         bool built_after;
         bool shown_after;
@@ -240,15 +243,45 @@ TEST_F(Applying, NumberLineIsBuiltRemovedAndReshapedAsItChanges)
     };
     const int unchanged = 5;
     const Case cases[] = {
-        {"switched on during a task", false, Tick::Ticked, unchanged, ScreenState::TaskShown, true, true,
+        {"switched on during a task",
+         false,
+         Tick::Ticked,
+         unchanged,
+         ScreenState::TaskShown,
+         true,
+         true,
          {{"Special/Tallinje", "True"}}},
-        {"switched off during a task", true, Tick::Clear, unchanged, ScreenState::TaskShown, false, false,
+        {"switched off during a task",
+         true,
+         Tick::Clear,
+         unchanged,
+         ScreenState::TaskShown,
+         false,
+         false,
          {{"Special/Tallinje", "False"}}},
-        {"switched off on the menu only removes", true, Tick::Clear, unchanged, ScreenState::MainMenu, false, true,
+        {"switched off on the menu only removes",
+         true,
+         Tick::Clear,
+         unchanged,
+         ScreenState::MainMenu,
+         false,
+         true,
          {{"Special/Tallinje", "False"}}},
-        {"reshaped during a task", true, Tick::Ticked, 0, ScreenState::TaskShown, true, true,
+        {"reshaped during a task",
+         true,
+         Tick::Ticked,
+         0,
+         ScreenState::TaskShown,
+         true,
+         true,
          {{"Special/Steg", "5"}}},
-        {"reshaped while off is only stored", false, Tick::Clear, 0, ScreenState::TaskShown, false, true,
+        {"reshaped while off is only stored",
+         false,
+         Tick::Clear,
+         0,
+         ScreenState::TaskShown,
+         false,
+         true,
          {{"Special/Steg", "5"}}},
     };
     for (const Case &k : cases) {
@@ -267,8 +300,7 @@ TEST_F(Applying, NumberLineIsBuiltRemovedAndReshapedAsItChanges)
     }
 }
 
-TEST_F(Applying, BoardRowsSwitchAndRebuildAShownBoard)
-{
+TEST_F(Applying, BoardRowsSwitchAndRebuildAShownBoard) {
     load();
     struct Case {
         int rows;
@@ -277,8 +309,8 @@ TEST_F(Applying, BoardRowsSwitchAndRebuildAShownBoard)
         int rows_after;
         QString written;
     };
-    for (const Case k : {Case{2, true, 0, 1, "1"}, Case{1, false, 1, 2, "2"}, Case{2, false, 1, 2, ""},
-                         Case{1, true, -1, 1, ""}}) {
+    for (const Case k : {Case{2, true, 0, 1, "1"}, Case{1, false, 1, 2, "2"},
+                         Case{2, false, 1, 2, ""}, Case{1, true, -1, 1, ""}}) {
         modSorvinel.board_rows = k.rows;
         modSorvinel.number_board_shown = k.shown;
         modSorvinel.number_board_built = k.shown;
@@ -292,8 +324,7 @@ TEST_F(Applying, BoardRowsSwitchAndRebuildAShownBoard)
     }
 }
 
-TEST_F(Applying, IntervalTakesTheLeadingSecondsAndIgnoresNoChoice)
-{
+TEST_F(Applying, IntervalTakesTheLeadingSecondsAndIgnoresNoChoice) {
     load();
     scanner()->setInterval(1000);
     PageControls c = controls_from_settings();
@@ -301,13 +332,13 @@ TEST_F(Applying, IntervalTakesTheLeadingSecondsAndIgnoresNoChoice)
     EXPECT_TRUE(apply(int(SettingsPage::Control), c).isEmpty());
     EXPECT_EQ(scanner()->interval(), 1000);
     c.interval_text = "4 sek";
-    EXPECT_EQ(apply(int(SettingsPage::Control), c), (QMap<QString, QString>{{"Styrning/Intervall", "4"}}));
+    EXPECT_EQ(apply(int(SettingsPage::Control), c),
+              (QMap<QString, QString>{{"Styrning/Intervall", "4"}}));
     EXPECT_EQ(scanner()->interval(), 4000);
     EXPECT_TRUE(apply(int(SettingsPage::Control), c).isEmpty());
 }
 
-TEST_F(Applying, WithoutSpeechTheSoundPageStopsAfterTheBeep)
-{
+TEST_F(Applying, WithoutSpeechTheSoundPageStopsAfterTheBeep) {
     load();
     for (const bool speech : {false, true}) {
         modSorvinel.speech_available = speech;
@@ -327,8 +358,7 @@ TEST_F(Applying, WithoutSpeechTheSoundPageStopsAfterTheBeep)
     }
 }
 
-TEST_F(Applying, DeletedRecordsAreWrittenOnceAsZero)
-{
+TEST_F(Applying, DeletedRecordsAreWrittenOnceAsZero) {
     store().SaveSetting("Special", "Rekord2", "40");
     load();
     PageControls c = controls_from_settings();
@@ -339,12 +369,12 @@ TEST_F(Applying, DeletedRecordsAreWrittenOnceAsZero)
     EXPECT_FALSE(c.records_deleted);
 }
 
-TEST_F(Applying, MousePointerIsAppliedBeforeItsKeyIsWritten)
-{
+TEST_F(Applying, MousePointerIsAppliedBeforeItsKeyIsWritten) {
     load();
     PageControls c = controls_from_settings();
     c.mouse_pointer = Tick::Clear;
-    EXPECT_EQ(apply(int(SettingsPage::Control), c), (QMap<QString, QString>{{"Styrning/Muspekare", "False"}}));
+    EXPECT_EQ(apply(int(SettingsPage::Control), c),
+              (QMap<QString, QString>{{"Styrning/Muspekare", "False"}}));
     EXPECT_EQ(f.window->labMenyVal[0]->cursor().shape(), Qt::ArrowCursor);
 }
 

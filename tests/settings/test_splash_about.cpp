@@ -16,8 +16,7 @@ namespace {
 
 class Splash : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         init_assets();
         modSorvinel.main_window = nullptr;
         modSorvinel.reset();
@@ -27,15 +26,13 @@ protected:
     void TearDown() override { platform::set_screen_metrics(std::nullopt); }
 };
 
-TEST_F(Splash, ShowsNameAndShortVersion)
-{
+TEST_F(Splash, ShowsNameAndShortVersion) {
     frmSplash s;
     EXPECT_EQ(s.lblProductName->text(), "Sorvinel");
     EXPECT_EQ(s.lblVersion->text(), "Version 7.1");
 }
 
-TEST_F(Splash, ClosesOnTheThirdTick)
-{
+TEST_F(Splash, ClosesOnTheThirdTick) {
     frmSplash s;
     s.Timer1->stop();
     s.show();
@@ -50,8 +47,7 @@ TEST_F(Splash, ClosesOnTheThirdTick)
     EXPECT_EQ(*platform::last_cursor_pos(), QPoint(1023, 767));
 }
 
-TEST_F(Splash, ClosesByItselfWhenShownModally)
-{
+TEST_F(Splash, ClosesByItselfWhenShownModally) {
     frmSplash s;
     QElapsedTimer clock;
     clock.start();
@@ -60,22 +56,20 @@ TEST_F(Splash, ClosesByItselfWhenShownModally)
     EXPECT_EQ(s.splash_ticks, 3);
 }
 
-TEST_F(Splash, AClickOnAnyPartCloses)
-{
+TEST_F(Splash, AClickOnAnyPartCloses) {
     for (int part = 0; part < 3; ++part) {
         frmSplash s;
         s.show();
-        QWidget *target = part == 0 ? static_cast<QWidget *>(s.imgLogo)
-                        : part == 1 ? static_cast<QWidget *>(s.lblVersion)
-                                    : static_cast<QWidget *>(&s);
+        QWidget *target = part == 0   ? static_cast<QWidget *>(s.imgLogo)
+                          : part == 1 ? static_cast<QWidget *>(s.lblVersion)
+                                      : static_cast<QWidget *>(&s);
         QTest::mouseClick(target, Qt::LeftButton);
         EXPECT_FALSE(s.isVisible()) << part;
         EXPECT_LT(s.splash_ticks, 3);
     }
 }
 
-TEST_F(Splash, ACharacterKeyClosesButShiftDoesNot)
-{
+TEST_F(Splash, ACharacterKeyClosesButShiftDoesNot) {
     frmSplash s;
     s.show();
     QTest::keyClick(&s, Qt::Key_Shift);
@@ -85,8 +79,7 @@ TEST_F(Splash, ACharacterKeyClosesButShiftDoesNot)
     EXPECT_TRUE(platform::last_cursor_pos().has_value());
 }
 
-TEST(About, TextsAndBackground)
-{
+TEST(About, TextsAndBackground) {
     init_assets();
     for (int round = 0; round < 2; ++round) {
         frmAbout a;
@@ -101,8 +94,7 @@ TEST(About, TextsAndBackground)
     }
 }
 
-TEST(About, EnterAndEscClose)
-{
+TEST(About, EnterAndEscClose) {
     init_assets();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         frmAbout a;

@@ -13,8 +13,7 @@ namespace {
 
 class LoadSettings : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         modSorvinel.main_window = nullptr;
         modSorvinel.reset();
         modSorvinel.store = &home.store();
@@ -25,17 +24,14 @@ protected:
     }
     void TearDown() override { modSorvinel.store = nullptr; }
 
-    void put(const char *section, const char *key, const QString &value)
-    {
+    void put(const char *section, const char *key, const QString &value) {
         home.store().SaveSetting(QString::fromUtf8(section), QString::fromUtf8(key), value);
     }
-    QString stored(const char *section, const char *key)
-    {
+    QString stored(const char *section, const char *key) {
         SettingsStore fresh(home.store().filePath());
         return fresh.GetSetting(QString::fromUtf8(section), QString::fromUtf8(key), "<missing>");
     }
-    void write_ini(const QByteArray &bytes)
-    {
+    void write_ini(const QByteArray &bytes) {
         QFile f(home.path("config/sorvinel.ini"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
@@ -44,8 +40,7 @@ protected:
     TempHome home;
 };
 
-TEST_F(LoadSettings, EmptyStoreGivesEveryDefault)
-{
+TEST_F(LoadSettings, EmptyStoreGivesEveryDefault) {
     modSorvinel.load_settings();
     const ModSorvinel &m = modSorvinel;
     EXPECT_EQ(m.colour_style, 3);
@@ -87,8 +82,7 @@ struct NumberCase {
 
 class NumberReading : public LoadSettings, public ::testing::WithParamInterface<NumberCase> {};
 
-TEST_P(NumberReading, RangeDefaultAndRounding)
-{
+TEST_P(NumberReading, RangeDefaultAndRounding) {
     const NumberCase &c = GetParam();
     put(c.section, c.key, QString::fromUtf8(c.text));
     modSorvinel.load_settings();
@@ -97,26 +91,26 @@ TEST_P(NumberReading, RangeDefaultAndRounding)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberReading,
-    ::testing::Values(NumberCase{"Utseende", "Stil", "7", &ModSorvinel::colour_style, 3},
-                      NumberCase{"Utseende", "Stil", "5", &ModSorvinel::colour_style, 5},
-                      NumberCase{"Utseende", "Stil", " 2abc", &ModSorvinel::colour_style, 2},
-                      NumberCase{"Special", "Belöning", "23", &ModSorvinel::reward_min_tasks, 20},
-                      NumberCase{"Special", "Belöning", "4", &ModSorvinel::reward_min_tasks, 50},
-                      NumberCase{"Special", "Belöning", "55", &ModSorvinel::reward_min_tasks, 55},
-                      NumberCase{"Special", "Uppgifter", "49", &ModSorvinel::min_task_count, 45},
-                      NumberCase{"Special", "Steg", "4", &ModSorvinel::number_line_length, 10},
-                      NumberCase{"Special", "Steg", "20", &ModSorvinel::number_line_length, 20},
-                      NumberCase{"Special", "Steg", "99999999999999999999", &ModSorvinel::number_line_length, 10},
-                      NumberCase{"Special", "Markering", "0", &ModSorvinel::number_line_marking, 5},
-                      NumberCase{"Special", "Markering", "2.5", &ModSorvinel::number_line_marking, 2},
-                      NumberCase{"Special", "Markering", "3.5", &ModSorvinel::number_line_marking, 4},
-                      NumberCase{"Styrning", "Tavlerader", "0", &ModSorvinel::board_rows, 2},
-                      NumberCase{"Utskrift", "Storlek", "2", &ModSorvinel::print_size, 2},
-                      NumberCase{"Utskrift", "Ordning", "3", &ModSorvinel::print_order, 0}));
+    ::testing::Values(
+        NumberCase{"Utseende", "Stil", "7", &ModSorvinel::colour_style, 3},
+        NumberCase{"Utseende", "Stil", "5", &ModSorvinel::colour_style, 5},
+        NumberCase{"Utseende", "Stil", " 2abc", &ModSorvinel::colour_style, 2},
+        NumberCase{"Special", "Belöning", "23", &ModSorvinel::reward_min_tasks, 20},
+        NumberCase{"Special", "Belöning", "4", &ModSorvinel::reward_min_tasks, 50},
+        NumberCase{"Special", "Belöning", "55", &ModSorvinel::reward_min_tasks, 55},
+        NumberCase{"Special", "Uppgifter", "49", &ModSorvinel::min_task_count, 45},
+        NumberCase{"Special", "Steg", "4", &ModSorvinel::number_line_length, 10},
+        NumberCase{"Special", "Steg", "20", &ModSorvinel::number_line_length, 20},
+        NumberCase{"Special", "Steg", "99999999999999999999", &ModSorvinel::number_line_length, 10},
+        NumberCase{"Special", "Markering", "0", &ModSorvinel::number_line_marking, 5},
+        NumberCase{"Special", "Markering", "2.5", &ModSorvinel::number_line_marking, 2},
+        NumberCase{"Special", "Markering", "3.5", &ModSorvinel::number_line_marking, 4},
+        NumberCase{"Styrning", "Tavlerader", "0", &ModSorvinel::board_rows, 2},
+        NumberCase{"Utskrift", "Storlek", "2", &ModSorvinel::print_size, 2},
+        NumberCase{"Utskrift", "Ordning", "3", &ModSorvinel::print_order, 0}));
 
-TEST_F(LoadSettings, BooleansCompareExactly)
-{
-    put("Ljud", "Pip", "false");     // not "False": stays True
+TEST_F(LoadSettings, BooleansCompareExactly) {
+    put("Ljud", "Pip", "false");      // not "False": stays True
     put("Special", "Klocka", "true"); // not "True": stays False
     put("Ljud", "Meny", "True");
     put("Txt", "blank", "False");
@@ -127,19 +121,17 @@ TEST_F(LoadSettings, BooleansCompareExactly)
     EXPECT_FALSE(modSorvinel.reader_text_blanks);
 }
 
-TEST_F(LoadSettings, KeyRepeatHoldsTheInverse)
-{
+TEST_F(LoadSettings, KeyRepeatHoldsTheInverse) {
     put("Styrning", "Tangentrepetition", "True");
     modSorvinel.load_settings();
     EXPECT_FALSE(modSorvinel.key_repeat_blocked);
 }
 
-TEST_F(LoadSettings, RecordsArePositiveWholeSecondsOnly)
-{
+TEST_F(LoadSettings, RecordsArePositiveWholeSecondsOnly) {
     put("Special", "Rekord0", "75");
     put("Special", "Rekord1", "-5");
     put("Special", "Rekord2", "abc");
-    put("Special", "Rekord3", "99999999999");  // beyond 32 bits: no record
+    put("Special", "Rekord3", "99999999999"); // beyond 32 bits: no record
     put("Special", "Rekord4", "12.5");
     modSorvinel.load_settings();
     EXPECT_EQ(modSorvinel.record_times[0], 75);
@@ -149,8 +141,7 @@ TEST_F(LoadSettings, RecordsArePositiveWholeSecondsOnly)
     EXPECT_EQ(modSorvinel.record_times[4], 12);
 }
 
-TEST_F(LoadSettings, ControlModeDerivesBoardAndTimer)
-{
+TEST_F(LoadSettings, ControlModeDerivesBoardAndTimer) {
     put("Styrning", "Alternativ", "1");
     modSorvinel.load_settings();
     EXPECT_TRUE(modSorvinel.number_board_shown);
@@ -162,8 +153,7 @@ TEST_F(LoadSettings, ControlModeDerivesBoardAndTimer)
     EXPECT_FALSE(modSorvinel.board_clickable);
 }
 
-TEST_F(LoadSettings, StoredFolderKeepsItsCaseAndAMissingOneIsReset)
-{
+TEST_F(LoadSettings, StoredFolderKeepsItsCaseAndAMissingOneIsReset) {
     const QString mixed = home.path("Mina Övningar");
     QDir().mkpath(mixed);
     put("Filkatalog", "Path", mixed);
@@ -176,14 +166,13 @@ TEST_F(LoadSettings, StoredFolderKeepsItsCaseAndAMissingOneIsReset)
     EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
 }
 
-TEST_F(LoadSettings, ImportWritesTheStoreOnceAndDeletesTheFile)
-{
+TEST_F(LoadSettings, ImportWritesTheStoreOnceAndDeletesTheFile) {
     write_ini("[Ljud]\r\nPip=0\r\nMeny=1\r\n[Utseende]\r\nStil=9\r\n"
               "[Styrning]\r\nEnteravbrott=1\r\nTangentrepetition=1\r\n[Special]\r\nRekord2=42\r\n");
     modSorvinel.load_settings();
     EXPECT_FALSE(modSorvinel.beep_on);
     EXPECT_TRUE(modSorvinel.speak_menus);
-    EXPECT_EQ(modSorvinel.colour_style, 0);  // out of range from the INI file gives 0, not 3
+    EXPECT_EQ(modSorvinel.colour_style, 0); // out of range from the INI file gives 0, not 3
     EXPECT_EQ(stored("Ljud", "Pip"), "False");
     EXPECT_EQ(stored("Utseende", "Stil"), "0");
     EXPECT_EQ(stored("Styrning", "Enteravbrott"), "True");
@@ -199,8 +188,7 @@ TEST_F(LoadSettings, ImportWritesTheStoreOnceAndDeletesTheFile)
     EXPECT_EQ(modSorvinel.record_times[2], 42);
 }
 
-TEST_F(LoadSettings, NoImportWithoutTheFile)
-{
+TEST_F(LoadSettings, NoImportWithoutTheFile) {
     put("Ljud", "Pip", "False");
     put("Utseende", "Stil", "4");
     modSorvinel.load_settings();
@@ -208,8 +196,7 @@ TEST_F(LoadSettings, NoImportWithoutTheFile)
     EXPECT_EQ(modSorvinel.colour_style, 4);
 }
 
-TEST_F(LoadSettings, AnUndeletableFileIsNotImportedAgain)
-{
+TEST_F(LoadSettings, AnUndeletableFileIsNotImportedAgain) {
     write_ini("[Ljud]\r\nPip=0\r\n");
     const QDateTime stamp = QFileInfo(home.path("config/sorvinel.ini")).lastModified();
     modSorvinel.load_settings();
@@ -229,8 +216,7 @@ TEST_F(LoadSettings, AnUndeletableFileIsNotImportedAgain)
     EXPECT_EQ(stored("Ljud", "Pip"), "True");
 }
 
-TEST_F(LoadSettings, DamagedStoreGivesDefaults)
-{
+TEST_F(LoadSettings, DamagedStoreGivesDefaults) {
     QFile f(home.store().filePath());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("\x00\xff\xfe[Ljud\nPip\n=\n[\x01]\nStil=zz\n", 24));
@@ -242,8 +228,7 @@ TEST_F(LoadSettings, DamagedStoreGivesDefaults)
     EXPECT_TRUE(modSorvinel.beep_on);
 }
 
-TEST(SettingKeys, WrittenForms)
-{
+TEST(SettingKeys, WrittenForms) {
     EXPECT_EQ(written_bool(true), "True");
     EXPECT_EQ(written_bool(false), "False");
     EXPECT_EQ(written_number(50), "50");

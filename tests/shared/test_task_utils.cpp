@@ -12,8 +12,8 @@ struct ParseCase {
     const char *op_out;
     bool ok;
     bool first_found;
-    int first;  // checked when first_found
-    int second; // checked when ok
+    int first;           // checked when first_found
+    int second;          // checked when ok
     const char *message; // expected message; "<kept>" when it must stay untouched
 };
 
@@ -22,8 +22,7 @@ const char *const kKept = "<kept>";
 
 class ParseTask : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseTask, ReadsLine)
-{
+TEST_P(ParseTask, ReadsLine) {
     const ParseCase &c = GetParam();
     QString op = QString::fromUtf8(c.op_in);
     int first = kUnset;
@@ -31,8 +30,7 @@ TEST_P(ParseTask, ReadsLine)
     bool first_found = true;
     bool ok = true;
     QString message = QString::fromUtf8(kKept);
-    ModSorvinel::parse_task(QString::fromUtf8(c.line), op, first, second, first_found, ok,
-                            message);
+    ModSorvinel::parse_task(QString::fromUtf8(c.line), op, first, second, first_found, ok, message);
     EXPECT_EQ(ok, c.ok) << c.line;
     EXPECT_EQ(first_found, c.first_found) << c.line;
     EXPECT_EQ(op, QString::fromUtf8(c.op_out)) << c.line;
@@ -53,11 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"12 + 5 = 17", "+", "+", true, true, 12, 5, kKept},
         ParseCase{"  7 - 9 =", "-", "-", false, true, 7, 0, "Differensen blir mindre än noll!"},
         ParseCase{"7 - 7 =", "-", "-", true, true, 7, 7, kKept},
-        ParseCase{"200 * 200 =", "*", "*", false, true, 200, 0,
-                  "Produkten blir större än 9999!"},
+        ParseCase{"200 * 200 =", "*", "*", false, true, 200, 0, "Produkten blir större än 9999!"},
         ParseCase{"99 * 101 =", "*", "*", true, true, 99, 101, kKept},
-        ParseCase{"100 * 100 =", "*", "*", false, true, 100, 0,
-                  "Produkten blir större än 9999!"},
+        ParseCase{"100 * 100 =", "*", "*", false, true, 100, 0, "Produkten blir större än 9999!"},
         ParseCase{"9999 + 1 =", "+", "+", false, true, 9999, 0, "Summan blir större än 9999!"},
         ParseCase{"5000 + 4999 =", "+", "+", true, true, 5000, 4999, kKept},
         ParseCase{"7 / 2 =", "/", "/", false, true, 7, 0, "Kvoten är ej heltal!"},
@@ -87,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"x + 2 =", "+", "+", false, false, 0, 0, kKept},
         ParseCase{"3   +    4   =", "+", "+", true, true, 3, 4, kKept}));
 
-TEST(ParseTaskState, FailedLineKeepsOperandsAndMessage)
-{
+TEST(ParseTaskState, FailedLineKeepsOperandsAndMessage) {
     QString op = "+";
     int first = 41;
     int second = 42;
@@ -103,8 +98,7 @@ TEST(ParseTaskState, FailedLineKeepsOperandsAndMessage)
     EXPECT_EQ(message, "före");
 }
 
-TEST(ParseTaskState, MixedSignIsKeptAfterFirstLine)
-{
+TEST(ParseTaskState, MixedSignIsKeptAfterFirstLine) {
     // The caller must put the mixed sign back; a handed-back "*" then rules the next line.
     QString op = QStringLiteral("¤");
     int first = 0, second = 0;
@@ -125,19 +119,17 @@ struct CountCase {
 
 class CountPossible : public ::testing::TestWithParam<CountCase> {};
 
-TEST_P(CountPossible, Counts)
-{
+TEST_P(CountPossible, Counts) {
     const CountCase &c = GetParam();
     long count = -1;
-    ModSorvinel::count_possible_tasks(count, c.operation, c.first_from, c.first_to,
-                                      c.second_from, c.second_to);
+    ModSorvinel::count_possible_tasks(count, c.operation, c.first_from, c.first_to, c.second_from,
+                                      c.second_to);
     EXPECT_EQ(count, c.expected) << "operation " << c.operation << " " << c.first_from << ".."
                                  << c.first_to << " x " << c.second_from << ".." << c.second_to;
 }
 
 // Reference count by the plain double loop, for ranges small enough to walk.
-long brute_count(int operation, int ff, int ft, int sf, int st)
-{
+long brute_count(int operation, int ff, int ft, int sf, int st) {
     long n = 0;
     for (int i = ff; i <= ft; ++i)
         for (int j = sf; j <= st; ++j) {
@@ -145,12 +137,21 @@ long brute_count(int operation, int ff, int ft, int sf, int st)
             const bool sub = i >= j;
             const bool mul = static_cast<long long>(i) * j < kOperandLimit;
             switch (operation) {
-            case opAddition: n += add; break;
-            case opSubtraktion: n += sub; break;
+            case opAddition:
+                n += add;
+                break;
+            case opSubtraktion:
+                n += sub;
+                break;
             case opMultiplikation:
-            case opDivision: n += mul; break;
-            case opBlandat: n += add + sub + 2 * mul; break;
-            default: break;
+            case opDivision:
+                n += mul;
+                break;
+            case opBlandat:
+                n += add + sub + 2 * mul;
+                break;
+            default:
+                break;
             }
         }
     return n;
@@ -158,31 +159,22 @@ long brute_count(int operation, int ff, int ft, int sf, int st)
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, CountPossible,
-    ::testing::Values(CountCase{opAddition, 1, 10, 1, 10, 100},
-                      CountCase{opSubtraktion, 1, 10, 1, 10, 55},
-                      CountCase{opMultiplikation, 1, 10, 1, 10, 100},
-                      CountCase{opDivision, 1, 10, 1, 10, 100},
-                      CountCase{opBlandat, 1, 10, 1, 10, 355},
-                      CountCase{opAddition, 5, 4, 1, 10, 0},
-                      CountCase{opAddition, 1, 10, 7, 6, 0},
-                      CountCase{5, 1, 10, 1, 10, 0},
-                      CountCase{-1, 1, 10, 1, 10, 0},
-                      CountCase{opAddition, 9998, 9999, 0, 2, 3},
-                      CountCase{opMultiplikation, 0, 0, 0, 9999, 10000},
-                      CountCase{opMultiplikation, 90, 110, 90, 110,
-                                brute_count(opMultiplikation, 90, 110, 90, 110)},
-                      CountCase{opDivision, 90, 110, 90, 110,
-                                brute_count(opDivision, 90, 110, 90, 110)},
-                      CountCase{opBlandat, 0, 120, 3, 200, brute_count(opBlandat, 0, 120, 3, 200)},
-                      CountCase{opSubtraktion, 0, 50, 20, 80,
-                                brute_count(opSubtraktion, 0, 50, 20, 80)},
-                      CountCase{opBlandat, 4990, 5010, 1, 3,
-                                brute_count(opBlandat, 4990, 5010, 1, 3)},
-                      CountCase{opBlandat, -3000, 40, -2, 3,
-                                brute_count(opBlandat, -3000, 40, -2, 3)}));
+    ::testing::Values(
+        CountCase{opAddition, 1, 10, 1, 10, 100}, CountCase{opSubtraktion, 1, 10, 1, 10, 55},
+        CountCase{opMultiplikation, 1, 10, 1, 10, 100}, CountCase{opDivision, 1, 10, 1, 10, 100},
+        CountCase{opBlandat, 1, 10, 1, 10, 355}, CountCase{opAddition, 5, 4, 1, 10, 0},
+        CountCase{opAddition, 1, 10, 7, 6, 0}, CountCase{5, 1, 10, 1, 10, 0},
+        CountCase{-1, 1, 10, 1, 10, 0}, CountCase{opAddition, 9998, 9999, 0, 2, 3},
+        CountCase{opMultiplikation, 0, 0, 0, 9999, 10000},
+        CountCase{opMultiplikation, 90, 110, 90, 110,
+                  brute_count(opMultiplikation, 90, 110, 90, 110)},
+        CountCase{opDivision, 90, 110, 90, 110, brute_count(opDivision, 90, 110, 90, 110)},
+        CountCase{opBlandat, 0, 120, 3, 200, brute_count(opBlandat, 0, 120, 3, 200)},
+        CountCase{opSubtraktion, 0, 50, 20, 80, brute_count(opSubtraktion, 0, 50, 20, 80)},
+        CountCase{opBlandat, 4990, 5010, 1, 3, brute_count(opBlandat, 4990, 5010, 1, 3)},
+        CountCase{opBlandat, -3000, 40, -2, 3, brute_count(opBlandat, -3000, 40, -2, 3)}));
 
-TEST(CountPossibleWhole, FullRangeDoesNotOverflow)
-{
+TEST(CountPossibleWhole, FullRangeDoesNotOverflow) {
     long count = 0;
     ModSorvinel::count_possible_tasks(count, opBlandat, 0, 9999, 0, 9999);
     // Addition: pairs with i + j <= 9999; subtraction: i >= j; both half the square plus the
@@ -194,19 +186,22 @@ TEST(CountPossibleWhole, FullRangeDoesNotOverflow)
     EXPECT_GT(products, 10000L);
 }
 
-TEST(FormatDuration, Texts)
-{
+TEST(FormatDuration, Texts) {
     const std::pair<long, const char *> cases[] = {
-        {0, "0 sek "},           {59, "59 sek "},       {60, "1 min 0 sek "},
-        {65, "1 min 5 sek "},    {3600, "1 tim 0 sek "}, {3725, "1 tim 2 min 5 sek "},
-        {86399, "23 tim 59 min 59 sek "}, {90000, "25 tim 0 sek "},
+        {0, "0 sek "},
+        {59, "59 sek "},
+        {60, "1 min 0 sek "},
+        {65, "1 min 5 sek "},
+        {3600, "1 tim 0 sek "},
+        {3725, "1 tim 2 min 5 sek "},
+        {86399, "23 tim 59 min 59 sek "},
+        {90000, "25 tim 0 sek "},
     };
     for (const auto &[seconds, text] : cases)
         EXPECT_EQ(ModSorvinel::format_duration(seconds), QString::fromUtf8(text)) << seconds;
 }
 
-TEST(Paths, DirectoryAndFileName)
-{
+TEST(Paths, DirectoryAndFileName) {
     const struct {
         const char *path, *directory, *file;
     } cases[] = {
@@ -222,14 +217,12 @@ TEST(Paths, DirectoryAndFileName)
         EXPECT_EQ(ModSorvinel::path_directory(QString::fromUtf8(c.path)),
                   QString::fromUtf8(c.directory))
             << c.path;
-        EXPECT_EQ(ModSorvinel::path_file_name(QString::fromUtf8(c.path)),
-                  QString::fromUtf8(c.file))
+        EXPECT_EQ(ModSorvinel::path_file_name(QString::fromUtf8(c.path)), QString::fromUtf8(c.file))
             << c.path;
     }
 }
 
-TEST(Operations, NamesSignsAndLookup)
-{
+TEST(Operations, NamesSignsAndLookup) {
     const char *const names[] = {"Addition", "Subtraktion", "Multiplikation", "Division",
                                  "Blandat"};
     const char *const signs[] = {"+", "-", "*", "/", "¤"};

@@ -13,8 +13,7 @@ namespace {
 // A dialog is closed only when it was already up at the previous look: a timer may fire
 // while exec() is still showing the dialog, before its event loop runs, and closing it
 // then would leave exec() waiting for ever.
-void close_modal_when_shown(int triesLeft, QPointer<QDialog> seen = {})
-{
+void close_modal_when_shown(int triesLeft, QPointer<QDialog> seen = {}) {
     QTimer::singleShot(10, [triesLeft, seen] {
         auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (d && d == seen)
@@ -25,10 +24,11 @@ void close_modal_when_shown(int triesLeft, QPointer<QDialog> seen = {})
 }
 } // namespace
 
-void close_next_modal() { close_modal_when_shown(500); }
+void close_next_modal() {
+    close_modal_when_shown(500);
+}
 
-MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voices))
-{
+MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voices)) {
     init_assets();
     modSorvinel.main_window = nullptr;
     modSorvinel.reset();
@@ -37,16 +37,14 @@ MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voic
     window = std::make_unique<frmSorvinel>(&speech);
 }
 
-MainWindowFixture::~MainWindowFixture()
-{
+MainWindowFixture::~MainWindowFixture() {
     window.reset();
     modSorvinel.main_window = nullptr;
     modSorvinel.store = nullptr;
     platform::set_screen_metrics(std::nullopt);
 }
 
-void MainWindowFixture::load()
-{
+void MainWindowFixture::load() {
     close_next_modal();
     window->Form_Load();
 }

@@ -4,8 +4,7 @@
 TempHome::TempHome() : dir(QDir::tempPath() + "/sorvinel-case-XXXXXX") {}
 TempHome::~TempHome() = default;
 
-SettingsStore &TempHome::store()
-{
+SettingsStore &TempHome::store() {
     if (!store_)
         store_ = std::make_unique<SettingsStore>(path("PLOXA Sorvinel.ini"));
     return *store_;
