@@ -119,6 +119,12 @@ public:
     // True when the window must stay open.
     bool Form_QueryUnload();
 
+    // --- worksheet printing (frmSkrivIn_print.cpp) --------------------------------------------
+    void menSkrivUt_Click();
+    void menInstaellning_Click();
+    // The print line of a task line of this exercise.
+    QString format_task_for_print(const QString &task) const;
+
     // --- commands of the other editor areas -----------------------------------------------
     // A control whose command is not installed stays disabled, whatever its rule says.
     void install_command(QAction *action, std::function<void()> handler);

@@ -1,0 +1,84 @@
+#include "platform/print_dialog.h"
+
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <optional>
+
+namespace platform {
+namespace {
+
+std::optional<std::deque<ScriptedPrinter>> g_script;
+int g_calls = 0;
+
+std::unique_ptr<QPrinter> scripted_printer() {
+    ++g_calls;
+    if (g_script->empty())
+        return nullptr;
+    const ScriptedPrinter next = g_script->front();
+    g_script->pop_front();
+    if (next.pdf_path.isEmpty())
+        return nullptr;
+    return make_pdf_printer(next);
+}
+
+} // namespace
+
+std::unique_ptr<QPrinter> make_pdf_printer(const ScriptedPrinter &setup) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(setup.pdf_path);
+    printer->setPageSize(setup.page_size);
+    printer->setCopyCount(setup.copies);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> choose_printer(QWidget *parent) {
+    if (g_script)
+        return scripted_printer();
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setCopyCount(1);
+    QPrintDialog dialog(printer.get(), parent);
+    dialog.setWindowTitle(QStringLiteral("Skriv ut"));
+    // Printing to a file stays: without a printer it is the only way to a worksheet. The
+    // layouts always print everything, so neither a selection nor a page range is offered.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return printer;
+}
+
+void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &draw) {
+    const std::unique_ptr<QPrinter> printer = choose_printer(parent);
+    if (!printer)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool printed = draw(*printer);
+    QApplication::restoreOverrideCursor();
+    if (!printed)
+        msg_box(QStringLiteral("Problem vid utskrift"), vb::vbOKOnly + vb::vbInformation,
+                QStringLiteral("Utskrift"), parent);
+}
+
+int copies_to_draw(const QPrinter &printer) {
+    return printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+}
+
+void script_print_dialog(std::deque<ScriptedPrinter> printers) {
+    g_script = std::move(printers);
+    g_calls = 0;
+}
+
+void stop_print_dialog_script() {
+    g_script.reset();
+    g_calls = 0;
+}
+
+int print_dialog_call_count() {
+    return g_calls;
+}
+
+} // namespace platform
