@@ -2,6 +2,7 @@
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
+#include "platform/translations.h"
 #include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     init_assets();
+    platform::install_swedish_translations();
     QApplication::setWindowIcon(QIcon(":/icon.svg"));
     // The fonts the windows name, through their metric twins.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

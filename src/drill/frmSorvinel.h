@@ -211,6 +211,9 @@ public:
     void menAendra_Click();
     // "Visa": the settings dialog view-only while it is open.
     void menVisa_Click();
+    // "Handledning" (F1): the guide; one-key scanning waits while it is open, so the menu
+    // speech cannot cut off the guide's reading aloud.
+    void menInnehaall_Click();
 
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();

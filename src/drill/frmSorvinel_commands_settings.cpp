@@ -1,6 +1,7 @@
-// Menu-bar commands of the settings dialog: "Ändra" and "Visa".
+// Menu-bar commands of the settings dialog ("Ändra", "Visa") and of the guide.
 #include "drill/frmSorvinel.h"
 #include "settings/frmOptions2.h"
+#include "settings/frmSorvinelHandledning.h"
 #include "shared/modSorvinel.h"
 
 #include <QMenu>
@@ -15,6 +16,8 @@ void frmSorvinel::connect_settings_commands() {
     menVisa->setEnabled(true);
     connect(menAendra, &QAction::triggered, this, [this] { menAendra_Click(); });
     connect(menVisa, &QAction::triggered, this, [this] { menVisa_Click(); });
+    menInnehaall->setEnabled(true);
+    connect(menInnehaall, &QAction::triggered, this, [this] { menInnehaall_Click(); });
     // Changing is offered only while the settings are open.
     connect(menVerktyg, &QMenu::aboutToShow, this,
             [this] { menAendra->setEnabled(modSorvinel.settings_lock_state == kLockOpen); });
@@ -37,4 +40,17 @@ void frmSorvinel::menVisa_Click() {
     menAendra_Click();
     if (modSorvinel.settings_lock_state == kViewOnly)
         modSorvinel.settings_lock_state = kLockOpen;
+}
+
+void frmSorvinel::menInnehaall_Click() {
+    const bool scanning = timEnTangent->isActive();
+    timEnTangent->stop();
+    {
+        frmSorvinelHandledning guide(this, form->palette().color(form->backgroundRole()));
+        if (modSorvinel.speech_available)
+            guide.speech_control = tspSorvinel;
+        guide.exec();
+    }
+    if (scanning)
+        timEnTangent->start();
 }
