@@ -1,12 +1,14 @@
 // Worksheets printed from the editor's File menu to PDF through the print-dialog seam, and
 // read back as text: what a teacher would find on paper.
 #include "exercises/frmOptions1.h"
+#include "exercises/worksheet_print.h"
 #include "platform/print_dialog.h"
 #include "platform/settings_store.h"
 #include "support/pdf_text.h"
 #include "support/temp_home.h"
 #include "test_frmSkrivIn_support.h"
 
+#include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
@@ -146,6 +148,26 @@ TEST_F(WorksheetPrintTest, NoColumnFitsReportsTheProblem) {
     // The same worksheet at the normal size prints.
     modSorvinel.print_size = 0;
     EXPECT_EQ(print(w, 1, QPageSize(QPageSize::A6)).size(), 1);
+}
+
+// A printer that cannot start the document is a failed print, not a printed one.
+TEST_F(WorksheetPrintTest, PrinterThatRefusesIsReported) {
+    frmSkrivIn &w = open_saved(QStringLiteral("prov.add"), additions(5));
+    answer({vb::vbOK});
+    platform::script_print_dialog({{path(QStringLiteral("no/such/folder/sheet.pdf"))}});
+    emit w.menArkiv->aboutToShow();
+    w.menSkrivUt->trigger();
+    ASSERT_EQ(platform::msg_box_calls().size(), 1u);
+    EXPECT_EQ(platform::msg_box_calls()[0].prompt, "Problem vid utskrift");
+    EXPECT_FALSE(w.print_in_progress);
+}
+
+// An exercise without tasks gives no document at all, not a blank page.
+TEST_F(WorksheetPrintTest, NoTasksNoPage) {
+    const QString pdf = path(QStringLiteral("empty.pdf"));
+    const auto printer = platform::make_pdf_printer({pdf});
+    EXPECT_TRUE(exercises::print_worksheet(*printer, exercises::Worksheet{}));
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(WorksheetPrintTest, CancelledDialogPrintsNothingAndSaysNothing) {
