@@ -1,5 +1,5 @@
-// The guide window as a user meets it: the guide text, the two text sizes, reading a
-// marked passage aloud, and the printed guide read back from PDF.
+// The guide window as a user meets it: the guide text, the two sizes, reading a marked
+// passage aloud, and the printed guide read back from PDF.
 #include "platform/message_box.h"
 #include "platform/print_dialog.h"
 #include "platform/speech.h"
@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 using pdf_test::folded;
-using pdf_test::pdf_pages;
 
 namespace {
 
@@ -28,7 +27,6 @@ protected:
         modSorvinel.reset();
         modSorvinel.speech_available = true;
         platform::script_msg_box({});
-        platform::script_print_dialog({});
     }
     void TearDown() override {
         platform::stop_msg_box_script();
@@ -40,119 +38,65 @@ protected:
         QFile::remove(pdf);
         platform::script_print_dialog({{pdf, copies}});
         w.menSkrivUt->trigger();
-        return QFile::exists(pdf) ? pdf_pages(pdf) : QStringList();
-    }
-    // Selects characters [start, start + length) of the guide as a user's marking would.
-    static void mark(frmSorvinelHandledning &w, int start, int length) {
-        QTextCursor c = w.txtHandledning->textCursor();
-        c.setPosition(start);
-        c.setPosition(start + length, QTextCursor::KeepAnchor);
-        w.txtHandledning->setTextCursor(c);
+        return QFile::exists(pdf) ? pdf_test::pdf_pages(pdf) : QStringList();
     }
 
     QTemporaryDir dir;
     RecordingSpeech speech;
 };
 
-TEST_F(GuideTest, ShowsTheGuideAtTheSmallerSize) {
+TEST_F(GuideTest, TwoSizesAndReadingTheMarkedPassage) {
     frmSorvinelHandledning w;
-    const QString text = frmSorvinelHandledning::guide_text();
-    ASSERT_GT(text.size(), 5000);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Sorvinel 7.1\nHandledning\n")));
-    EXPECT_EQ(w.txtHandledning->toPlainText(), text);
+    w.speech_control = &speech;
+    EXPECT_TRUE(w.txtHandledning->toPlainText().startsWith("Sorvinel 7.1\nHandledning\n"));
     EXPECT_EQ(w.txtHandledning->font().pointSizeF(), 12);
-    EXPECT_FALSE(w.comStorlek[0]->isVisibleTo(&w));
-    EXPECT_TRUE(w.comStorlek[1]->isVisibleTo(&w));
-    EXPECT_TRUE(w.cmdLaes->isVisibleTo(&w));
-    EXPECT_EQ(w.cmdLaes->text(), "&Läs upp markerat stycke");
-
-    w.comStorlek_Click(1);
+    w.comStorlek[1]->click();
     EXPECT_EQ(w.txtHandledning->font().pointSizeF(), 20);
     EXPECT_TRUE(w.comStorlek[0]->isVisibleTo(&w));
     EXPECT_FALSE(w.comStorlek[1]->isVisibleTo(&w));
-    w.comStorlek_Click(0);
-    EXPECT_EQ(w.txtHandledning->font().pointSizeF(), 12);
-}
 
-TEST_F(GuideTest, NoReadAloudButtonWithoutAVoice) {
-    modSorvinel.speech_available = false;
-    frmSorvinelHandledning w;
-    EXPECT_FALSE(w.cmdLaes->isVisibleTo(&w));
-}
-
-TEST_F(GuideTest, ReadsTheMarkedPassageAndKeepsItMarked) {
-    frmSorvinelHandledning w;
-    w.speech_control = &speech;
-    const QString text = w.txtHandledning->toPlainText();
-    // "Sorvinel 7.1" and "Handledning" over the line break.
-    mark(w, 0, 24);
+    // "Sorvinel 7.1" and "Handledning" over the line break; every click stops first.
+    QTextCursor marked = w.txtHandledning->textCursor();
+    marked.setPosition(24, QTextCursor::KeepAnchor);
+    w.txtHandledning->setTextCursor(marked);
     w.cmdLaes->click();
     w.cmdLaes->click();
-    EXPECT_EQ(speech.log, (QStringList{"stop", "speak:Sorvinel 7.1\nHandledning", "stop",
-                                       "speak:Sorvinel 7.1\nHandledning"}));
-    EXPECT_EQ(w.txtHandledning->textCursor().selectionStart(), 0);
-    EXPECT_EQ(w.txtHandledning->textCursor().selectionEnd(), 24);
+    const QString read = QStringLiteral("speak:Sorvinel 7.1\nHandledning");
+    EXPECT_EQ(speech.log, (QStringList{"stop", read, "stop", read}));
+    EXPECT_EQ(w.txtHandledning->textCursor().selectedText().size(), 24);
 
-    // With nothing marked a click only stops the reading.
+    // Nothing marked: a click only stops; closing stops and gives the control back.
     speech.log.clear();
-    mark(w, 5, 0);
+    w.txtHandledning->moveCursor(QTextCursor::Start);
     w.cmdLaes->click();
-    EXPECT_EQ(speech.log, QStringList{"stop"});
-
-    // Closing stops the speech and gives the control back.
-    speech.log.clear();
     w.menStaeng->trigger();
-    EXPECT_EQ(speech.log, QStringList{"stop"});
+    EXPECT_EQ(speech.log, (QStringList{"stop", "stop"}));
     EXPECT_EQ(w.speech_control, nullptr);
 }
 
-// Every word of the guide reaches the paper in order, none cut at a line end.
-TEST_F(GuideTest, PrintsEveryWordOfTheText) {
-    frmSorvinelHandledning w;
-    const QStringList pages = print(w);
-    ASSERT_GT(pages.size(), 1);
-    const QString printed = folded(pages.join(u' '));
-    const QString shown = folded(w.txtHandledning->toPlainText());
-    EXPECT_EQ(printed, shown);
-    EXPECT_TRUE(platform::msg_box_calls().empty());
-}
-
-TEST_F(GuideTest, LargerTextAndCopiesInOneDocument) {
+// Every word of the guide reaches the paper in order, none cut at a line end; the larger
+// text takes more pages, and two copies are two whole sets in one PDF.
+TEST_F(GuideTest, PrintsEveryWordAtTheShownSize) {
     frmSorvinelHandledning w;
     const QStringList small = print(w);
+    ASSERT_GT(small.size(), 1);
+    EXPECT_EQ(folded(small.join(u' ')), folded(w.txtHandledning->toPlainText()));
     w.comStorlek_Click(1);
     const QStringList large = print(w);
     EXPECT_GT(large.size(), small.size());
-    const QStringList two = print(w, 2);
-    ASSERT_EQ(two.size(), 2 * large.size());
-    EXPECT_EQ(two.mid(0, large.size()), two.mid(large.size()));
-    EXPECT_TRUE(two[large.size()].startsWith(QStringLiteral("Sorvinel 7.1")));
-}
-
-TEST_F(GuideTest, CancelledPrintSaysNothing) {
-    frmSorvinelHandledning w;
-    w.menSkrivUt->trigger();
-    EXPECT_EQ(platform::print_dialog_call_count(), 1);
+    EXPECT_EQ(print(w, 2), large + large);
     EXPECT_TRUE(platform::msg_box_calls().empty());
 }
 
 // Qt's own dialogs speak Swedish where Qt's catalogue leaves English.
 TEST(SwedishDialogs, OwnCatalogueFillsQtsGaps) {
     ASSERT_TRUE(platform::install_swedish_translations());
-    struct Case {
-        const char *context, *source, *swedish;
-    };
-    const Case cases[] = {
-        {"QFileDialog", "Look in:", "Leta i:"},
-        {"QPlatformTheme", "Cancel", "Avbryt"},
-        {"QPrintDialog", "&Print", "&Skriv ut"},
-        {"QPrintDialog", "&Options >>", "&Alternativ >>"},
-        {"QPrintWidget", "&Name:", "&Namn:"},
-        {"QPrintWidget", "Output &file:", "Utskrifts&fil:"},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(QCoreApplication::translate(c.context, c.source), QString::fromUtf8(c.swedish))
-            << c.source;
+    const char *const cases[][3] = {{"QFileDialog", "Look in:", "Leta i:"},
+                                    {"QPlatformTheme", "Cancel", "Avbryt"},
+                                    {"QPrintDialog", "&Print", "&Skriv ut"},
+                                    {"QPrintWidget", "Output &file:", "Utskrifts&fil:"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(QCoreApplication::translate(c[0], c[1]), QString::fromUtf8(c[2])) << c[1];
 }
 
 } // namespace
