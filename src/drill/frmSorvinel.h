@@ -19,6 +19,7 @@
 class SpeechEngine;
 class QMenu;
 class QAction;
+class frmLogin;
 
 class frmSorvinel : public QMainWindow {
     Q_OBJECT
@@ -214,6 +215,9 @@ public:
     // "Handledning" (F1): the guide; one-key scanning waits while it is open, so the menu
     // speech cannot cut off the guide's reading aloud.
     void menInnehaall_Click();
+    // "Vyk": the settings lock, made on first use and kept for the run.
+    void menLaas_Click();
+    frmLogin *lock_dialog = nullptr;
 
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();

@@ -1,5 +1,7 @@
-// Menu-bar commands of the settings dialog ("Ändra", "Visa") and of the guide.
+// Menu-bar commands of the settings dialog ("Ändra", "Visa"), the settings lock and the guide.
 #include "drill/frmSorvinel.h"
+#include "settings/frmAvancerat.h"
+#include "settings/frmLogin.h"
 #include "settings/frmOptions2.h"
 #include "settings/frmSorvinelHandledning.h"
 #include "shared/modSorvinel.h"
@@ -9,6 +11,16 @@
 namespace {
 constexpr int kLockOpen = 0;
 constexpr int kViewOnly = 2;
+
+// "Anpassning..." of the settings dialog: the adaptation dialog, without an owner.
+void show_reader_adaptation(QWidget *) {
+    frmAvancerat adaptation;
+    adaptation.show_reader_field = [](bool shown) {
+        if (frmSorvinel *w = modSorvinel.main_window)
+            w->txtJaws->setVisible(shown);
+    };
+    adaptation.exec();
+}
 } // namespace
 
 void frmSorvinel::connect_settings_commands() {
@@ -21,6 +33,10 @@ void frmSorvinel::connect_settings_commands() {
     // Changing is offered only while the settings are open.
     connect(menVerktyg, &QMenu::aboutToShow, this,
             [this] { menAendra->setEnabled(modSorvinel.settings_lock_state == kLockOpen); });
+    // Hidden until F9; disabled for the rest of the run by too many wrong pass words.
+    menLaas->setEnabled(true);
+    connect(menLaas, &QAction::triggered, this, [this] { menLaas_Click(); });
+    frmOptions2::show_reader_adaptation = show_reader_adaptation;
 }
 
 void frmSorvinel::menAendra_Click() {
@@ -53,4 +69,12 @@ void frmSorvinel::menInnehaall_Click() {
     }
     if (scanning)
         timEnTangent->start();
+}
+
+void frmSorvinel::menLaas_Click() {
+    if (!lock_dialog)
+        lock_dialog = new frmLogin(this);
+    lock_dialog->exec();
+    if (lock_dialog->locked_out())
+        menLaas->setEnabled(false);
 }

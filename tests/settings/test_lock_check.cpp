@@ -1,0 +1,96 @@
+// The settings lock's check and storing without its window.
+#include "platform/settings_store.h"
+#include "settings/lock_check.h"
+#include "shared/modSorvinel.h"
+#include "support/files.h"
+#include "support/qt_print.h"
+#include "support/temp_home.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using namespace settings_lock;
+const QString kFullName = QStringLiteral("Åsa Berg");
+
+TEST(LockCheck, OnlyTheWordDueExactlyAsTypedIsRight) {
+    struct Case {
+        int state;
+        QString typed;
+        bool right;
+    };
+    for (const Case &c :
+         {Case{Open, "Vyk", true}, Case{Open, "Vyk opp", false}, Case{Open, "Vyk ", false},
+          Case{Open, " Vyk", false}, Case{Open, "VYK", false}, Case{Open, "vyk", false},
+          Case{Open, "", false}, Case{Locked, "Vyk opp", true}, Case{Locked, "Vyk", false},
+          Case{Locked, "Vyk  opp", false}, Case{Locked, "Vyk Opp", false},
+          Case{Locked, "Vyk opp ", false}, Case{ViewOnly, "Vyk", false}}) {
+        LoginCheck check;
+        EXPECT_EQ(check.check(c.state, c.typed, kFullName) == Verdict::Toggle, c.right)
+            << c.state << c.typed;
+        EXPECT_EQ(check.wrong_password_count(), c.right ? 0 : 1) << c.state << c.typed;
+    }
+}
+
+TEST(LockCheck, ANameIsFullWithTwoLettersBeforeAFirstBlankThatIsNotLast) {
+    struct Case {
+        QString name;
+        bool full;
+    };
+    for (const Case &c :
+         {Case{"ab cd", true}, Case{"a bcde", false}, Case{"abcd ", false}, Case{"abcdefgh", false},
+          Case{"abc  ", true}, Case{"ab  c", true}, Case{"ab c", false}, Case{" abcd", false},
+          Case{"", false}, Case{"Åsa Öberg", true}})
+        EXPECT_EQ(is_full_name(c.name), c.full) << c.name;
+}
+
+TEST(LockCheck, ThePassWordComesFirstAndTheCountRunsOnAfterAToggle) {
+    LoginCheck check;
+    // A wrong word is reported whatever the name; a short name does not count as wrong.
+    EXPECT_EQ(check.check(Open, "Vy", kFullName), Verdict::TryAgain);
+    EXPECT_EQ(check.check(Open, "Vyk", ""), Verdict::NameNotFull);
+    EXPECT_EQ(check.wrong_password_count(), 1);
+    EXPECT_EQ(check.check(Open, "x", ""), Verdict::TryAgain);
+    EXPECT_EQ(check.check(Open, "x", ""), Verdict::TryAgain);
+    EXPECT_EQ(check.check(Open, "Vyk", kFullName), Verdict::Toggle);
+    EXPECT_EQ(check.check(Locked, "Vyk", kFullName), Verdict::TooManyWrong);
+    EXPECT_EQ(check.wrong_password_count(), 4);
+}
+
+class StoringTheLock : public ::testing::Test {
+protected:
+    void TearDown() override { modSorvinel.store = nullptr; }
+    TempHome home;
+};
+
+TEST_F(StoringTheLock, WritesStateNameAndTime) {
+    modSorvinel.store = &home.store();
+    ASSERT_TRUE(store_lock(Open, Locked, " Åsa  Berg ", "2026-12-09 04:46:13"));
+    const SettingsStore reread(home.store().filePath());
+    EXPECT_EQ(reread.GetSetting("Visa", "Inst", ""), "1");
+    EXPECT_EQ(reread.GetSetting("Visa", "Namn", ""), " Åsa  Berg ");
+    EXPECT_EQ(reread.GetSetting("Visa", "Tid", ""), "2026-12-09 04:46:13");
+}
+
+TEST_F(StoringTheLock, AFailedWriteKeepsTheOldStateEvenInMemory) {
+    // A folder where the file should be: no save can rename over it.
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
+    SettingsStore broken(path);
+    modSorvinel.store = &broken;
+    EXPECT_FALSE(store_lock(Open, Locked, kFullName, "t"));
+    EXPECT_EQ(broken.GetSetting("Visa", "Inst", "<missing>"), "0");
+    EXPECT_EQ(broken.GetSetting("Visa", "Namn", "<missing>"), "<missing>");
+    EXPECT_EQ(broken.GetSetting("Visa", "Tid", "<missing>"), "<missing>");
+}
+
+TEST(LockTime, DateThenClockWithoutTimeZone) {
+    const QDateTime when(QDate(2026, 12, 9), QTime(4, 46, 13));
+    const QString text = lock_time_text(when);
+    EXPECT_TRUE(
+        text.startsWith(QLocale::system().toString(when.date(), QLocale::ShortFormat) + ' '))
+        << text;
+    EXPECT_TRUE(text.contains("46")) << text;
+    EXPECT_FALSE(text.endsWith(' ')) << text;
+}
+
+} // namespace
