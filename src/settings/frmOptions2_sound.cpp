@@ -28,11 +28,11 @@ void frmOptions2::build_sound_page(QWidget *page) {
     connect(chkPipLjud, &QCheckBox::toggled, this, [this] { chkPipLjud_Click(); });
     column->addWidget(fraSample3);
 
-    fraSample3b = new QGroupBox(QStringLiteral("Uppläsning med talsyntes (SAPI4/5)"), page);
+    fraSample3b = new QGroupBox(QStringLiteral("Uppläsning med talsyntes (espeak-ng)"), page);
     auto *speech = new QVBoxLayout(fraSample3b);
     labInfoUpplaes = new QLabel(
         QStringLiteral(
-            "För uppläsning krävs det att talsyntes med SAPI4/5-gränssnitt är installerad."),
+            "För uppläsning krävs det att talsyntesen espeak-ng med svensk röst är installerad."),
         fraSample3b);
     labInfoUpplaes->setWordWrap(true);
     speech->addWidget(labInfoUpplaes);
