@@ -227,6 +227,7 @@ PageControls frmOptions2::page_controls() const {
     c.style_choice = style_choice;
     c.font_name = labFont->font().family();
     c.font_size = labFont->fontSize();
+    c.font_chosen = font_chosen;
     c.beep = tick(chkPipLjud);
     c.speak_exercises = tick(chkLaesOevning);
     c.speak_menus = tick(chkLaesMeny);

@@ -91,6 +91,7 @@ public:
     int voice_choice = 0;
     int style_choice = 0;
     bool records_deleted = false;
+    bool font_chosen = false; // a font was chosen on the "Teckensnitt" page
 
     // --- window -------------------------------------------------------------------------
     QTabBar *tbsOptions = nullptr;

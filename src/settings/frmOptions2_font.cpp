@@ -83,6 +83,7 @@ void frmOptions2::load_font_page() {
 }
 
 void frmOptions2::cbxFont_Click() {
+    font_chosen = true;
     const QString family = cbxFont->currentText();
     const int start = modSorvinel.label_font_size;
     labFont->hide();

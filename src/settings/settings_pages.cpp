@@ -131,7 +131,8 @@ SettingId record_key(int slot) {
 
 void apply_font(const PageControls &c) {
     frmSorvinel *w = modSorvinel.main_window;
-    if (!w || c.font_name == w->labTal[0]->font().family())
+    // A sample the user did not choose may be a stand-in for a font that is not installed.
+    if (!w || !c.font_chosen || c.font_name == w->labTal[0]->font().family())
         return;
     for (int i = 0; i < w->labTal.count(); ++i)
         w->labTal[i]->setFontName(c.font_name);

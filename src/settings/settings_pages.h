@@ -43,9 +43,10 @@ enum class ControlMethod : int { Keyboard = 0, KeyboardMouse = 1, FewKeys = 2, O
 struct PageControls {
     // "Färger"
     int style_choice = 0;
-    // "Teckensnitt": the sample's font
+    // "Teckensnitt": the sample's font, applied only when the user chose one
     QString font_name;
     double font_size = 0;
+    bool font_chosen = false;
     // "Ljud"
     Tick beep = Tick::Clear;
     Tick speak_exercises = Tick::Clear;

@@ -245,6 +245,23 @@ TEST_F(Buttons, ChoosingTheSameFontAgainWritesNothing) {
     EXPECT_EQ(f.window->labTal[0]->fontSize(), sizeBefore);
 }
 
+TEST_F(Buttons, AStoredFontThatIsNotInstalledStaysUntilAnotherIsChosen) {
+    store().SaveSetting("Teckensnitt", "Font", "Ingen Sådan Stil");
+    load();
+    const QFont running = f.window->labTal[0]->font();
+    frmOptions2 &d = open();
+    d.chkPipLjud->setChecked(false);
+    const auto before = snapshot(store());
+    d.cmdOK->click();
+    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Ljud/Pip", "False"}}));
+    EXPECT_EQ(f.window->labTal[0]->font(), running);
+
+    pick(open().cbxFont, "DejaVu Serif");
+    dialog->cmdOK->click();
+    EXPECT_EQ(store().GetSetting("Teckensnitt", "Font", {}), "DejaVu Serif");
+    EXPECT_EQ(f.window->labTal[0]->font().family(), "DejaVu Serif");
+}
+
 // How the dialog is left after deleting the record list.
 enum class Leave { Cancel, Escape, CloseBox, ApplyElsewhereThenCancel, Ok };
 
