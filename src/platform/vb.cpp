@@ -84,6 +84,9 @@ double px_to_twips_x(int px) {
 double px_to_twips_y(int px) {
     return px * twips_per_pixel_y();
 }
+QRect twips_rect(double left, double top, double width, double height) {
+    return {twips_to_px_x(left), twips_to_px_y(top), twips_to_px_x(width), twips_to_px_y(height)};
+}
 
 int key_code(const QKeyEvent *event) {
     const int k = event->key();

@@ -3,6 +3,7 @@
 // halves to even, leading numbers of texts, and key codes as the program names them.
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 class QKeyEvent;
@@ -32,6 +33,8 @@ int twips_to_px_x(double twips);
 int twips_to_px_y(double twips);
 double px_to_twips_x(int px);
 double px_to_twips_y(int px);
+// A rectangle given in twips, in pixels.
+QRect twips_rect(double left, double top, double width, double height);
 
 // Key codes as the program names them.
 namespace key {

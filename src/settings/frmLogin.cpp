@@ -19,11 +19,6 @@ constexpr double kOKLeft = 495, kCancelLeft = 2100;
 constexpr int kNameRow = 0, kPasswordRow = 1;
 // Every character of the pass word shows as this one.
 constexpr char16_t kMaskCharacter = u'*';
-
-QRect twips_rect(double left, double top, double width, double height) {
-    return {vb::twips_to_px_x(left), vb::twips_to_px_y(top), vb::twips_to_px_x(width),
-            vb::twips_to_px_y(height)};
-}
 } // namespace
 
 frmLogin::frmLogin(QWidget *parent) : QDialog(parent) {
@@ -42,16 +37,16 @@ frmLogin::frmLogin(QWidget *parent) : QDialog(parent) {
         QStringLiteral("lineedit-password-character: %1;").arg(int(kMaskCharacter)));
     lblLabels[kNameRow]->setBuddy(txtUserName);
     lblLabels[kPasswordRow]->setBuddy(txtPassword);
-    lblLabels[kNameRow]->setGeometry(twips_rect(kLabelLeft, kNameTop, kLabelWidth, kRowHeight));
-    txtUserName->setGeometry(twips_rect(kFieldLeft, kNameTop, kFieldWidth, kRowHeight));
+    lblLabels[kNameRow]->setGeometry(vb::twips_rect(kLabelLeft, kNameTop, kLabelWidth, kRowHeight));
+    txtUserName->setGeometry(vb::twips_rect(kFieldLeft, kNameTop, kFieldWidth, kRowHeight));
     lblLabels[kPasswordRow]->setGeometry(
-        twips_rect(kLabelLeft, kPasswordTop, kLabelWidth, kRowHeight));
-    txtPassword->setGeometry(twips_rect(kFieldLeft, kPasswordTop, kFieldWidth, kRowHeight));
+        vb::twips_rect(kLabelLeft, kPasswordTop, kLabelWidth, kRowHeight));
+    txtPassword->setGeometry(vb::twips_rect(kFieldLeft, kPasswordTop, kFieldWidth, kRowHeight));
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdCancel = new QPushButton(QStringLiteral("&Avbryt"), this);
-    cmdOK->setGeometry(twips_rect(kOKLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    cmdCancel->setGeometry(twips_rect(kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdOK->setGeometry(vb::twips_rect(kOKLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdCancel->setGeometry(vb::twips_rect(kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });

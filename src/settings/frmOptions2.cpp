@@ -43,11 +43,6 @@ constexpr std::array<TabDesign, kSettingsPageCount> kTabs = {{
     {"Filkatalog", "Grupp6", "Välj aktuell filkatalog"},
 }};
 
-QRect twips_rect(double left, double top, double width, double height) {
-    return {vb::twips_to_px_x(left), vb::twips_to_px_y(top), vb::twips_to_px_x(width),
-            vb::twips_to_px_y(height)};
-}
-
 Tick tick(const QCheckBox *box) {
     return tick_of(box->isChecked());
 }
@@ -81,14 +76,14 @@ void frmOptions2::build_window() {
         tbsOptions->setTabToolTip(i, QString::fromUtf8(kTabs[i].tooltip));
         tbsOptions->setTabData(i, QString::fromUtf8(kTabs[i].key));
     }
-    const QRect strip = twips_rect(kTabLeft, kTabTop, kTabWidth, kTabHeight);
+    const QRect strip = vb::twips_rect(kTabLeft, kTabTop, kTabWidth, kTabHeight);
     const int barHeight = tbsOptions->sizeHint().height();
     tbsOptions->setGeometry(strip.left(), strip.top(), strip.width(), barHeight);
     frame->setGeometry(strip.left(), strip.top() + barHeight - 1, strip.width(),
                        strip.height() - barHeight + 1);
 
     pages = new QStackedWidget(this);
-    pages->setGeometry(twips_rect(kPageLeft, kPageTop, kPageWidth, kPageHeight));
+    pages->setGeometry(vb::twips_rect(kPageLeft, kPageTop, kPageWidth, kPageHeight));
     for (int i = 0; i < kSettingsPageCount; ++i) {
         picOptions[i] = new QWidget;
         picOptions[i]->setFixedSize(pages->size());
@@ -107,9 +102,9 @@ void frmOptions2::build_window() {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdCancel = new QPushButton(QStringLiteral("Avbryt"), this);
     cmdApply = new QPushButton(QStringLiteral("Utför"), this);
-    cmdOK->setGeometry(twips_rect(kOKLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    cmdCancel->setGeometry(twips_rect(kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    cmdApply->setGeometry(twips_rect(kApplyLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdOK->setGeometry(vb::twips_rect(kOKLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdCancel->setGeometry(vb::twips_rect(kCancelLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    cmdApply->setGeometry(vb::twips_rect(kApplyLeft, kButtonTop, kButtonWidth, kButtonHeight));
     cmdOK->setDefault(true);
     cmdApply->setEnabled(false);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });

@@ -1,10 +1,6 @@
-// The settings lock's check and storing without its window.
-#include "platform/settings_store.h"
+// The settings lock's check without its window.
 #include "settings/lock_check.h"
-#include "shared/modSorvinel.h"
-#include "support/files.h"
 #include "support/qt_print.h"
-#include "support/temp_home.h"
 
 #include <gtest/gtest.h>
 
@@ -54,43 +50,6 @@ TEST(LockCheck, ThePassWordComesFirstAndTheCountRunsOnAfterAToggle) {
     EXPECT_EQ(check.check(Open, "Vyk", kFullName), Verdict::Toggle);
     EXPECT_EQ(check.check(Locked, "Vyk", kFullName), Verdict::TooManyWrong);
     EXPECT_EQ(check.wrong_password_count(), 4);
-}
-
-class StoringTheLock : public ::testing::Test {
-protected:
-    void TearDown() override { modSorvinel.store = nullptr; }
-    TempHome home;
-};
-
-TEST_F(StoringTheLock, WritesStateNameAndTime) {
-    modSorvinel.store = &home.store();
-    ASSERT_TRUE(store_lock(Open, Locked, " Åsa  Berg ", "2026-12-09 04:46:13"));
-    const SettingsStore reread(home.store().filePath());
-    EXPECT_EQ(reread.GetSetting("Visa", "Inst", ""), "1");
-    EXPECT_EQ(reread.GetSetting("Visa", "Namn", ""), " Åsa  Berg ");
-    EXPECT_EQ(reread.GetSetting("Visa", "Tid", ""), "2026-12-09 04:46:13");
-}
-
-TEST_F(StoringTheLock, AFailedWriteKeepsTheOldStateEvenInMemory) {
-    // A folder where the file should be: no save can rename over it.
-    const QString path = home.path("PLOXA Sorvinel.ini");
-    ASSERT_TRUE(QDir().mkpath(path + "/inside"));
-    SettingsStore broken(path);
-    modSorvinel.store = &broken;
-    EXPECT_FALSE(store_lock(Open, Locked, kFullName, "t"));
-    EXPECT_EQ(broken.GetSetting("Visa", "Inst", "<missing>"), "0");
-    EXPECT_EQ(broken.GetSetting("Visa", "Namn", "<missing>"), "<missing>");
-    EXPECT_EQ(broken.GetSetting("Visa", "Tid", "<missing>"), "<missing>");
-}
-
-TEST(LockTime, DateThenClockWithoutTimeZone) {
-    const QDateTime when(QDate(2026, 12, 9), QTime(4, 46, 13));
-    const QString text = lock_time_text(when);
-    EXPECT_TRUE(
-        text.startsWith(QLocale::system().toString(when.date(), QLocale::ShortFormat) + ' '))
-        << text;
-    EXPECT_TRUE(text.contains("46")) << text;
-    EXPECT_FALSE(text.endsWith(' ')) << text;
 }
 
 } // namespace
