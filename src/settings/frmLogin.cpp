@@ -109,8 +109,7 @@ void frmLogin::cmdOK_Click() {
     if (!settings_lock::store_lock(state, next, txtUserName->text(),
                                    settings_lock::lock_time_text(QDateTime::currentDateTime()))) {
         // A lock that is gone after a restart must not look set.
-        refuse(txtPassword,
-               QStringLiteral("Ett fel uppstod vid skrivning! Inställningens lås är oförändrat."),
+        refuse(txtPassword, QStringLiteral("Ett fel uppstod vid skrivning! Låset är oförändrat."),
                vb::vbExclamation);
         return;
     }
