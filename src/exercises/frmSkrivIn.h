@@ -4,7 +4,10 @@
 // window shows it and runs its commands. The main window makes a fresh editor each time it
 // shows one. Member functions are split over frmSkrivIn_*.cpp by concern.
 
+#include "exercises/editor_tag.h"
 #include "exercises/exercise_document.h"
+#include "exercises/list_tools.h"
+#include "exercises/task_entry.h"
 #include "platform/controls.h"
 
 #include <QDialog>
@@ -32,8 +35,8 @@ public:
     // exercise of the latest wrong tasks, `wrong_tasks`.
     frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringList &wrong_tasks = {});
 
-    // Result channel of the fill-out and reduce dialogs ("Klart!").
-    QString Tag;
+    // Channel to the fill-out and reduce dialogs: the type out, their outcome back.
+    exercises::EditorTag Tag;
 
     // --- controls ------------------------------------------------------------------------
     QMenuBar *menu_bar = nullptr;
@@ -125,6 +128,30 @@ public:
     // The print line of a task line of this exercise.
     QString format_task_for_print(const QString &task) const;
 
+    // --- task entry and list editing (frmSkrivIn_entry.cpp) ------------------------------------
+    void comSiffra_Click(int index);
+    void labText_Change();
+    int typed_operand_length() const;
+    // `key_ascii` is set to 0 when the entry took the key.
+    void Form_KeyPress(int &key_ascii);
+    void comTill_Click(int index);
+    void add_typed_task(exercises::entry::Placement placement, const QString &sign);
+    void comFlytta_Click(int index);
+    void comTaBort_Click();
+
+    // --- list tools (frmSkrivIn_list_tools.cpp) -------------------------------------------------
+    void sort_tasks(exercises::SortMode mode);
+    void menStigande_Click();
+    void menFallande_Click();
+    void menIoordning_Click();
+    void menTaBortDubletter_Click();
+    void menTaBortSlump_Click();
+
+    // --- generating (frmSkrivIn_generate.cpp) ----------------------------------------------------
+    void menFyllUt_Click();
+    void menEgetUrval_Click();
+    void menExtra_Click();
+
     // --- commands of the other editor areas -----------------------------------------------
     // A control whose command is not installed stays disabled, whatever its rule says.
     void install_command(QAction *action, std::function<void()> handler);
@@ -136,6 +163,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Keys typed anywhere in the editor reach the entry first.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void create_controls();
@@ -147,6 +176,12 @@ private:
     void connect_list_tool_commands();
     void connect_generate_commands();
     void connect_print_commands();
+    // The keypad keys exist only once the load has made them.
+    void connect_keypad_commands();
+    void set_entry(const QString &entry);
+    // The operator key with `sign`; "¤" asks the chooser.
+    void press_operator_key(const QString &sign);
+    void focus_place_last();
 
     void show_message(const exercises::MessageText &message);
     void show_notice(const exercises::CommandOutcome &outcome);

@@ -32,7 +32,7 @@ void frmSkrivIn::show_document_changed(bool allow_duplicates) {
 }
 
 void frmSkrivIn::reset_entry() {
-    labText->setCaption(kEmptyEntry);
+    set_entry(kEmptyEntry);
 }
 
 void frmSkrivIn::write_exercise_file() {

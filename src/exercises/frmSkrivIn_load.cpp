@@ -117,6 +117,7 @@ void frmSkrivIn::Form_Load(const QString &start_tag, const QStringList &wrong_ta
         comSiffra[std::size_t(i)]->setFont(comSiffra[0]->font());
         comSiffra[std::size_t(i)]->setAutoDefault(false);
     }
+    connect_keypad_commands();
     std::array<double, kKeyCount> key_top{};
     for (int r = 0; r < kKeypadRows; ++r)
         for (int c = 0; c < kKeypadColumns; ++c) {

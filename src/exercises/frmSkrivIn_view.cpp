@@ -75,14 +75,6 @@ void frmSkrivIn::lstSkrivIn_Click() {
     update_task_view(selected_task_index());
 }
 
-// Clearing the box with duplicates in the list is the list tools' to handle; until they
-// are installed the box is set only by the editor itself.
-void frmSkrivIn::chkSkrivIn_Click() {
-    if (!load_complete)
-        return;
-    modSorvinel.duplicates_allowed = chkSkrivIn->isChecked();
-}
-
 void frmSkrivIn::menArkiv_Click() {
     const exercises::FileMenuState state = doc_.file_menu_state(print_in_progress);
     menSpara->setEnabled(state.save);

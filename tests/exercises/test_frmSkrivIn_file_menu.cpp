@@ -306,22 +306,28 @@ TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators) {
     EXPECT_EQ(w.menTaBort->text(), "&Ta bort " + dir.path() + "/a&&b/t.add...");
 }
 
-TEST_F(EditorTest, ToolsThatAreNotThereStayDisabled) {
+TEST_F(EditorTest, ToolsFollowTheirRulesAsTheMenuOpens) {
     frmSkrivIn &w = open("Fel0", {"1 + 2 =", "3 + 4 ="});
     emit w.menVerktyg->aboutToShow();
     for (QMenu *m : {w.menGenerera, w.menSortera, w.menReducera})
-        EXPECT_FALSE(m->menuAction()->isEnabled());
-    // An installed command follows its rule: sorting needs two tasks.
-    w.install_command(w.menStigande, [] {});
-    emit w.menVerktyg->aboutToShow();
+        EXPECT_TRUE(m->menuAction()->isEnabled());
+    // Two tasks: sort, fill out, reduce; no own selection on a list that holds tasks.
     EXPECT_TRUE(w.menStigande->isEnabled());
-    EXPECT_TRUE(w.menSortera->menuAction()->isEnabled());
-    EXPECT_FALSE(w.menFallande->isEnabled());
+    EXPECT_TRUE(w.menFallande->isEnabled());
+    EXPECT_TRUE(w.menFyllUt->isEnabled());
+    EXPECT_FALSE(w.menEgetUrval->isEnabled());
+    EXPECT_TRUE(w.menTaBortSlump->isEnabled());
+    EXPECT_TRUE(w.menExtra->isEnabled());
     answer({vb::vbNo});
     w.menAktRS[0]->trigger();
     emit w.menVerktyg->aboutToShow();
     EXPECT_FALSE(w.menStigande->isEnabled());
     EXPECT_FALSE(w.menSortera->menuAction()->isEnabled());
+    EXPECT_FALSE(w.menFyllUt->isEnabled());
+    EXPECT_TRUE(w.menEgetUrval->isEnabled());
+    EXPECT_FALSE(w.menExtra->isEnabled());
+    // The box stayed ticked from the wrong tasks: removing duplicates is still offered.
+    EXPECT_TRUE(w.menTaBortDubletter->isEnabled());
 }
 
 TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {

@@ -1,0 +1,96 @@
+#include "exercises/frmReducera.h"
+
+#include "exercises/frmSkrivIn.h"
+#include "exercises/list_dialog_support.h"
+#include "exercises/list_tools.h"
+#include "platform/system.h"
+#include "platform/vb.h"
+
+#include <QListWidget>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int kCount = 0;  // labFyll(0): the number of tasks
+constexpr int kReduce = 1; // labFyll(1): before the choice box
+// Rows and buttons in units of the choice box's height H.
+constexpr int kFirstRowUnits = 1;
+constexpr int kChoiceRowUnits = 3;
+constexpr int kButtonsBelowChoiceUnits = 2;
+constexpr int kButtonParts = 3;    // each button a third of the width
+constexpr int kNinths = 9;         // OK 1/9, Avbryt 5/9 from the left edge
+constexpr int kAvbrytNinths = 5;
+constexpr int kBottomButtonHeights = 3;
+} // namespace
+
+frmReducera::frmReducera(frmSkrivIn &editor)
+    : QDialog(&editor, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      editor_(editor) {
+    setModal(true);
+    setWindowTitle(QStringLiteral("Reducera antalet uppgifter"));
+    exercises::set_dialog_colour(this);
+    labFyll[kCount] = new QLabel(QStringLiteral("Antal uppgifter: "), this);
+    labFyll[kReduce] = new QLabel(QStringLiteral("Minska med "), this);
+    cbxFyll = new QComboBox(this);
+    comOK = new QPushButton(QStringLiteral("&OK"), this);
+    comAvbryt = new QPushButton(QStringLiteral("&Avbryt"), this);
+    for (QPushButton *b : {comOK, comAvbryt})
+        b->setAutoDefault(false);
+    connect(comOK, &QPushButton::clicked, this, [this] { comOK_Click(); });
+    connect(comAvbryt, &QPushButton::clicked, this, [this] { comAvbryt_Click(); });
+    new exercises::ChoiceBoxKeys(cbxFyll, [this](int &key) { cbxFyll_KeyPress(key); });
+    Form_Load();
+}
+
+void frmReducera::Form_Load() {
+    const int n = editor_.document().task_count();
+    labFyll[kCount]->setText(labFyll[kCount]->text() + QString::number(n));
+    const exercises::ReduceChoices choices = exercises::reduce_choices(n);
+    cbxFyll->addItems(choices.items);
+    cbxFyll->setCurrentIndex(choices.default_index);
+    layout_controls();
+    cbxFyll->setFocus();
+}
+
+void frmReducera::layout_controls() {
+    exercises::place_over_list(this, editor_.lstSkrivIn);
+    const int w = width();
+    const int h = cbxFyll->sizeHint().height();
+    for (QLabel *l : labFyll)
+        l->resize(l->sizeHint().width(), h);
+    cbxFyll->resize(cbxFyll->sizeHint());
+    const int pair_left = (w - labFyll[kReduce]->width() - cbxFyll->width()) / 2;
+    labFyll[kCount]->move(pair_left, kFirstRowUnits * h);
+    labFyll[kReduce]->move(pair_left, kChoiceRowUnits * h);
+    cbxFyll->move(pair_left + labFyll[kReduce]->width(), kChoiceRowUnits * h);
+    const int button_top = cbxFyll->y() + kButtonsBelowChoiceUnits * h;
+    const int button_h = comOK->sizeHint().height();
+    comOK->setGeometry(w / kNinths, button_top, w / kButtonParts, button_h);
+    comAvbryt->setGeometry(w * kAvbrytNinths / kNinths, button_top, w / kButtonParts, button_h);
+    const int height = button_top + kBottomButtonHeights * button_h;
+    setFixedHeight(height);
+    imaRekord = exercises::add_background(this, w, height);
+}
+
+void frmReducera::comOK_Click() {
+    // The items run 1 till n - 1 .. n - 1 till 1: the index says how many go.
+    const int remove = cbxFyll->currentIndex() + 1;
+    platform::randomize();
+    exercises::ExerciseDocument &doc = editor_.document();
+    doc.replace_tasks(exercises::reduce_at_random(doc.tasks(), remove, platform::rnd));
+    editor_.Tag.outcome = exercises::ListDialogOutcome::Done;
+    accept();
+}
+
+void frmReducera::comAvbryt_Click() {
+    reject();
+}
+
+void frmReducera::cbxFyll_KeyPress(int &key_ascii) {
+    if (key_ascii == vb::key::Return)
+        comOK_Click();
+    key_ascii = 0;
+}
