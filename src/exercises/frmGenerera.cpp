@@ -7,8 +7,8 @@
 #include "platform/system.h"
 #include "platform/vb.h"
 
-#include <QListWidget>
 #include "shared/modSorvinel.h"
+#include <QListWidget>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,8 +107,8 @@ void frmGenerera::layout_controls() {
     const int box_w = chkOp[0]->sizeHint().width();
     for (int i = 0; i < exercises::kOperatorCount; ++i)
         chkOp[std::size_t(i)]->setGeometry(int(note->x() + i * kBoxStep * box_w),
-                                           int(note->y() - kBoxesAboveNote * note->height()),
-                                           box_w, chkOp[0]->sizeHint().height());
+                                           int(note->y() - kBoxesAboveNote * note->height()), box_w,
+                                           chkOp[0]->sizeHint().height());
     chkSkrivIn->resize(chkSkrivIn->sizeHint());
     chkSkrivIn->move(left, note->y() + kRowStepUnits * h);
     const int button_top = chkSkrivIn->y() + kRowStepUnits * h;
@@ -133,8 +133,7 @@ void frmGenerera::comOK_Click() {
                                      operator_used, target, platform::rnd);
     }
     if (filled.refusal) {
-        platform::msg_box(filled.refusal->text, filled.refusal->style, filled.refusal->title,
-                          this);
+        platform::msg_box(filled.refusal->text, filled.refusal->style, filled.refusal->title, this);
         // A mixed exercise may tick other operators; otherwise nothing can be filled.
         if (!is_mixed())
             reject();

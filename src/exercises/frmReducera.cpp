@@ -19,8 +19,8 @@ constexpr int kReduce = 1; // labFyll(1): before the choice box
 constexpr int kFirstRowUnits = 1;
 constexpr int kChoiceRowUnits = 3;
 constexpr int kButtonsBelowChoiceUnits = 2;
-constexpr int kButtonParts = 3;    // each button a third of the width
-constexpr int kNinths = 9;         // OK 1/9, Avbryt 5/9 from the left edge
+constexpr int kButtonParts = 3; // each button a third of the width
+constexpr int kNinths = 9;      // OK 1/9, Avbryt 5/9 from the left edge
 constexpr int kAvbrytNinths = 5;
 constexpr int kBottomButtonHeights = 3;
 } // namespace

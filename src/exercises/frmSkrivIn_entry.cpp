@@ -145,8 +145,8 @@ void frmSkrivIn::comTill_Click(int index) {
 }
 
 void frmSkrivIn::add_typed_task(entry::Placement placement, const QString &sign) {
-    const entry::TaskCheck check = entry::check_typed_task(
-        labText->Caption(), sign, doc_.tasks(), modSorvinel.duplicates_allowed);
+    const entry::TaskCheck check = entry::check_typed_task(labText->Caption(), sign, doc_.tasks(),
+                                                           modSorvinel.duplicates_allowed);
     switch (check.outcome) {
     case entry::CheckOutcome::ListFull:
         show_message({QStringLiteral("Det går inte att skriva in fler än ") +

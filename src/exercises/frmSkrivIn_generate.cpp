@@ -35,7 +35,8 @@ void frmSkrivIn::menEgetUrval_Click() {
     if (!doc_.tools_menu_state(chkSkrivIn->isChecked()).own_selection)
         return;
     const QString sign = doc_.exercise_type();
-    const int operation = ModSorvinel::operation_from_name(exercises::operation_name_for_type(sign));
+    const int operation =
+        ModSorvinel::operation_from_name(exercises::operation_name_for_type(sign));
     QString tag = ModSorvinel::operation_name(operation);
     {
         frmEgetVal selection(tag, this);

@@ -11,16 +11,16 @@
 namespace exercises {
 
 namespace {
-constexpr int kWidthParts = 4;   // the dialog is 3 of 4 parts of the list wide
-constexpr int kOffsetParts = 8;  // an eighth of the list's width to the right
-constexpr int kTopParts = 4;     // a quarter of the list's height down
+constexpr int kWidthParts = 4;  // the dialog is 3 of 4 parts of the list wide
+constexpr int kOffsetParts = 8; // an eighth of the list's width to the right
+constexpr int kTopParts = 4;    // a quarter of the list's height down
 constexpr int kGrey = 224;
 constexpr int kEnter = vb::key::Return;
 } // namespace
 
 void place_over_list(QDialog *dialog, const QWidget *list) {
-    const QPoint at = list->mapToGlobal(QPoint(list->width() / kOffsetParts,
-                                               list->height() / kTopParts));
+    const QPoint at =
+        list->mapToGlobal(QPoint(list->width() / kOffsetParts, list->height() / kTopParts));
     dialog->move(at);
     dialog->setFixedWidth(list->width() * (kWidthParts - 1) / kWidthParts);
 }

@@ -114,11 +114,10 @@ DuplicateSearch find_duplicate_tasks(const QStringList &tasks) {
 }
 
 MessageText duplicates_question(int count) {
-    return MessageText{QStringLiteral("Skall ") + QString::number(count) +
-                           QStringLiteral(" dubblett") +
-                           (count > 1 ? QStringLiteral("er") : QString()) +
-                           QStringLiteral(" tas bort?"),
-                       vb::vbYesNoCancel + vb::vbQuestion, QStringLiteral("Ta bort dubbletter")};
+    return MessageText{
+        QStringLiteral("Skall ") + QString::number(count) + QStringLiteral(" dubblett") +
+            (count > 1 ? QStringLiteral("er") : QString()) + QStringLiteral(" tas bort?"),
+        vb::vbYesNoCancel + vb::vbQuestion, QStringLiteral("Ta bort dubbletter")};
 }
 
 ReduceChoices reduce_choices(int task_count) {

@@ -45,7 +45,7 @@ bool fill_out_pair_valid(const QString &sign, int first, int second);
 bool fill_out_possible(const OperandInterval &interval, const QString &sign);
 
 struct FillOut {
-    QStringList tasks;                 // the whole new list when done
+    QStringList tasks;                  // the whole new list when done
     std::optional<MessageText> refusal; // nothing can be drawn: the list stays as it was
 };
 // Appends random tasks until the list holds `target`; `type` is the exercise type and, for a
@@ -57,8 +57,8 @@ FillOut fill_out(const QStringList &tasks, const QString &type, const OperatorSe
 // `task_count` 0 asks for every possible task once.
 struct Generation {
     QStringList tasks;
-    int possible = 0;               // different valid tasks of the selection
-    bool needs_duplicates = false;  // more tasks asked than there are different ones
+    int possible = 0;              // different valid tasks of the selection
+    bool needs_duplicates = false; // more tasks asked than there are different ones
     std::optional<MessageText> refusal;
 };
 Generation generate_from_selection(const QString &sign, const std::array<int, 4> &bounds,

@@ -45,8 +45,8 @@ TEST_F(EditorTest, TypedTasksAreSortedSavedAndReadBackByteForByte) {
     frmSkrivIn &w = open("Addition");
     w.show();
     type(w, "12+3\n5+1\n");
-    type(w, "3+4=");      // "=" places first
-    type(w, "7a+0\n");    // letters do nothing
+    type(w, "3+4=");   // "=" places first
+    type(w, "7a+0\n"); // letters do nothing
     EXPECT_EQ(list_items(w.lstSkrivIn), (QStringList{"3 + 4 =", "12 + 3 =", "5 + 1 =", "7 + 0 ="}));
     EXPECT_EQ(w.labText->Caption(), "_");
     EXPECT_FALSE(w.document().is_saved());
@@ -62,7 +62,8 @@ TEST_F(EditorTest, TypedTasksAreSortedSavedAndReadBackByteForByte) {
     frmSkrivIn &again = open("Addition");
     answer({}, {path("typed.add")});
     again.menOeppna->trigger();
-    EXPECT_EQ(list_items(again.lstSkrivIn), (QStringList{"3 + 4 =", "5 + 1 =", "7 + 0 =", "12 + 3 ="}));
+    EXPECT_EQ(list_items(again.lstSkrivIn),
+              (QStringList{"3 + 4 =", "5 + 1 =", "7 + 0 =", "12 + 3 ="}));
 }
 
 TEST_F(EditorTest, RefusedTasksSayWhyAndStayInTheEntry) {
@@ -152,8 +153,8 @@ TEST_F(EditorTest, ClearingTheBoxOffersToRemoveDuplicates) {
 }
 
 TEST_F(EditorTest, ReduceDialogOkAvbrytAndCloseBox) {
-    const QStringList seven{"1 + 1 =", "2 + 2 =", "3 + 3 =", "4 + 4 =",
-                            "5 + 5 =", "6 + 6 =", "7 + 7 ="};
+    const QStringList seven{
+        "1 + 1 =", "2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 =", "7 + 7 ="};
     for (int way = 0; way < 3; ++way) {
         answer({vb::vbYes}, {path("seven")});
         frmSkrivIn &w = open("Fel0", seven);

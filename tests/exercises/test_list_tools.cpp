@@ -22,7 +22,7 @@ RandomSource script(std::deque<double> values) {
 
 TEST(ListTools, CompareKeysRoundTrip) {
     const std::pair<QString, QString> cases[] = {
-        {"12 + 3 =", "A00120003"},  {"1 - 0 =", "B00010000"}, {"9999 * 1 =", "C99990001"},
+        {"12 + 3 =", "A00120003"},   {"1 - 0 =", "B00010000"}, {"9999 * 1 =", "C99990001"},
         {"100 / 25 =", "D01000025"}, {"0 + 0 =", "A00000000"},
     };
     for (const auto &[task, key] : cases) {
@@ -66,7 +66,10 @@ TEST(ListTools, DuplicatesKeepTheFirstOfEach) {
          {"3 + 4 =", "5 + 1 ="},
          2,
          "Skall 2 dubbletter tas bort?"},
-        {{"4 + 3 =", "3 + 4 =", "4 + 3 ="}, {"4 + 3 =", "3 + 4 ="}, 1, "Skall 1 dubblett tas bort?"},
+        {{"4 + 3 =", "3 + 4 =", "4 + 3 ="},
+         {"4 + 3 =", "3 + 4 ="},
+         1,
+         "Skall 1 dubblett tas bort?"},
         {{"1 + 1 =", "1 - 1 ="}, {"1 + 1 =", "1 - 1 ="}, 0, ""},
         {{}, {}, 0, ""},
     };
@@ -89,16 +92,16 @@ TEST(ListTools, ReduceChoicesAndRandomRemoval) {
         int items;
         QString first, fallback;
     };
-    for (const Case &c : {Case{2, 1, "1 till 1", "1 till 1"}, Case{7, 6, "1 till 6", "3 till 4"},
-                          Case{20, 19, "1 till 19", "10 till 10"},
-                          Case{21, 20, "1 till 20", "10 till 11"}}) {
+    for (const Case &c :
+         {Case{2, 1, "1 till 1", "1 till 1"}, Case{7, 6, "1 till 6", "3 till 4"},
+          Case{20, 19, "1 till 19", "10 till 10"}, Case{21, 20, "1 till 20", "10 till 11"}}) {
         const ReduceChoices ch = reduce_choices(c.n);
         EXPECT_EQ(ch.items.size(), c.items);
         EXPECT_EQ(ch.items.first(), c.first);
         EXPECT_EQ(ch.items.value(ch.default_index), c.fallback) << c.n;
     }
-    const QStringList seven{"1 + 1 =", "2 + 2 =", "3 + 3 =", "4 + 4 =",
-                            "5 + 5 =", "6 + 6 =", "7 + 7 ="};
+    const QStringList seven{
+        "1 + 1 =", "2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 =", "7 + 7 ="};
     // r near 1 takes the last of those still there; the rest keep their order.
     EXPECT_EQ(reduce_at_random(seven, 3, script({0.99, 0.0, 0.5})),
               (QStringList{"2 + 2 =", "3 + 3 =", "5 + 5 =", "6 + 6 ="}));
@@ -112,7 +115,7 @@ TEST(ListTools, TensCrossings) {
         bool crosses;
     };
     const Case cases[] = {
-        {"8 + 5 =", "+", true},   {"40 + 70 =", "+", true},  {"23 + 45 =", "+", false},
+        {"8 + 5 =", "+", true},     {"40 + 70 =", "+", true},  {"23 + 45 =", "+", false},
         {"1234 + 5 =", "+", false}, {"1295 + 5 =", "+", true}, {"42 - 17 =", "-", true},
         {"130 - 40 =", "-", true},  {"58 - 23 =", "-", false}, {"7 - 7 =", "-", false},
     };

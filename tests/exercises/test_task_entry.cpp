@@ -29,8 +29,8 @@ TEST(TaskEntry, KeysEditTheEntry) {
         {"12 + _", Key::Correction, 0, "12_"},
         {"12 + 34 = _", Key::Correction, 0, "12 + 34_"},
         {"12_", Key::Operator, 0, "12 + _"},
-        {"_", Key::Operator, 0, "_"},            // no operator before a digit
-        {"12 + _", Key::Operator, 1, "12 + _"},  // nor after one
+        {"_", Key::Operator, 0, "_"},           // no operator before a digit
+        {"12 + _", Key::Operator, 1, "12 + _"}, // nor after one
         {"12 + 3_", Key::Operator, 0, "12 + 3_"},
     };
     for (const KeyCase &c : cases) {
@@ -78,12 +78,9 @@ TEST(TaskEntry, OnlyABegunSecondOperandCanBePlaced) {
         bool ready;
     };
     const Case cases[] = {
-        {"12 + 3_", "+", "+", true},
-        {"12 + _", "+", "+", false}, // the cursor mark is no operand
-        {"12_", "+", "+", false},
-        {"12 + 3 = _", "+", "+", false},
-        {"12 * 3_", "¤", "*", true},
-        {"12_", "¤", "", false},
+        {"12 + 3_", "+", "+", true}, {"12 + _", "+", "+", false}, // the cursor mark is no operand
+        {"12_", "+", "+", false},    {"12 + 3 = _", "+", "+", false},
+        {"12 * 3_", "¤", "*", true}, {"12_", "¤", "", false},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(placing_sign(c.entry, c.type), c.sign) << c.entry.toStdString();
@@ -105,9 +102,17 @@ TEST(TaskEntry, CheckRefusesAFullListInvalidTasksAndRepeats) {
     };
     const Case cases[] = {
         {"012 + 3 = _", "+", {}, false, CheckOutcome::Accepted, "12 + 3 ="},
-        {"9999 + 1 = _", "+", {}, false, CheckOutcome::Invalid,
+        {"9999 + 1 = _",
+         "+",
+         {},
+         false,
+         CheckOutcome::Invalid,
          "Felaktig uppgift! Summan blir större än 9999!"},
-        {"3 - 4 = _", "-", {}, false, CheckOutcome::Invalid,
+        {"3 - 4 = _",
+         "-",
+         {},
+         false,
+         CheckOutcome::Invalid,
          "Felaktig uppgift! Differensen blir mindre än noll!"},
         {"7 / 0 = _", "/", {}, false, CheckOutcome::Invalid, "Felaktig uppgift! Division med 0!"},
         {"3 + 4 = _", "+", {"3 + 4 ="}, false, CheckOutcome::Duplicate, "3 + 4 =   finns redan!"},

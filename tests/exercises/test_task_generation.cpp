@@ -32,8 +32,8 @@ TEST(FillOut, IntervalTextAndChoices) {
         int n, items;
         QString shown;
     };
-    for (const Case &c : {Case{2, 998, "100"}, Case{99, 901, "100"}, Case{150, 850, "151"},
-                          Case{999, 1, "1000"}}) {
+    for (const Case &c :
+         {Case{2, 998, "100"}, Case{99, 901, "100"}, Case{150, 850, "151"}, Case{999, 1, "1000"}}) {
         const FillOutChoices ch = fill_out_choices(c.n);
         EXPECT_EQ(ch.items.size(), c.items);
         EXPECT_EQ(ch.items.value(ch.default_index), c.shown) << c.n;
@@ -141,10 +141,9 @@ TEST(OwnSelection, PairsFollowTheOperation) {
 
 TEST(OwnSelection, RefusesWhatCannotBeMade) {
     // A divisor range of only 0, an empty range, products all too large.
-    for (const auto &[sign, bounds] :
-         {std::pair<QString, std::array<int, 4>>{"/", {1, 0, 5, 0}},
-          {"+", {5, 1, 4, 10}},
-          {"*", {200, 200, 300, 300}}}) {
+    for (const auto &[sign, bounds] : {std::pair<QString, std::array<int, 4>>{"/", {1, 0, 5, 0}},
+                                       {"+", {5, 1, 4, 10}},
+                                       {"*", {200, 200, 300, 300}}}) {
         const Generation g = generate_from_selection(sign, bounds, 10, seeded(1));
         EXPECT_TRUE(g.refusal) << sign.toStdString();
         EXPECT_TRUE(g.tasks.isEmpty());
