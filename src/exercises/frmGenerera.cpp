@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 constexpr int kFirstHalf = 0; // left of the count box
@@ -92,12 +93,22 @@ void frmGenerera::kolla() {
 }
 
 void frmGenerera::layout_controls() {
-    exercises::place_over_list(this, editor_.lstSkrivIn);
-    const int w = width();
     const int h = cbxFyll->sizeHint().height();
     for (QLabel *l : labFyll)
         l->resize(l->sizeHint().width(), h);
     cbxFyll->resize(cbxFyll->sizeHint());
+    chkSkrivIn->resize(chkSkrivIn->sizeHint());
+    // The rows below start where the centred first row does, so they need room to its right.
+    const int pair = labFyll[kFirstHalf]->width() + cbxFyll->width();
+    int widest = pair;
+    for (const QWidget *c : std::initializer_list<const QWidget *>{
+             labFyll[kSecondHalf], labFyll[kInterval], labFyll[kMixedNote], chkSkrivIn})
+        widest = std::max(widest, c->width());
+    const int buttons =
+        kButtonParts * std::max(comOK->sizeHint().width(), comAvbryt->sizeHint().width());
+    const int content = std::max({2 * widest - pair, buttons});
+    exercises::place_over_list(this, editor_.lstSkrivIn, content);
+    const int w = width();
     const int left = (w - labFyll[kFirstHalf]->width() - cbxFyll->width()) / 2;
     labFyll[kFirstHalf]->move(left, kFirstRowUnits * h);
     cbxFyll->move(left + labFyll[kFirstHalf]->width(), kFirstRowUnits * h);
@@ -109,7 +120,6 @@ void frmGenerera::layout_controls() {
         chkOp[std::size_t(i)]->setGeometry(int(note->x() + i * kBoxStep * box_w),
                                            int(note->y() - kBoxesAboveNote * note->height()), box_w,
                                            chkOp[0]->sizeHint().height());
-    chkSkrivIn->resize(chkSkrivIn->sizeHint());
     chkSkrivIn->move(left, note->y() + kRowStepUnits * h);
     const int button_top = chkSkrivIn->y() + kRowStepUnits * h;
     const int button_h = comOK->sizeHint().height();

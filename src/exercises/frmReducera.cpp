@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 constexpr int kCount = 0;  // labFyll(0): the number of tasks
@@ -56,12 +57,16 @@ void frmReducera::Form_Load() {
 }
 
 void frmReducera::layout_controls() {
-    exercises::place_over_list(this, editor_.lstSkrivIn);
-    const int w = width();
     const int h = cbxFyll->sizeHint().height();
     for (QLabel *l : labFyll)
         l->resize(l->sizeHint().width(), h);
     cbxFyll->resize(cbxFyll->sizeHint());
+    const int buttons =
+        kButtonParts * std::max(comOK->sizeHint().width(), comAvbryt->sizeHint().width());
+    exercises::place_over_list(this, editor_.lstSkrivIn,
+                               std::max({labFyll[kReduce]->width() + cbxFyll->width(),
+                                         labFyll[kCount]->width(), buttons}));
+    const int w = width();
     const int pair_left = (w - labFyll[kReduce]->width() - cbxFyll->width()) / 2;
     labFyll[kCount]->move(pair_left, kFirstRowUnits * h);
     labFyll[kReduce]->move(pair_left, kChoiceRowUnits * h);

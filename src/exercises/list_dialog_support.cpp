@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 
 namespace exercises {
 
@@ -16,13 +17,15 @@ constexpr int kOffsetParts = 8; // an eighth of the list's width to the right
 constexpr int kTopParts = 4;    // a quarter of the list's height down
 constexpr int kGrey = 224;
 constexpr int kEnter = vb::key::Return;
+constexpr int kMarginPx = 16; // beside the widest row when the list is too narrow
 } // namespace
 
-void place_over_list(QDialog *dialog, const QWidget *list) {
+void place_over_list(QDialog *dialog, const QWidget *list, int content_width) {
     const QPoint at =
         list->mapToGlobal(QPoint(list->width() / kOffsetParts, list->height() / kTopParts));
     dialog->move(at);
-    dialog->setFixedWidth(list->width() * (kWidthParts - 1) / kWidthParts);
+    dialog->setFixedWidth(
+        std::max(list->width() * (kWidthParts - 1) / kWidthParts, content_width + 2 * kMarginPx));
 }
 
 QLabel *add_background(QDialog *dialog, int width, int height) {

@@ -12,9 +12,10 @@ class QWidget;
 
 namespace exercises {
 
-// Three quarters of the list wide, offset by an eighth of its width and a quarter of its
-// height, in screen coordinates.
-void place_over_list(QDialog *dialog, const QWidget *list);
+// Three quarters of the list wide, but never narrower than `content_width` (the list is
+// narrower than the texts the dialogs show in our fonts), offset by an eighth of the list's
+// width and a quarter of its height, in screen coordinates.
+void place_over_list(QDialog *dialog, const QWidget *list, int content_width);
 // The background picture behind every other control, `width` x `height` pixels.
 QLabel *add_background(QDialog *dialog, int width, int height);
 // Light grey, as the dialogs are designed.
