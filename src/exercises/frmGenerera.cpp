@@ -26,19 +26,11 @@ constexpr int kFirstRowUnits = 1;
 constexpr int kRowStepUnits = 2;
 constexpr double kBoxesAboveNote = 1.5; // heights of labFyll(3)
 constexpr double kBoxStep = 1.25;       // box widths from one box to the next
-constexpr int kButtonParts = 3;
-constexpr int kNinths = 9;
-constexpr int kAvbrytNinths = 5;
-constexpr int kBottomButtonHeights = 3;
 } // namespace
 
 frmGenerera::frmGenerera(frmSkrivIn &editor)
-    : QDialog(&editor, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      editor_(editor) {
-    setModal(true);
-    setWindowTitle(QStringLiteral("Fyll ut med uppgifter"));
-    exercises::set_dialog_colour(this);
+    : QDialog(&editor, exercises::kListDialogFlags), editor_(editor) {
+    exercises::set_up_list_dialog(this, QStringLiteral("Fyll ut med uppgifter"));
     labFyll[kFirstHalf] = new QLabel(QStringLiteral("Fyll ut så att det blir  "), this);
     labFyll[kSecondHalf] = new QLabel(QStringLiteral("uppgifter inom intervallet"), this);
     labFyll[kInterval] = new QLabel(this);
@@ -51,12 +43,10 @@ frmGenerera::frmGenerera(frmSkrivIn &editor)
     }
     chkSkrivIn = new QCheckBox(QStringLiteral("Tillåt dubbletter"), this);
     chkSkrivIn->setEnabled(false);
-    comOK = new QPushButton(QStringLiteral("&OK"), this);
-    comAvbryt = new QPushButton(QStringLiteral("&Avbryt"), this);
-    for (QPushButton *b : {comOK, comAvbryt})
-        b->setAutoDefault(false);
-    connect(comOK, &QPushButton::clicked, this, [this] { comOK_Click(); });
-    connect(comAvbryt, &QPushButton::clicked, this, [this] { comAvbryt_Click(); });
+    const exercises::DialogButtons buttons = exercises::make_dialog_buttons(
+        this, [this] { comOK_Click(); }, [this] { comAvbryt_Click(); });
+    comOK = buttons.ok;
+    comAvbryt = buttons.cancel;
     new exercises::ChoiceBoxKeys(cbxFyll, [this](int &key) { cbxFyll_KeyPress(key); });
     Form_Load();
 }
@@ -104,9 +94,8 @@ void frmGenerera::layout_controls() {
     for (const QWidget *c : std::initializer_list<const QWidget *>{
              labFyll[kSecondHalf], labFyll[kInterval], labFyll[kMixedNote], chkSkrivIn})
         widest = std::max(widest, c->width());
-    const int buttons =
-        kButtonParts * std::max(comOK->sizeHint().width(), comAvbryt->sizeHint().width());
-    const int content = std::max({2 * widest - pair, buttons});
+    const exercises::DialogButtons buttons{comOK, comAvbryt};
+    const int content = std::max(2 * widest - pair, exercises::buttons_width(buttons));
     exercises::place_over_list(this, editor_.lstSkrivIn, content);
     const int w = width();
     const int left = (w - labFyll[kFirstHalf]->width() - cbxFyll->width()) / 2;
@@ -121,13 +110,7 @@ void frmGenerera::layout_controls() {
                                            int(note->y() - kBoxesAboveNote * note->height()), box_w,
                                            chkOp[0]->sizeHint().height());
     chkSkrivIn->move(left, note->y() + kRowStepUnits * h);
-    const int button_top = chkSkrivIn->y() + kRowStepUnits * h;
-    const int button_h = comOK->sizeHint().height();
-    comOK->setGeometry(w / kNinths, button_top, w / kButtonParts, button_h);
-    comAvbryt->setGeometry(w * kAvbrytNinths / kNinths, button_top, w / kButtonParts, button_h);
-    const int height = button_top + kBottomButtonHeights * button_h;
-    setFixedHeight(height);
-    imaRekord = exercises::add_background(this, w, height);
+    imaRekord = exercises::finish_list_dialog(this, buttons, chkSkrivIn->y() + kRowStepUnits * h);
 }
 
 void frmGenerera::comOK_Click() {

@@ -20,28 +20,18 @@ constexpr int kReduce = 1; // labFyll(1): before the choice box
 constexpr int kFirstRowUnits = 1;
 constexpr int kChoiceRowUnits = 3;
 constexpr int kButtonsBelowChoiceUnits = 2;
-constexpr int kButtonParts = 3; // each button a third of the width
-constexpr int kNinths = 9;      // OK 1/9, Avbryt 5/9 from the left edge
-constexpr int kAvbrytNinths = 5;
-constexpr int kBottomButtonHeights = 3;
 } // namespace
 
 frmReducera::frmReducera(frmSkrivIn &editor)
-    : QDialog(&editor, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      editor_(editor) {
-    setModal(true);
-    setWindowTitle(QStringLiteral("Reducera antalet uppgifter"));
-    exercises::set_dialog_colour(this);
+    : QDialog(&editor, exercises::kListDialogFlags), editor_(editor) {
+    exercises::set_up_list_dialog(this, QStringLiteral("Reducera antalet uppgifter"));
     labFyll[kCount] = new QLabel(QStringLiteral("Antal uppgifter: "), this);
     labFyll[kReduce] = new QLabel(QStringLiteral("Minska med "), this);
     cbxFyll = new QComboBox(this);
-    comOK = new QPushButton(QStringLiteral("&OK"), this);
-    comAvbryt = new QPushButton(QStringLiteral("&Avbryt"), this);
-    for (QPushButton *b : {comOK, comAvbryt})
-        b->setAutoDefault(false);
-    connect(comOK, &QPushButton::clicked, this, [this] { comOK_Click(); });
-    connect(comAvbryt, &QPushButton::clicked, this, [this] { comAvbryt_Click(); });
+    const exercises::DialogButtons buttons = exercises::make_dialog_buttons(
+        this, [this] { comOK_Click(); }, [this] { comAvbryt_Click(); });
+    comOK = buttons.ok;
+    comAvbryt = buttons.cancel;
     new exercises::ChoiceBoxKeys(cbxFyll, [this](int &key) { cbxFyll_KeyPress(key); });
     Form_Load();
 }
@@ -61,23 +51,18 @@ void frmReducera::layout_controls() {
     for (QLabel *l : labFyll)
         l->resize(l->sizeHint().width(), h);
     cbxFyll->resize(cbxFyll->sizeHint());
-    const int buttons =
-        kButtonParts * std::max(comOK->sizeHint().width(), comAvbryt->sizeHint().width());
-    exercises::place_over_list(this, editor_.lstSkrivIn,
-                               std::max({labFyll[kReduce]->width() + cbxFyll->width(),
-                                         labFyll[kCount]->width(), buttons}));
+    const exercises::DialogButtons buttons{comOK, comAvbryt};
+    exercises::place_over_list(
+        this, editor_.lstSkrivIn,
+        std::max({labFyll[kReduce]->width() + cbxFyll->width(), labFyll[kCount]->width(),
+                  exercises::buttons_width(buttons)}));
     const int w = width();
     const int pair_left = (w - labFyll[kReduce]->width() - cbxFyll->width()) / 2;
     labFyll[kCount]->move(pair_left, kFirstRowUnits * h);
     labFyll[kReduce]->move(pair_left, kChoiceRowUnits * h);
     cbxFyll->move(pair_left + labFyll[kReduce]->width(), kChoiceRowUnits * h);
-    const int button_top = cbxFyll->y() + kButtonsBelowChoiceUnits * h;
-    const int button_h = comOK->sizeHint().height();
-    comOK->setGeometry(w / kNinths, button_top, w / kButtonParts, button_h);
-    comAvbryt->setGeometry(w * kAvbrytNinths / kNinths, button_top, w / kButtonParts, button_h);
-    const int height = button_top + kBottomButtonHeights * button_h;
-    setFixedHeight(height);
-    imaRekord = exercises::add_background(this, w, height);
+    imaRekord =
+        exercises::finish_list_dialog(this, buttons, cbxFyll->y() + kButtonsBelowChoiceUnits * h);
 }
 
 void frmReducera::comOK_Click() {

@@ -182,6 +182,8 @@ private:
     // The operator key with `sign`; "¤" asks the chooser.
     void press_operator_key(const QString &sign);
     void focus_place_last();
+    // Hands the type to a fill-out or reduce dialog, shows it and takes a Done list in.
+    void run_list_dialog(const std::function<void()> &show_dialog);
 
     void show_message(const exercises::MessageText &message);
     void show_notice(const exercises::CommandOutcome &outcome);

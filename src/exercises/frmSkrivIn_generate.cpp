@@ -20,15 +20,10 @@ void frmSkrivIn::connect_generate_commands() {
 void frmSkrivIn::menFyllUt_Click() {
     if (!doc_.tools_menu_state(chkSkrivIn->isChecked()).fill_out)
         return;
-    const exercises::BusyCursor busy(this);
-    Tag = {doc_.exercise_type(), exercises::ListDialogOutcome::Unchanged};
-    frmGenerera dialog(*this);
-    dialog.exec();
-    if (Tag.outcome != exercises::ListDialogOutcome::Done)
-        return;
-    doc_.mark_changed();
-    show_tasks();
-    update_task_view(0);
+    run_list_dialog([this] {
+        frmGenerera dialog(*this);
+        dialog.exec();
+    });
 }
 
 void frmSkrivIn::menEgetUrval_Click() {

@@ -80,10 +80,16 @@ void frmSkrivIn::menTaBortDubletter_Click() {
 void frmSkrivIn::menTaBortSlump_Click() {
     if (!doc_.tools_menu_state(chkSkrivIn->isChecked()).random_reduce)
         return;
+    run_list_dialog([this] {
+        frmReducera dialog(*this);
+        dialog.exec();
+    });
+}
+
+void frmSkrivIn::run_list_dialog(const std::function<void()> &show_dialog) {
     const exercises::BusyCursor busy(this);
     Tag = {doc_.exercise_type(), exercises::ListDialogOutcome::Unchanged};
-    frmReducera dialog(*this);
-    dialog.exec();
+    show_dialog();
     if (Tag.outcome != exercises::ListDialogOutcome::Done)
         return;
     doc_.mark_changed();

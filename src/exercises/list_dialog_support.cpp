@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <algorithm>
 
 namespace exercises {
@@ -17,7 +18,11 @@ constexpr int kOffsetParts = 8; // an eighth of the list's width to the right
 constexpr int kTopParts = 4;    // a quarter of the list's height down
 constexpr int kGrey = 224;
 constexpr int kEnter = vb::key::Return;
-constexpr int kMarginPx = 16; // beside the widest row when the list is too narrow
+constexpr int kMarginPx = 16;   // beside the widest row when the list is too narrow
+constexpr int kButtonParts = 3; // each button a third of the width
+constexpr int kNinths = 9;      // OK 1/9, Avbryt 5/9 from the left edge
+constexpr int kCancelNinths = 5;
+constexpr int kBottomButtonHeights = 3;
 } // namespace
 
 void place_over_list(QDialog *dialog, const QWidget *list, int content_width) {
@@ -28,20 +33,45 @@ void place_over_list(QDialog *dialog, const QWidget *list, int content_width) {
         std::max(list->width() * (kWidthParts - 1) / kWidthParts, content_width + 2 * kMarginPx));
 }
 
-QLabel *add_background(QDialog *dialog, int width, int height) {
-    auto *picture = new QLabel(dialog);
-    picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    picture->setGeometry(0, 0, width, height);
-    picture->lower();
-    return picture;
-}
-
-void set_dialog_colour(QDialog *dialog) {
+void set_up_list_dialog(QDialog *dialog, const QString &caption) {
+    dialog->setModal(true);
+    dialog->setWindowTitle(caption);
     QPalette p = dialog->palette();
     p.setColor(QPalette::Window, QColor(kGrey, kGrey, kGrey));
     dialog->setPalette(p);
     dialog->setAutoFillBackground(true);
+}
+
+DialogButtons make_dialog_buttons(QDialog *dialog, std::function<void()> ok,
+                                  std::function<void()> cancel) {
+    DialogButtons buttons{new QPushButton(QStringLiteral("&OK"), dialog),
+                          new QPushButton(QStringLiteral("&Avbryt"), dialog)};
+    for (QPushButton *b : {buttons.ok, buttons.cancel})
+        b->setAutoDefault(false);
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, [h = std::move(ok)] { h(); });
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog,
+                     [h = std::move(cancel)] { h(); });
+    return buttons;
+}
+
+int buttons_width(const DialogButtons &buttons) {
+    return kButtonParts *
+           std::max(buttons.ok->sizeHint().width(), buttons.cancel->sizeHint().width());
+}
+
+QLabel *finish_list_dialog(QDialog *dialog, const DialogButtons &buttons, int top) {
+    const int w = dialog->width();
+    const int button_h = buttons.ok->sizeHint().height();
+    buttons.ok->setGeometry(w / kNinths, top, w / kButtonParts, button_h);
+    buttons.cancel->setGeometry(w * kCancelNinths / kNinths, top, w / kButtonParts, button_h);
+    const int height = top + kBottomButtonHeights * button_h;
+    dialog->setFixedHeight(height);
+    auto *picture = new QLabel(dialog);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
+    picture->setGeometry(0, 0, w, height);
+    picture->lower();
+    return picture;
 }
 
 ChoiceBoxKeys::ChoiceBoxKeys(QComboBox *box, std::function<void(int &)> key_press)
