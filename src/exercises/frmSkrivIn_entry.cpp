@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace entry = exercises::entry;
@@ -114,6 +115,9 @@ bool frmSkrivIn::eventFilter(QObject *watched, QEvent *event) {
         return QDialog::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || (widget != this && !isAncestorOf(widget)))
+        return false;
+    // The menu bar, once reached by Alt, keeps Enter and its letters.
+    if (widget == menu_bar || menu_bar->isAncestorOf(widget))
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     // Menu mnemonics and shortcuts stay the menus'.

@@ -177,19 +177,6 @@ OperatorSet operators_used(const QStringList &tasks) {
     return used;
 }
 
-bool fill_out_pair_valid(const QString &sign, int first, int second) {
-    const long long a = first, b = second;
-    if (sign == kTypeAddition)
-        return a + b < kFillOutLimit;
-    if (sign == kTypeSubtraction)
-        return a >= b;
-    if (sign == kTypeMultiplication)
-        return a * b < kFillOutLimit;
-    if (sign == kTypeDivision)
-        return b != 0 && a % b == 0;
-    return false;
-}
-
 bool fill_out_possible(const OperandInterval &in, const QString &sign) {
     if (in.lowest_first > in.highest_first || in.lowest_second > in.highest_second)
         return false;

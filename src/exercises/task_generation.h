@@ -38,9 +38,6 @@ FillOutChoices fill_out_choices(int task_count);
 // The operators some task of the list uses.
 OperatorSet operators_used(const QStringList &tasks);
 
-// A filled-out task: sums and products stay below 9998, differences are not negative,
-// quotients are whole.
-bool fill_out_pair_valid(const QString &sign, int first, int second);
 // True when some pair of the interval is valid for `sign`.
 bool fill_out_possible(const OperandInterval &interval, const QString &sign);
 

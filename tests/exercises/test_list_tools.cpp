@@ -77,8 +77,9 @@ TEST(ListTools, DuplicatesKeepTheFirstOfEach) {
         const DuplicateSearch s = find_duplicate_tasks(c.tasks);
         EXPECT_EQ(s.distinct, c.distinct);
         EXPECT_EQ(s.count, c.count);
-        if (c.count > 0)
+        if (c.count > 0) {
             EXPECT_EQ(duplicates_question(c.count).text, c.question);
+        }
     }
     // A full list of one task: the index beyond 999 never mixes the order up.
     const DuplicateSearch full = find_duplicate_tasks(QStringList(1000, "1 + 1 ="));

@@ -128,11 +128,4 @@ TEST(TaskEntry, CheckRefusesAFullListInvalidTasksAndRepeats) {
     }
 }
 
-TEST(TaskEntry, PlacementIndexes) {
-    EXPECT_EQ(placement_index(Placement::Last, 1, 3), 3);
-    EXPECT_EQ(placement_index(Placement::First, 1, 3), 0);
-    EXPECT_EQ(placement_index(Placement::BeforeSelected, 1, 3), 1);
-    EXPECT_EQ(placement_index(Placement::BeforeSelected, 0, 0), 0);
-}
-
 } // namespace
