@@ -10,23 +10,10 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
-
-// Ends the next modal window as soon as it is up, whatever its own closing rules; counts it.
-inline void end_next_modal(int &ended, int tries_left = 500) {
-    QTimer::singleShot(10, [&ended, tries_left] {
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            ++ended;
-            d->done(QDialog::Rejected);
-        } else if (tries_left > 0) {
-            end_next_modal(ended, tries_left - 1);
-        }
-    });
-}
 
 class DrillRoad : public ::testing::Test {
 protected:
@@ -38,8 +25,22 @@ protected:
         w = fixture.window.get();
     }
     void TearDown() override {
+        fixture.modal.stop();
         platform::set_random_source({});
         platform::set_time_source({});
+    }
+
+    // Ends the next modal window as soon as it is up, whatever its own closing rules, and
+    // counts it in `modals_ended`.
+    void end_next_modal() {
+        fixture.modal.start([this](QWidget *modal) {
+            auto *d = qobject_cast<QDialog *>(modal);
+            if (!d)
+                return false;
+            ++modals_ended;
+            d->done(QDialog::Rejected);
+            return true;
+        });
     }
 
     void press(int code) {
@@ -89,6 +90,7 @@ protected:
     QStringList spoken() const { return fixture.speech.spoken(); }
 
     long now = 12 * 3600;
+    int modals_ended = 0;
     MainWindowFixture fixture;
     frmSorvinel *w = nullptr;
 };

@@ -222,10 +222,9 @@ TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough) {
     modSorvinel.reward_min_tasks = 2;
     start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
-    int rewards = 0;
-    end_next_modal(rewards);
+    end_next_modal();
     answer(4);
-    EXPECT_EQ(rewards, 1);
+    EXPECT_EQ(modals_ended, 1);
     EXPECT_TRUE(spoken().contains(QString::fromUtf8("Alla rätt! Mycket bra!")));
     EXPECT_EQ(caption(w->labResultat, 0), QString::fromUtf8("Alla rätt!"));
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::EndMenu);

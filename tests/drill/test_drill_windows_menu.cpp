@@ -185,7 +185,7 @@ TEST_F(MenuBar, RecordListIsOwnedByTheMainWindow) {
     modSorvinel.record_times[opBlandat] = 200;
     QWidget *owner = nullptr;
     QString line;
-    when_modal<frmRekord>([&](frmRekord *r) {
+    when_modal<frmRekord>(fixture.modal, [&](frmRekord *r) {
         owner = r->parentWidget();
         line = r->labRekord[opBlandat]->text();
         r->reject();
@@ -220,7 +220,7 @@ TEST_F(MenuBar, LatestWrongTasksKeepTheOperationThatFilledThem) {
     open_verktyg();
     ASSERT_TRUE(w->menSenasteFel->isEnabled());
     QString tagSeen;
-    when_modal<QDialog>([&](QDialog *editor) {
+    when_modal<QDialog>(fixture.modal, [&](QDialog *editor) {
         tagSeen = w->Tag;
         editor->reject();
     });
@@ -233,7 +233,7 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
     modSorvinel.reward_type = 0;
     long shownRecord = -1;
     QString storedWhileShown;
-    when_modal<frmBeloening>([&](frmBeloening *r) {
+    when_modal<frmBeloening>(fixture.modal, [&](frmBeloening *r) {
         shownRecord = modSorvinel.record_times[opAddition];
         storedWhileShown = stored("Rekord0");
         r->timBel_Timer();
@@ -248,7 +248,7 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
     EXPECT_EQ(w->labResultat[0]->Caption(), QString::fromUtf8("Alla rätt!"));
 
     // The same time again is no record; a slower one neither.
-    when_modal<frmBeloening>([&](frmBeloening *r) {
+    when_modal<frmBeloening>(fixture.modal, [&](frmBeloening *r) {
         shownRecord = r->new_record ? 1 : 0;
         r->timBel_Timer();
         r->timRub_Timer();

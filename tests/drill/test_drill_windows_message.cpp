@@ -201,7 +201,7 @@ TEST_F(MessageWindow, ModalWindowGetsTheSpeechControlAndReleasesIt) {
     modSorvinel.message_kind = MessageKind::Pause;
     SpeechEngine *handed = nullptr;
     frmMeddelande *seen = nullptr;
-    when_modal<frmMeddelande>([&](frmMeddelande *m) {
+    when_modal<frmMeddelande>(fixture.modal, [&](frmMeddelande *m) {
         seen = m;
         handed = m->speech_control;
         m->timAater_Timer();
@@ -218,7 +218,7 @@ TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessag
     modSorvinel.message_text = kWait;
     modSorvinel.message_kind = MessageKind::Pause;
     // Esc opened the message, was let go there, and the back label was clicked.
-    when_modal<frmMeddelande>([](frmMeddelande *m) {
+    when_modal<frmMeddelande>(fixture.modal, [](frmMeddelande *m) {
         release(m, Qt::Key_Escape);
         QTest::mouseClick(m->labMeddelandeMeny, Qt::LeftButton);
     });
@@ -231,7 +231,7 @@ TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessag
 TEST_F(MessageWindow, KeyThatClosedTheMessageStaysHeldUntilItsRelease) {
     modSorvinel.message_text = kWait;
     modSorvinel.message_kind = MessageKind::Pause;
-    when_modal<frmMeddelande>([](frmMeddelande *m) {
+    when_modal<frmMeddelande>(fixture.modal, [](frmMeddelande *m) {
         release(m, Qt::Key_Escape);
         press(m, Qt::Key_Return);
     });

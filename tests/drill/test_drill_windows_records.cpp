@@ -49,7 +49,7 @@ TEST_F(RecordList, ShowsARecordSetJustBefore) {
     modSorvinel.record_times[opSubtraktion] = 61;
     QString line;
     bool closedByEnter = false;
-    when_modal<frmRekord>([&](frmRekord *r) {
+    when_modal<frmRekord>(fixture.modal, [&](frmRekord *r) {
         line = r->labRekord[opSubtraktion]->text();
         QTest::keyClick(r, Qt::Key_Return);
         closedByEnter = !r->isVisible();

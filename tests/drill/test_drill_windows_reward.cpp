@@ -163,7 +163,7 @@ TEST_F(RewardWindows, ModalRewardRunsItsTimersUntilAKey) {
     modSorvinel.reward_type = 0;
     modSorvinel.beep_on = false;
     bool sawFlicker = false;
-    when_modal<frmBeloening>([&](frmBeloening *r) {
+    when_modal<frmBeloening>(fixture.modal, [&](frmBeloening *r) {
         // Keys before the flicker starts are ignored; then one key closes it.
         click_key(r, Qt::Key_Return);
         sawFlicker = QTest::qWaitFor([r] { return r->flicker_running(); }, 5000);
@@ -178,7 +178,7 @@ TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter) {
     modSorvinel.reward_type = 1;
     for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
         bool stayedOpen = false;
-        when_modal<frmAlla>([&](frmAlla *a) {
+        when_modal<frmAlla>(fixture.modal, [&](frmAlla *a) {
             click_key(a, Qt::Key_Space);
             click_key(a, Qt::Key_A);
             QTest::mouseClick(a, Qt::LeftButton);

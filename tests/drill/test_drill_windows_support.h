@@ -1,11 +1,13 @@
 #pragma once
 // Helpers for the tests of the drill's modal windows: keys as X11 sends them (with
 // auto-repeat), and acting on a modal window once the code under test has opened it.
+#include "support/modal_watch.h"
+
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 
 namespace drill_windows_test {
@@ -27,14 +29,17 @@ inline void click_key(QWidget *w, Qt::Key key) {
 }
 
 // Runs `act` on the modal window of type T as soon as it is shown. When it never shows,
-// nothing is done and the caller's exec() is not waited on.
-template <class T> void when_modal(std::function<void(T *)> act, int triesLeft = 500) {
-    QTimer::singleShot(5, [act, triesLeft] {
-        if (auto *t = qobject_cast<T *>(QApplication::activeModalWidget()))
-            act(t);
-        else if (triesLeft > 0)
-            when_modal<T>(act, triesLeft - 1);
-    });
+// nothing is done and the caller's exec() is not waited on; the looking ends with `watch`
+// (the fixture's), so `act` may use the test's locals.
+template <class T> void when_modal(ModalWatch &watch, std::function<void(T *)> act) {
+    watch.start(
+        [act](QWidget *modal) {
+            auto *t = qobject_cast<T *>(modal);
+            if (t)
+                act(t);
+            return t != nullptr;
+        },
+        ModalWatch::kTries, std::chrono::milliseconds(5));
 }
 
 } // namespace drill_windows_test

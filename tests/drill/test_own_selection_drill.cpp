@@ -2,13 +2,13 @@
 // its choice becomes the drill; a cancel in any form leaves the main menu as it was.
 #include "exercises/frmEgetVal.h"
 #include "platform/message_box.h"
+#include "support/modal_watch.h"
 #include "test_drill_road_fixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -23,46 +23,36 @@ using own_selection::field::HighSecond;
 using own_selection::field::LowFirst;
 using own_selection::field::LowSecond;
 
-constexpr int kPollMs = 10;
+constexpr std::chrono::milliseconds kPollEvery{10};
 constexpr int kPollTries = 300;
 
-// Runs `act` on the own-selection dialog as soon as it is up. The returned flag says whether
-// it was; dropping the handle stops a search that never found one.
+// Runs `act` on the own-selection dialog as soon as it is up, and says whether it was;
+// dropping the script stops a search that never found one.
 class DialogScript {
 public:
-    explicit DialogScript(std::function<void(frmEgetVal &)> act)
-        : state_(std::make_shared<State>()) {
-        state_->act = std::move(act);
-        poll(state_, kPollTries);
+    explicit DialogScript(std::function<void(frmEgetVal &)> act) {
+        watch_.start(
+            [this, act = std::move(act)](QWidget *modal) {
+                auto *d = qobject_cast<frmEgetVal *>(modal);
+                if (!d)
+                    return false;
+                seen_ = true;
+                modal_ = d->isModal();
+                parent_ = d->parentWidget();
+                act(*d);
+                return true;
+            },
+            kPollTries, kPollEvery);
     }
-    ~DialogScript() { state_->stopped = true; }
-    bool seen() const { return state_->seen; }
-    QWidget *parent_seen() const { return state_->parent; }
-    bool modal_seen() const { return state_->modal; }
+    bool seen() const { return seen_; }
+    QWidget *parent_seen() const { return parent_; }
+    bool modal_seen() const { return modal_; }
 
 private:
-    struct State {
-        std::function<void(frmEgetVal &)> act;
-        bool seen = false;
-        bool stopped = false;
-        bool modal = false;
-        QWidget *parent = nullptr;
-    };
-    static void poll(std::shared_ptr<State> s, int tries) {
-        QTimer::singleShot(kPollMs, [s, tries] {
-            if (s->stopped)
-                return;
-            if (auto *d = qobject_cast<frmEgetVal *>(QApplication::activeModalWidget())) {
-                s->seen = true;
-                s->modal = d->isModal();
-                s->parent = d->parentWidget();
-                s->act(*d);
-            } else if (tries > 0) {
-                poll(s, tries - 1);
-            }
-        });
-    }
-    std::shared_ptr<State> state_;
+    bool seen_ = false;
+    bool modal_ = false;
+    QWidget *parent_ = nullptr;
+    ModalWatch watch_; // last, so it stops before the flags it writes go
 };
 
 void set_field(frmEgetVal &d, int i, const QString &digits) {
@@ -260,7 +250,7 @@ TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill) {
     const QString first = caption(w->labTal, 0);
     DialogScript script(klart);
     w->menEgeturval[opDivision]->trigger();
-    QTest::qWait(kPollMs * 5);
+    QTest::qWait(int(kPollEvery.count()) * 5);
     EXPECT_FALSE(script.seen());
     EXPECT_EQ(modSorvinel.current_operation, opAddition);
     EXPECT_EQ(w->pass_length, 100);

@@ -336,14 +336,6 @@ TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {
     frmSkrivIn &w = open("Multiplikation");
     QStringList filters;
     QString selected, folder;
-    QTimer::singleShot(50, [&] {
-        if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            filters = d->nameFilters();
-            selected = d->selectedNameFilter();
-            folder = d->directory().absolutePath();
-            d->reject();
-        }
-    });
     QTimer guard; // never wait for a person
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] {
@@ -352,6 +344,15 @@ TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {
                 d->reject();
     });
     guard.start(5000);
+    // Tied to the guard, so it goes with this test even when no dialog opened.
+    QTimer::singleShot(50, &guard, [&] {
+        if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            filters = d->nameFilters();
+            selected = d->selectedNameFilter();
+            folder = d->directory().absolutePath();
+            d->reject();
+        }
+    });
     w.menOeppna->trigger();
     EXPECT_EQ(filters,
               (QStringList{"Addition (*.add)", "Subtraktion (*.sub)", "Multiplikation (*.mul)",

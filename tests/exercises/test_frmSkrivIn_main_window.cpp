@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -28,32 +27,32 @@ struct SeenEditor {
     bool owned_by_main = false;
 };
 
-// Looks at the editor once it is up, then closes it, answering Nej if it asks.
-void inspect_editor_when_shown(SeenEditor &seen, QWidget *main, int tries = 300) {
-    QTimer::singleShot(10, [&seen, main, tries] {
-        auto *editor = qobject_cast<frmSkrivIn *>(QApplication::activeModalWidget());
-        if (!editor) {
-            if (tries > 0)
-                inspect_editor_when_shown(seen, main, tries - 1);
-            return;
-        }
-        seen.shown = true;
-        seen.title = editor->windowTitle();
-        seen.type = editor->document().exercise_type();
-        seen.tasks = editor->document().tasks();
-        seen.saved = editor->document().is_saved();
-        seen.ticked = editor->chkSkrivIn->isChecked();
-        seen.owned_by_main = editor->parentWidget() == main;
-        platform::script_msg_box({vb::vbNo});
-        editor->close();
-    });
-}
-
 class EditorFromMainWindow : public ::testing::Test {
 protected:
     void SetUp() override { fixture.load(); }
     void TearDown() override { platform::stop_msg_box_script(); }
     frmSorvinel &main() { return *fixture.window; }
+    // Looks at the editor once it is up, then closes it, answering Nej if it asks.
+    void inspect_editor_when_shown(SeenEditor &seen, QWidget *main,
+                                   int tries = ModalWatch::kTries) {
+        fixture.modal.start(
+            [&seen, main](QWidget *modal) {
+                auto *editor = qobject_cast<frmSkrivIn *>(modal);
+                if (!editor)
+                    return false;
+                seen.shown = true;
+                seen.title = editor->windowTitle();
+                seen.type = editor->document().exercise_type();
+                seen.tasks = editor->document().tasks();
+                seen.saved = editor->document().is_saved();
+                seen.ticked = editor->chkSkrivIn->isChecked();
+                seen.owned_by_main = editor->parentWidget() == main;
+                platform::script_msg_box({vb::vbNo});
+                editor->close();
+                return true;
+            },
+            tries);
+    }
     void put_wrong_tasks(const QStringList &tasks) {
         for (const QString &t : tasks)
             main().lstFel->addItem(t);

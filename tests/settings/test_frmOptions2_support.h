@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QMap>
 #include <QTabBar>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -118,6 +117,17 @@ protected:
         return *dialog;
     }
     void select_tab(int page) { dialog->tbsOptions->setCurrentIndex(page - 1); }
+    // Runs `inspect` on the settings dialog once a menu command has shown it, then closes it.
+    void when_options_shown(std::function<void(frmOptions2 &)> inspect) {
+        f.modal.start([inspect](QWidget *modal) {
+            auto *d = qobject_cast<frmOptions2 *>(modal);
+            if (!d)
+                return false;
+            inspect(*d);
+            d->reject();
+            return true;
+        });
+    }
     QStringList prompts() const {
         QStringList texts;
         for (const platform::MsgBoxCall &c : platform::msg_box_calls())
@@ -129,17 +139,5 @@ public:
     MainWindowFixture f;
     std::unique_ptr<frmOptions2> dialog;
 };
-
-// Runs `inspect` on the settings dialog once a menu command has shown it, then closes it.
-inline void when_options_shown(std::function<void(frmOptions2 &)> inspect, int tries = 500) {
-    QTimer::singleShot(10, [inspect, tries] {
-        if (auto *d = qobject_cast<frmOptions2 *>(QApplication::activeModalWidget())) {
-            inspect(*d);
-            d->reject();
-        } else if (tries > 0) {
-            when_options_shown(inspect, tries - 1);
-        }
-    });
-}
 
 } // namespace options_test

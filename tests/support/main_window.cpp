@@ -7,25 +7,22 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
-#include <QTimer>
+#include <memory>
 
-namespace {
-// A dialog is closed only when it was already up at the previous look: a timer may fire
-// while exec() is still showing the dialog, before its event loop runs, and closing it
-// then would leave exec() waiting for ever.
-void close_modal_when_shown(int triesLeft, QPointer<QDialog> seen = {}) {
-    QTimer::singleShot(10, [triesLeft, seen] {
-        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (d && d == seen)
+void close_next_modal(ModalWatch &watch) {
+    // A dialog is closed only when it was already up at the previous look: a timer may fire
+    // while exec() is still showing the dialog, before its event loop runs, and closing it
+    // then would leave exec() waiting for ever.
+    auto seen = std::make_shared<QPointer<QDialog>>();
+    watch.start([seen](QWidget *modal) {
+        auto *d = qobject_cast<QDialog *>(modal);
+        if (d && d == *seen) {
             d->reject();
-        else if (triesLeft > 0)
-            close_modal_when_shown(triesLeft - 1, d);
+            return true;
+        }
+        *seen = d;
+        return false;
     });
-}
-} // namespace
-
-void close_next_modal() {
-    close_modal_when_shown(500);
 }
 
 MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voices)) {
@@ -38,6 +35,8 @@ MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voic
 }
 
 MainWindowFixture::~MainWindowFixture() {
+    modal.stop();
+    splash_closer.stop();
     window.reset();
     modSorvinel.main_window = nullptr;
     modSorvinel.store = nullptr;
@@ -45,6 +44,6 @@ MainWindowFixture::~MainWindowFixture() {
 }
 
 void MainWindowFixture::load() {
-    close_next_modal();
+    close_next_modal(splash_closer);
     window->Form_Load();
 }

@@ -3,6 +3,7 @@
 // store in a fresh folder and the splash closed at once.
 #include "drill/frmSorvinel.h"
 #include "platform/speech.h"
+#include "support/modal_watch.h"
 #include "support/temp_home.h"
 
 #include <memory>
@@ -16,7 +17,10 @@ struct MainWindowFixture {
     TempHome home;
     RecordingSpeech speech;
     std::unique_ptr<frmSorvinel> window;
+    // For the test's own looks at modal windows; stopped before the window goes.
+    ModalWatch modal;
+    ModalWatch splash_closer;
 };
 
 // Closes the next modal window as soon as it is shown (by reject()).
-void close_next_modal();
+void close_next_modal(ModalWatch &watch);

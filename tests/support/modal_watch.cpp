@@ -1,0 +1,36 @@
+#include "support/modal_watch.h"
+
+#include <QApplication>
+
+ModalWatch::ModalWatch() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { look_once(); });
+}
+
+void ModalWatch::start(Look look, int tries, std::chrono::milliseconds every) {
+    look_ = std::move(look);
+    tries_left_ = tries;
+    ++started_;
+    timer_.start(every);
+}
+
+void ModalWatch::stop() {
+    timer_.stop();
+    look_ = {};
+}
+
+void ModalWatch::look_once() {
+    if (!look_)
+        return;
+    // The look may spin an event loop of its own (a dialog's exec(), a wait): the timer is
+    // idle meanwhile, so it cannot look again while still inside this look.
+    const unsigned run = started_;
+    const Look look = look_;
+    const bool dealt = look(QApplication::activeModalWidget());
+    if (run != started_ || !look_)
+        return;
+    if (dealt || --tries_left_ < 0)
+        stop();
+    else
+        timer_.start();
+}
