@@ -1,3 +1,4 @@
+#include "platform/atomic_file.h"
 #include "platform/settings_store.h"
 #include "support/temp_home.h"
 
@@ -180,35 +181,52 @@ TEST(SettingsStore, CreatesAMissingFolder) {
     EXPECT_EQ(readBytes(store.filePath()), QByteArray("[Visa]\nInst=1\n"));
 }
 
-TEST(SettingsStore, FailedSaveLeavesTheOldFileAlone) {
-    TempHome home;
-    const QString folder = home.path("locked");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    SettingsStore store(folder + "/PLOXA Sorvinel.ini");
-    ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "True"));
-    const QByteArray before = readBytes(store.filePath());
-
-    const QFileDevice::Permissions open = QFile::permissions(folder);
-    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QFile probe(folder + "/probe");
-    const bool canStillWrite = probe.open(QIODevice::WriteOnly);
-    if (canStillWrite) {
-        probe.close();
-        probe.remove();
+// Puts in a writer for the file set aside, for as long as it lives.
+class WriterInPlace {
+public:
+    explicit WriterInPlace(platform::FileWriter writer) {
+        platform::set_file_writer(std::move(writer));
     }
-    bool saved = true;
-    if (!canStillWrite)
-        saved = store.SaveSetting("Ljud", "Pip", "False");
-    QFile::setPermissions(folder, open);
-    if (canStillWrite)
-        GTEST_SKIP() << "a read-only folder does not stop this user (root)";
+    ~WriterInPlace() { platform::set_file_writer({}); }
+};
 
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(readBytes(store.filePath()), before);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"PLOXA Sorvinel.ini"});
-    // Memory keeps the value the program was asked to keep.
-    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
-    EXPECT_EQ(SettingsStore(store.filePath()).GetSetting("Ljud", "Pip", "x"), "True");
+TEST(SettingsStore, FailedSaveLeavesTheOldFileAlone) {
+    struct Case {
+        const char *what;
+        platform::FileWriter writer;
+    };
+    const Case cases[] = {
+        {"fails", [](QIODevice &, const QByteArray &) { return qint64(-1); }},
+        {"writes short",
+         [](QIODevice &file, const QByteArray &bytes) {
+             return file.write(bytes.left(bytes.size() / 2));
+         }},
+        {"writes nothing", [](QIODevice &, const QByteArray &) { return qint64(0); }},
+    };
+    for (const Case &c : cases) {
+        TempHome home;
+        SettingsStore store(home.path("PLOXA Sorvinel.ini"));
+        ASSERT_TRUE(store.SaveSetting("Ljud", "Pip", "True"));
+        const QByteArray before = readBytes(store.filePath());
+
+        bool saved = true;
+        {
+            WriterInPlace failing(c.writer);
+            saved = store.SaveSetting("Ljud", "Pip", "False");
+        }
+        EXPECT_FALSE(saved) << c.what;
+        EXPECT_EQ(readBytes(store.filePath()), before) << c.what;
+        // Nothing is left beside the file.
+        EXPECT_EQ(QDir(home.dir.path()).entryList(QDir::Files), QStringList{"PLOXA Sorvinel.ini"})
+            << c.what;
+        // Memory keeps the value the program was asked to keep.
+        EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False") << c.what;
+        EXPECT_EQ(SettingsStore(store.filePath()).GetSetting("Ljud", "Pip", "x"), "True") << c.what;
+        // The next save, with a sound writer, writes it.
+        EXPECT_TRUE(store.SaveSetting("Ljud", "Meny", "True")) << c.what;
+        EXPECT_EQ(SettingsStore(store.filePath()).GetSetting("Ljud", "Pip", "x"), "False")
+            << c.what;
+    }
 }
 
 TEST(SettingsStore, SaveFailsWhereNoFileCanBe) {

@@ -274,10 +274,12 @@ TEST_F(EspeakEngine, WithoutStoreNothingIsKept) {
     EXPECT_EQ(createEspeakSpeech(nullptr)->currentVoiceName(), "Swedish");
 }
 
-// Run only inside the child copy started below.
+// A child-only helper: EspeakPlayback.PlayingModeNeitherHangsNorEndsTheProgram runs it in
+// a copy of the test program and checks how that copy ended. On its own it only skips.
 TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer) {
     if (!isPlaybackChild())
-        GTEST_SKIP() << "runs in the child copy of the test program";
+        GTEST_SKIP() << "child-only helper: run and checked by "
+                        "EspeakPlayback.PlayingModeNeitherHangsNorEndsTheProgram";
     auto speech = createEspeakSpeech(nullptr);
     if (speech->voiceCount() == 0)
         GTEST_SKIP() << "espeak-ng has no usable voice here";
