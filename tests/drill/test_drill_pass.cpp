@@ -119,6 +119,7 @@ TEST(Elapsed, AcrossMidnightOnce) {
         {100, 100, 0},
         {3600, 3725, 125},
         {86399, 0, 1},
+        {1, 0, 86399},
         {10, 5, 86395},
     };
     for (const auto &c : cases)

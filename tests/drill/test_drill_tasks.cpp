@@ -203,19 +203,31 @@ INSTANTIATE_TEST_SUITE_P(Counts, OwnSelectionRounds,
                                            RoundsCase{opAddition, {1, 10, 1, 10}, 0, 99}));
 
 TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds) {
+    struct Case {
+        int op;
+        OperandRanges r;
+        int at_first, at_second;     // a result of 9999: a task
+        int over_first, over_second; // a result of 10000: never one
+    };
+    const Case cases[] = {
+        {opMultiplikation, {90, 110, 90, 110}, 99, 101, 100, 100},
+        {opDivision, {90, 110, 90, 110}, 99, 101, 100, 100},
+        {opAddition, {4990, 5010, 4990, 5010}, 5000, 4999, 5000, 5000},
+    };
     RandomScript random(5u);
-    for (int op : {opMultiplikation, opDivision}) {
+    for (const Case &c : cases) {
         ModSorvinel m;
-        m.current_operation = op;
-        const OperandRanges r{90, 110, 90, 110};
-        const long p = drill::count_drill_tasks(op, r);
-        const int n = drill::generate_selection_tasks(m, r, p + p - 1);
+        m.current_operation = c.op;
+        const long p = drill::count_drill_tasks(c.op, c.r);
+        const int n = drill::generate_selection_tasks(m, c.r, p + p - 1);
         const auto counts = tally(stored_tasks(m, n));
-        const QString sign = drill::task_sign(op);
-        EXPECT_EQ(counts.count({99, 101, sign}), 1u);
-        EXPECT_EQ(counts.count({100, 100, sign}), 0u);
-        for (const auto &[task, times] : counts)
-            EXPECT_LT(std::get<0>(task) * std::get<1>(task), kOperandLimit);
+        const QString sign = drill::task_sign(c.op);
+        EXPECT_EQ(counts.count({c.at_first, c.at_second, sign}), 1u) << c.op;
+        EXPECT_EQ(counts.count({c.over_first, c.over_second, sign}), 0u) << c.op;
+        for (const auto &[task, times] : counts) {
+            const auto [a, b, s] = task;
+            EXPECT_LT(c.op == opAddition ? a + b : a * b, kOperandLimit) << c.op;
+        }
     }
 }
 
@@ -255,6 +267,9 @@ TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany) {
     EXPECT_EQ(drill::generate_selection_tasks(m, {0, 999, 0, 999}, 0), 0);
     EXPECT_EQ(drill::generate_selection_tasks(m, {1, 10, 1, 10}, drill::kMaxDrillTasks + 1L), 0);
     EXPECT_EQ(m.task_operands[drill::Row::StoredFirst], (std::vector<int>{4, 5}));
+    // The largest drill itself is made.
+    EXPECT_EQ(drill::generate_selection_tasks(m, {1, 10, 1, 10}, drill::kMaxDrillTasks),
+              drill::kMaxDrillTasks);
 }
 
 TEST(OwnSelection, RepeatingRandomSourceStillFinishes) {

@@ -119,6 +119,9 @@ TEST(ExerciseDocumentStart, WrongTasksAreCheckedAndLimited) {
     EXPECT_EQ(many.start_from_wrong_tasks(kTypeAddition, lines), 100);
     EXPECT_EQ(many.task_count(), 1000);
     EXPECT_FALSE(many.file_menu_state(false).insert);
+    ExerciseDocument one_short;
+    EXPECT_EQ(one_short.start_from_wrong_tasks(kTypeAddition, lines.mid(0, 999)), 0);
+    EXPECT_TRUE(one_short.file_menu_state(false).insert);
 }
 
 TEST_F(DocumentTest, NewEditSaveSaveAsDelete) {
@@ -461,6 +464,7 @@ TEST(ExerciseDocumentRules, ToolsMenu) {
         {kTypeMixed, 0, false, false, false, false, false, false, false, false, false},
         {kTypeSubtraction, 1, false, false, false, false, false, true, false, false, true},
         {kTypeMultiplication, 2, true, true, false, true, true, false, true, true, true},
+        {kTypeDivision, 999, false, true, false, true, true, false, true, false, true},
         {kTypeDivision, 1000, false, false, false, false, true, false, true, false, true},
     };
     for (const auto &c : cases) {

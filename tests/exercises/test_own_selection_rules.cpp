@@ -232,6 +232,8 @@ TEST(OwnSelectionRules, LimitToMaxResult) {
         {kMul, 999, 999, 10},                           // 999 * 10 = 9990
         {kMul, 11, 999, 909},                           // 11 * 909 = 9999 exactly
         {kDiv, 101, 100, 99},                           // 101 * 99 = 9999
+        {kMul, 11, 909, 909},                           // at the limit itself: stays
+        {kDiv, 99, 101, 101},                           // 99 * 101 = 9999 stays
         {kAdd, 5000, 5000, 4999}, {kMul, 10, 999, 999}, // within the limit: unchanged
         {kMul, 0, 999, 999},     // a product with 0 never exceeds, and nothing divides by 0
         {kSub, 5, 99999, 99999}, // no limit rule for differences
