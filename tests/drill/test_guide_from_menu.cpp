@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(GuideFromMenu, ScanningWaitsWhileTheGuideIsOpen) {
@@ -17,21 +16,16 @@ TEST(GuideFromMenu, ScanningWaitsWhileTheGuideIsOpen) {
     bool shown = false, scanning = true;
     SpeechEngine *lent = nullptr;
     // Looks once the guide is up, then closes it as F1 would.
-    std::function<void(int)> look = [&](int tries) {
-        QTimer::singleShot(10, [&, tries] {
-            auto *g = qobject_cast<frmSorvinelHandledning *>(QApplication::activeModalWidget());
-            if (!g || !g->isVisible()) {
-                if (tries > 0)
-                    look(tries - 1);
-                return;
-            }
-            shown = true;
-            scanning = w->timEnTangent->isActive();
-            lent = g->speech_control;
-            g->menStaeng->trigger();
-        });
-    };
-    look(500);
+    fixture.modal.start([&](QWidget *modal) {
+        auto *g = qobject_cast<frmSorvinelHandledning *>(modal);
+        if (!g || !g->isVisible())
+            return false;
+        shown = true;
+        scanning = w->timEnTangent->isActive();
+        lent = g->speech_control;
+        g->menStaeng->trigger();
+        return true;
+    });
     w->menInnehaall->trigger();
     ASSERT_TRUE(shown);
     EXPECT_FALSE(scanning);

@@ -132,20 +132,15 @@ TEST_F(AdaptationFromSettings, TheSoundPageOpensItAndTheFieldShowsAtOnce) {
     ASSERT_TRUE(d.comAnpassning->isEnabled());
     EXPECT_FALSE(f.window->txtJaws->isVisibleTo(f.window.get()));
     QPointer<QWidget> owner = &d;
-    std::function<void(int, QPointer<QWidget>)> tick_and_ok = [&](int tries,
-                                                                  QPointer<QWidget> seen) {
-        QTimer::singleShot(10, [&, tries, seen] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *a = qobject_cast<frmAvancerat *>(modal); a && modal == seen) {
-                owner = a->parentWidget();
-                a->chkVisa->setChecked(true);
-                a->OKButton->click();
-            } else if (tries > 0) {
-                tick_and_ok(tries - 1, modal);
-            }
-        });
-    };
-    tick_and_ok(500, {});
+    f.modal.start(once_settled([&](QWidget *modal) {
+        auto *a = qobject_cast<frmAvancerat *>(modal);
+        if (!a)
+            return false;
+        owner = a->parentWidget();
+        a->chkVisa->setChecked(true);
+        a->OKButton->click();
+        return true;
+    }));
     d.comAnpassning->click();
     EXPECT_EQ(owner, nullptr);
     EXPECT_TRUE(f.window->txtJaws->isVisibleTo(f.window.get()));

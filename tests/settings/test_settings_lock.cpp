@@ -8,29 +8,26 @@
 
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace options_test;
 
 namespace {
 
-// Runs `act` on the lock dialog once exec() shows it; a dialog still up afterwards is
-// left to `act` to close.
-void when_lock_shown(std::function<void(frmLogin &)> act, int tries = 500,
-                     QPointer<QWidget> seen = {}) {
-    QTimer::singleShot(10, [act, tries, seen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *d = qobject_cast<frmLogin *>(modal); d && modal == seen)
-            act(*d);
-        else if (tries > 0)
-            when_lock_shown(act, tries - 1, modal);
-    });
-}
-
 class Lock : public OptionsTest {
 protected:
+    // Runs `act` on the lock dialog once exec() shows it; a dialog still up afterwards is
+    // left to `act` to close.
+    void when_lock_shown(std::function<void(frmLogin &)> act) {
+        f.modal.start(once_settled([act](QWidget *modal) {
+            auto *d = qobject_cast<frmLogin *>(modal);
+            if (d)
+                act(*d);
+            return d != nullptr;
+        }));
+    }
     // Opens the lock from the menu, types the words and presses OK.
     void try_words(const QString &name, const QString &password,
                    std::function<void(frmLogin &)> after = {}) {

@@ -6,23 +6,14 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
-#include <memory>
 
 void close_next_modal(ModalWatch &watch) {
-    // A dialog is closed only when it was already up at the previous look: a timer may fire
-    // while exec() is still showing the dialog, before its event loop runs, and closing it
-    // then would leave exec() waiting for ever.
-    auto seen = std::make_shared<QPointer<QDialog>>();
-    watch.start([seen](QWidget *modal) {
+    watch.start(once_settled([](QWidget *modal) {
         auto *d = qobject_cast<QDialog *>(modal);
-        if (d && d == *seen) {
+        if (d)
             d->reject();
-            return true;
-        }
-        *seen = d;
-        return false;
-    });
+        return d != nullptr;
+    }));
 }
 
 MainWindowFixture::MainWindowFixture(QStringList voices) : speech(std::move(voices)) {

@@ -1,6 +1,9 @@
 #include "support/modal_watch.h"
 
 #include <QApplication>
+#include <QPointer>
+
+#include <memory>
 
 ModalWatch::ModalWatch() {
     timer_.setSingleShot(true);
@@ -33,4 +36,13 @@ void ModalWatch::look_once() {
         stop();
     else
         timer_.start();
+}
+
+ModalWatch::Look once_settled(ModalWatch::Look look) {
+    auto previous = std::make_shared<QPointer<QWidget>>();
+    return [look = std::move(look), previous](QWidget *modal) {
+        const bool settled = modal && modal == *previous;
+        *previous = modal;
+        return settled && look(modal);
+    };
 }

@@ -35,3 +35,8 @@ private:
     int tries_left_ = 0;
     unsigned started_ = 0; // tells a look that started another one apart
 };
+
+// Passes on only a modal window that was already up at the previous look: a timer may fire
+// while exec() is still showing the window, before its event loop runs, and closing it then
+// would leave exec() waiting for ever.
+ModalWatch::Look once_settled(ModalWatch::Look look);
