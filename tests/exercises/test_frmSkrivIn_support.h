@@ -8,6 +8,7 @@
 #include "platform/system.h"
 #include "shared/assets.h"
 #include "shared/modSorvinel.h"
+#include "support/modal_watch.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -65,6 +66,7 @@ protected:
         platform::script_file_dialogs({});
     }
     void TearDown() override {
+        modal.stop();
         editor.reset();
         platform::stop_msg_box_script();
         platform::stop_file_dialog_script();
@@ -96,6 +98,7 @@ protected:
 
     QTemporaryDir dir;
     std::unique_ptr<frmSkrivIn> editor;
+    ModalWatch modal; // the test's look at a dialog; ends with the test
 };
 
 } // namespace editor_test

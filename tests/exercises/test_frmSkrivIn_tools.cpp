@@ -9,21 +9,25 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
-#include <QTimer>
+#include <chrono>
 #include <functional>
 
 namespace {
 
 using namespace editor_test;
 
-// Runs `act` on the modal dialog of type D once it is up.
-template <class D> void when_shown(std::function<void(D &)> act) {
-    QTimer::singleShot(0, [act] {
-        if (auto *d = qobject_cast<D *>(QApplication::activeModalWidget()))
-            act(*d);
-        else if (QWidget *m = QApplication::activeModalWidget())
-            m->close();
-    });
+// Runs `act` on the modal dialog of type D at the first look, once the code under test has
+// opened it; any other modal window is closed. The look ends with the test (`watch`).
+template <class D> void when_shown(ModalWatch &watch, std::function<void(D &)> act) {
+    watch.start(
+        [act](QWidget *modal) {
+            if (auto *d = qobject_cast<D *>(modal))
+                act(*d);
+            else if (modal)
+                modal->close();
+            return true;
+        },
+        0, std::chrono::milliseconds(0));
 }
 
 // Chooses a Tools menu item as a user does: the menu opens first and sets its states.
@@ -93,16 +97,16 @@ TEST_F(EditorTest, TheChooserPicksTheOperatorOrNothing) {
     frmSkrivIn &w = open("Blandat");
     w.show();
     type(w, "12");
-    when_shown<frmAngeR>([](frmAngeR &d) { d.comOp[2]->click(); });
+    when_shown<frmAngeR>(modal, [](frmAngeR &d) { d.comOp[2]->click(); });
     w.comSiffra[frmSkrivIn::kOperatorKey]->click();
     EXPECT_EQ(w.labText->Caption(), "12 * _");
     type(w, "3\n");
     EXPECT_EQ(list_items(w.lstSkrivIn), QStringList{"12 * 3 ="});
     type(w, "8");
-    when_shown<frmAngeR>([](frmAngeR &d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    when_shown<frmAngeR>(modal, [](frmAngeR &d) { QTest::keyClick(&d, Qt::Key_Escape); });
     w.comSiffra[frmSkrivIn::kOperatorKey]->click();
     EXPECT_EQ(w.labText->Caption(), "8_");
-    when_shown<frmAngeR>([](frmAngeR &d) { d.close(); });
+    when_shown<frmAngeR>(modal, [](frmAngeR &d) { d.close(); });
     w.comSiffra[frmSkrivIn::kOperatorKey]->click();
     EXPECT_EQ(w.labText->Caption(), "8_");
     // A typed sign needs no chooser; the type stays mixed.
@@ -160,7 +164,7 @@ TEST_F(EditorTest, ReduceDialogOkAvbrytAndCloseBox) {
         frmSkrivIn &w = open("Fel0", seven);
         w.menSparaSom->trigger();
         ASSERT_TRUE(w.document().is_saved());
-        when_shown<frmReducera>([way](frmReducera &d) {
+        when_shown<frmReducera>(modal, [way](frmReducera &d) {
             EXPECT_EQ(d.cbxFyll->currentText(), "3 till 4");
             EXPECT_EQ(d.labFyll[0]->text(), "Antal uppgifter: 7");
             if (way == 0) {
@@ -190,7 +194,7 @@ TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
     for (int way = 0; way < 3; ++way) {
         frmSkrivIn &w = open("Fel4", {"2 + 5 =", "9 * 1 ="});
         w.chkSkrivIn->setChecked(false);
-        when_shown<frmGenerera>([way](frmGenerera &d) {
+        when_shown<frmGenerera>(modal, [way](frmGenerera &d) {
             EXPECT_EQ(d.cbxFyll->currentText(), "100");
             EXPECT_EQ(d.labFyll[2]->text(), "2 ¤ 1   till   9 ¤ 5");
             EXPECT_TRUE(d.chkOp[0]->isChecked());
@@ -222,7 +226,7 @@ TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
 
 TEST_F(EditorTest, FillOutWithNothingTickedSaysSoAndChangesNothing) {
     frmSkrivIn &w = open("Fel4", {"2 + 5 =", "9 * 1 ="});
-    when_shown<frmGenerera>([](frmGenerera &d) {
+    when_shown<frmGenerera>(modal, [](frmGenerera &d) {
         for (QCheckBox *b : d.chkOp)
             b->setChecked(false);
         d.comOK->click();
@@ -237,14 +241,14 @@ TEST_F(EditorTest, FillOutWithNothingTickedSaysSoAndChangesNothing) {
 
 TEST_F(EditorTest, OwnSelectionFillsTheEmptyListOrNothing) {
     frmSkrivIn &w = open("Addition");
-    when_shown<frmEgetVal>([](frmEgetVal &d) { d.comAvbryt->click(); });
+    when_shown<frmEgetVal>(modal, [](frmEgetVal &d) { d.comAvbryt->click(); });
     choose(w, w.menEgetUrval);
     EXPECT_EQ(w.lstSkrivIn->count(), 0);
     EXPECT_TRUE(w.document().is_saved());
-    when_shown<frmEgetVal>([](frmEgetVal &d) { d.close(); });
+    when_shown<frmEgetVal>(modal, [](frmEgetVal &d) { d.close(); });
     choose(w, w.menEgetUrval);
     EXPECT_EQ(w.lstSkrivIn->count(), 0);
-    when_shown<frmEgetVal>([](frmEgetVal &d) { d.comKlart->click(); });
+    when_shown<frmEgetVal>(modal, [](frmEgetVal &d) { d.comKlart->click(); });
     choose(w, w.menEgetUrval);
     const QStringList tasks = list_items(w.lstSkrivIn);
     EXPECT_EQ(tasks.size(), 100);
