@@ -4,6 +4,7 @@
 // Member functions live in several files by concern (frmSorvinel_*.cpp).
 
 #include "platform/controls.h"
+#include "shared/main_window_view.h"
 // --- drill road ---
 #include "drill/drill_pass.h"
 
@@ -21,7 +22,7 @@ class QMenu;
 class QAction;
 class frmLogin;
 
-class frmSorvinel : public QMainWindow {
+class frmSorvinel : public QMainWindow, public MainWindowView {
     Q_OBJECT
 public:
     // `speech` becomes the window's speech control tspSorvinel.
@@ -223,6 +224,27 @@ public:
     void txtJaws_Change();
     // Mouse events of the field park the pointer; true when the event is handled.
     bool txtJaws_Mouse(QEvent::Type type);
+
+    // --- what the shared module may do to the window (frmSorvinel_view.cpp) ------------
+    QString design_number_font() const override;
+    NumberFont fit_number_font(const QString &family, int width, int height) override;
+    void set_number_font(const QString &family, double points) override;
+    NumberFont number_font() const override;
+    void apply_colours(const ColourScheme &scheme) override;
+    unsigned background_colour() const override;
+    unsigned number_colour() const override;
+    void set_number_board_visible(bool visible) override;
+    void set_number_line_visible(bool visible) override;
+    void set_mouse_pointer(const QCursor &pointer) override;
+    QPixmap mouse_pointer_picture() const override;
+    void set_clock_running(bool running) override;
+    void set_one_key_scanning(bool on, int interval_ms) override;
+    SpeechEngine *speech() const override;
+    void set_reader_field_visible(bool visible) override;
+    void set_reader_text(const QString &text) override;
+    QPoint reader_field_centre() const override;
+    bool set_exercise_folder(const QString &folder) override;
+    void repaint_view() override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -16,8 +16,8 @@ constexpr int kViewOnly = 2;
 void show_reader_adaptation(QWidget *) {
     frmAvancerat adaptation;
     adaptation.show_reader_field = [](bool shown) {
-        if (frmSorvinel *w = modSorvinel.main_window)
-            w->txtJaws->setVisible(shown);
+        if (MainWindowView *w = modSorvinel.main_window)
+            w->set_reader_field_visible(shown);
     };
     adaptation.exec();
 }

@@ -1,9 +1,9 @@
 // The settings dialog's window: tab strip and buttons, loading, lock states, tab switching,
 // the key preview and closing.
 #include "settings/frmOptions2.h"
-#include "drill/frmSorvinel.h"
 #include "platform/message_box.h"
 #include "platform/vb.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
 #include <QApplication>
@@ -171,10 +171,9 @@ void frmOptions2::tbsOptions_Click() {
         if (editable())
             picOptions[i]->setEnabled(true);
         // The sample shows the main window's colours as they are now.
-        if (frmSorvinel *w = modSorvinel.main_window) {
-            const QColor back = w->form->palette().color(w->form->backgroundRole());
-            labFont->setBackColor(vb::rgb(back.red(), back.green(), back.blue()));
-            labFont->setForeColor(w->labTal[0]->ForeColor());
+        if (const MainWindowView *w = modSorvinel.main_window) {
+            labFont->setBackColor(w->background_colour());
+            labFont->setForeColor(w->number_colour());
         }
     }
 }
@@ -287,7 +286,7 @@ void frmOptions2::cmdApply_Click() {
         return;
     apply_settings_page(tbsOptions->currentIndex() + 1);
     if (modSorvinel.main_window)
-        modSorvinel.main_window->update();
+        modSorvinel.main_window->repaint_view();
 }
 
 void frmOptions2::cmdCancel_Click() {

@@ -1,6 +1,6 @@
 // The "Styrning" page: control method, board rows, key repeat, abort keys, mouse pointer.
-#include "drill/frmSorvinel.h"
 #include "settings/frmOptions2.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
 #include <QCheckBox>
@@ -17,7 +17,6 @@ namespace {
 constexpr int kSpacingPx = 2;
 constexpr int kMarginPx = 6;
 constexpr int kPointerPx = 32;
-constexpr int kMillisecondsPerSecond = 1000;
 
 struct MethodDesign {
     const char *caption;
@@ -124,10 +123,9 @@ void frmOptions2::load_control_page() {
     optRader[std::size_t(std::clamp(m.board_rows - 1, 0, 1))]->setChecked(true);
     optSiffertavla[std::size_t(running_control_method())]->setChecked(true);
     if (m.main_window)
-        cbxEnTangent->setCurrentIndex(
-            m.main_window->timEnTangent->interval() / kMillisecondsPerSecond - 1);
+        cbxEnTangent->setCurrentIndex(m.one_key_interval - 1);
     // The main window's own pointer; a standard shape has no picture, so ours stands in.
-    QPixmap pointer = m.main_window ? m.main_window->labMenyVal[0]->cursor().pixmap() : QPixmap();
+    QPixmap pointer = m.main_window ? m.main_window->mouse_pointer_picture() : QPixmap();
     imaMuspekare->setPixmap(pointer.isNull() ? QPixmap(QStringLiteral(":/options-pointer.svg"))
                                              : pointer);
     chkMuspekare->setChecked(m.custom_mouse_pointer);

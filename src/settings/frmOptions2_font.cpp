@@ -1,8 +1,8 @@
 // The "Teckensnitt" page: the screen's fonts and a sample fitted to the main window's
 // number label.
-#include "drill/frmSorvinel.h"
 #include "platform/vb.h"
 #include "settings/frmOptions2.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
 #include <QComboBox>
@@ -64,10 +64,7 @@ void frmOptions2::place_font_sample() {
 }
 
 void frmOptions2::load_font_page() {
-    frmSorvinel *w = modSorvinel.main_window;
-    const QString mainFont = w ? w->labTal[0]->font().family() : QString();
-    if (w)
-        labFont->setFontBold(w->labTal[6]->font().bold());
+    const QString mainFont = modSorvinel.main_window ? modSorvinel.font_name : QString();
     bool found = false;
     for (const QString &family : QFontDatabase::families()) {
         cbxFont->addItem(family);

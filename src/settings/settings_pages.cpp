@@ -1,8 +1,8 @@
 #include "settings/settings_pages.h"
-#include "drill/frmSorvinel.h"
 #include "platform/message_box.h"
 #include "platform/speech.h"
 #include "platform/vb.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
 #include <QFontMetrics>
@@ -16,7 +16,6 @@ using S = SettingId;
 using A = AfterChange;
 
 constexpr int kFive = 5;
-constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kRecordSlots = 5;
 constexpr int kSmallestPt = 1;
 constexpr int kLargestPt = 1000;
@@ -111,15 +110,6 @@ const std::array kItems = {
     step(P::Folder, I::Folder, S::ExerciseFolder),
 };
 
-constexpr std::array<ColourScheme, kColourSchemeCount> kSchemes = {{
-    {"Gult på svart", 0x000000, 0x00FFFF, 0x0000FF},
-    {"Vitt på svart", 0x000000, 0xFFFFFF, 0x0000FF},
-    {"Svart på gult", 0xC0EEFF, 0x000000, 0x0000FF},
-    {"Blått på gult", 0xC0EEFF, 0xFF0000, 0x0000FF},
-    {"Svart på vitt", 0xEEFFFF, 0x000000, 0x0000FF},
-    {"Blått på vitt", 0xFFEEFF, 0xFF0000, 0x0000FF},
-}};
-
 void write(S id, const QString &text) {
     const SettingKey &k = setting_key(id);
     modSorvinel.save_setting(section_of(k), key_of(k), text);
@@ -130,21 +120,12 @@ SettingId record_key(int slot) {
 }
 
 void apply_font(const PageControls &c) {
-    frmSorvinel *w = modSorvinel.main_window;
+    ModSorvinel &m = modSorvinel;
     // A sample the user did not choose may be a stand-in for a font that is not installed.
-    if (!w || !c.font_chosen || c.font_name == w->labTal[0]->font().family())
+    if (!m.main_window || !c.font_chosen || c.font_name == m.font_name)
         return;
-    for (int i = 0; i < w->labTal.count(); ++i)
-        w->labTal[i]->setFontName(c.font_name);
-    for (int i = 0; i < w->labTal.count(); ++i) {
-        QFont f = w->labTal[i]->font();
-        f.setPointSizeF(c.font_size);
-        f.setBold(false);
-        f.setItalic(false);
-        f.setStrikeOut(false);
-        f.setUnderline(false);
-        w->labTal[i]->setFont(f);
-    }
+    m.main_window->set_number_font(c.font_name, c.font_size);
+    m.font_name = c.font_name;
     write(S::Font, c.font_name);
 }
 
@@ -198,15 +179,16 @@ void apply_board_rows(const PageControls &c) {
 }
 
 void apply_interval(const PageControls &c) {
-    frmSorvinel *w = modSorvinel.main_window;
+    ModSorvinel &m = modSorvinel;
     // No entry chosen is no new interval.
-    if (!w || !vb::has_leading_number(c.interval_text))
+    if (!m.main_window || !vb::has_leading_number(c.interval_text))
         return;
     const double ms = vb::leading_number(c.interval_text) * kMillisecondsPerSecond;
-    if (ms == w->timEnTangent->interval())
+    if (ms == m.one_key_interval * kMillisecondsPerSecond)
         return;
-    w->timEnTangent->setInterval(int(vb::round_even(ms)));
-    write(S::Interval, written_number(w->timEnTangent->interval() / kMillisecondsPerSecond));
+    m.one_key_interval = int(vb::round_even(ms)) / kMillisecondsPerSecond;
+    m.set_one_key_scanning(m.one_key_scanning);
+    write(S::Interval, written_number(m.one_key_interval));
 }
 
 void apply_box(const PageItem &item, const PageControls &c, bool &switched) {
@@ -294,7 +276,7 @@ ControlMethod running_control_method() {
     const ModSorvinel &m = modSorvinel;
     if (!m.number_board_shown)
         return ControlMethod::Keyboard;
-    if (m.main_window && m.main_window->timEnTangent->isActive())
+    if (m.one_key_scanning)
         return ControlMethod::OneKey;
     return m.board_clickable ? ControlMethod::KeyboardMouse : ControlMethod::FewKeys;
 }
@@ -307,10 +289,9 @@ PageControls controls_from_settings() {
     const ModSorvinel &m = modSorvinel;
     PageControls c;
     c.style_choice = m.colour_style;
-    if (m.main_window) {
-        c.font_name = m.main_window->labTal[0]->font().family();
-        c.font_size = m.main_window->labTal[0]->fontSize();
-    }
+    c.font_name = m.font_name;
+    if (m.main_window)
+        c.font_size = m.main_window->number_font().points;
     for (const PageItem &item : kItems) {
         if (item.kind == I::Box)
             c.*item.box = tick_of(item.inverted ? !(m.*item.flag) : m.*item.flag);
@@ -319,26 +300,17 @@ PageControls controls_from_settings() {
     }
     c.rows_index = m.board_rows - 1;
     c.method = running_control_method();
-    if (m.main_window) {
-        const int seconds = m.main_window->timEnTangent->interval() / kMillisecondsPerSecond;
-        if (seconds >= 1 && seconds <= kIntervalEntries)
-            c.interval_text = interval_entry(seconds);
-    }
+    if (m.one_key_interval >= 1 && m.one_key_interval <= kIntervalEntries)
+        c.interval_text = interval_entry(m.one_key_interval);
     c.folder_caption = with_trailing_separator(m.exercise_folder);
     return c;
 }
 
 bool apply_control_method(ControlMethod method) {
     ModSorvinel &m = modSorvinel;
-    QTimer *timer = m.main_window ? m.main_window->timEnTangent : nullptr;
     const bool shown = m.number_board_shown, clickable = m.board_clickable;
-    const bool scanning = timer && timer->isActive();
-    auto scan = [timer](bool on) {
-        if (timer && on)
-            timer->start();
-        else if (timer)
-            timer->stop();
-    };
+    const bool scanning = m.one_key_scanning;
+    auto scan = [&m](bool on) { m.set_one_key_scanning(on); };
     auto build = [&m](bool mode) {
         m.build_number_board(mode, m.number_board_built, m.board_rows);
     };
@@ -502,10 +474,6 @@ QSizeF text_extent_twips(const QString &family, int points, const QString &text)
 
 QString with_trailing_separator(const QString &folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
-std::span<const ColourScheme> colour_schemes() {
-    return kSchemes;
 }
 
 QString sample_tooltip(int scheme) {

@@ -5,6 +5,7 @@
 // where they differ, stores the new value, writes its key and applies it to the running
 // main window. Tests call these directly.
 
+#include "shared/colour_schemes.h"
 #include "shared/settings_keys.h"
 
 #include <QPointF>
@@ -149,15 +150,6 @@ QSizeF text_extent_twips(const QString &family, int points, const QString &text)
 // The folder as the folder label shows it: with a trailing separator.
 QString with_trailing_separator(const QString &folder);
 
-// The six colour schemes of the main window.
-struct ColourScheme {
-    const char *caption; // UTF-8
-    unsigned background; // OLE &HBBGGRR
-    unsigned foreground;
-    unsigned wrong; // the wrong answer
-};
-constexpr int kColourSchemeCount = 6;
-std::span<const ColourScheme> colour_schemes();
 QString sample_tooltip(int scheme); // "Färgval 1" .. "Färgval 6"
 // Where sample `i` stands on a page of `page` size: two rows of three with equal gaps.
 QPointF sample_position(int i, QSizeF page, QSizeF sample);

@@ -4,7 +4,7 @@ ModSorvinel modSorvinel;
 
 void ModSorvinel::reset() {
     SettingsStore *keepStore = store;
-    frmSorvinel *keepWindow = main_window;
+    MainWindowView *keepWindow = main_window;
     *this = ModSorvinel{};
     store = keepStore;
     main_window = keepWindow;

@@ -10,7 +10,7 @@
 
 class SettingsStore;
 class SpeechEngine;
-class frmSorvinel;
+class MainWindowView;
 
 // Operation index; also the record slot and the exercise-file type.
 enum Operation : int {
@@ -50,6 +50,8 @@ constexpr int kVersionRevision = 10;
 
 // The limit of every operand and every result.
 constexpr int kOperandLimit = 10000;
+constexpr int kMillisecondsPerSecond = 1000;
+
 // The most tasks an exercise holds or a file drill uses.
 constexpr int kMaxExerciseTasks = 1000;
 
@@ -57,11 +59,13 @@ class ModSorvinel {
 public:
     // --- services handed in by main() or a test -------------------------------------
     SettingsStore *store = nullptr;
-    frmSorvinel *main_window = nullptr;
+    // The main window, seen through what the shared procedures may do to it.
+    MainWindowView *main_window = nullptr;
 
     // --- settings (loaded by load_settings) -------------------------------------------
     int settings_lock_state = 0;
     int colour_style = 3;
+    QString font_name; // of the task row
     bool beep_on = true;
     bool speak_in_exercises = false;
     bool speak_menus = false;
@@ -85,6 +89,8 @@ public:
     int board_rows = 2;
     bool number_board_shown = false;
     bool board_clickable = false;
+    bool one_key_scanning = false;
+    int one_key_interval = 0; // seconds
     bool custom_mouse_pointer = true;
     bool random_order = true;
     QString exercise_folder;
@@ -174,6 +180,8 @@ public:
     void show_number_line(int length, bool visible);
     void apply_mouse_pointer();
     void setup_clock();
+    // Starts or stops one-key scanning at the one-key interval.
+    void set_one_key_scanning(bool on);
 
     // Operation helpers.
     static QString operation_name(int operation);        // "Addition" .. "Blandat"

@@ -1,8 +1,8 @@
 // Speech, the screen-reader field and its clipboard copy, and parking the mouse pointer.
-#include "drill/frmSorvinel.h"
 #include "platform/speech.h"
 #include "platform/system.h"
 #include "platform/vb.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
 namespace {
@@ -46,7 +46,7 @@ QString ModSorvinel::respell_for_speech(const QString &text) {
 }
 
 void ModSorvinel::speak_text(const QString &text) {
-    SpeechEngine *speech = main_window ? main_window->tspSorvinel : nullptr;
+    SpeechEngine *speech = main_window ? main_window->speech() : nullptr;
     if (!speech)
         return;
     speech->stop();
@@ -72,14 +72,13 @@ QString ModSorvinel::spaced_reader_text(const QString &text) {
 void ModSorvinel::show_screen_reader_text(const QString &text, bool) {
     if (!main_window)
         return;
-    QLineEdit *field = main_window->txtJaws;
-    field->setText(QString());
+    main_window->set_reader_text(QString());
     const QString t = reader_text_blanks ? spaced_reader_text(text) : text;
     // One character at a time, so a screen reader hears the text grow.
     QString shown;
     for (const QChar c : t) {
         shown += c;
-        field->setText(shown);
+        main_window->set_reader_text(shown);
     }
 }
 
@@ -125,7 +124,6 @@ void ModSorvinel::park_mouse_pointer() {
         return;
     }
     // The centre of the screen-reader field.
-    const QLineEdit *field = main_window->txtJaws;
-    const QPoint centre = field->mapToGlobal(field->rect().center());
+    const QPoint centre = main_window->reader_field_centre();
     platform::set_cursor_pos(centre.x(), centre.y());
 }

@@ -1,8 +1,8 @@
 // Loading every setting at start-up, with the one-time import of sorvinel.ini.
-#include "drill/frmSorvinel.h"
 #include "platform/profile_file.h"
 #include "platform/settings_store.h"
 #include "platform/vb.h"
+#include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
 
@@ -18,10 +18,6 @@ const QString kIniFileName = QStringLiteral("sorvinel.ini");
 const QString kImportSection = QStringLiteral("Import");
 const QString kImportKey = QStringLiteral("sorvinel.ini");
 constexpr int kIniBuffer = 255;
-constexpr int kMillisecondsPerSecond = 1000;
-constexpr int kFontStepLimit = 400; // ends a fitting loop whatever the font does
-constexpr double kSmallestFont = 1.0;
-constexpr double kLargestFont = 1000.0;
 
 QString env_folder(const char *variable, const QString &fallback) {
     const QString v = qEnvironmentVariable(variable);
@@ -33,19 +29,6 @@ QString fingerprint(const QFileInfo &info) {
            QString::number(info.lastModified().toMSecsSinceEpoch());
 }
 
-// Grows or shrinks `label` a point at a time while `go_on` holds; stops when the size no
-// longer changes or after a bounded number of steps.
-template <class Pred> void step_font(VbLabel *label, double delta, Pred go_on) {
-    for (int step = 0; step < kFontStepLimit && go_on(); ++step) {
-        const double before = double(vb::round_even(label->fontSize()));
-        const double next = before + delta;
-        if (next < kSmallestFont || next > kLargestFont)
-            break;
-        label->setFontSize(next);
-        if (label->fontSize() == before)
-            break;
-    }
-}
 } // namespace
 
 QString ModSorvinel::get_setting(const QString &section, const QString &key,
@@ -73,7 +56,7 @@ void ModSorvinel::reset_exercise_folder() {
 }
 
 void ModSorvinel::load_settings() {
-    frmSorvinel *w = main_window;
+    MainWindowView *w = main_window;
     const QString iniPath = windows_directory() + '/' + kIniFileName;
     const QFileInfo iniInfo(iniPath);
     bool importing =
@@ -116,7 +99,7 @@ void ModSorvinel::load_settings() {
         case KeyKind::Text: {
             QString def;
             if (k.id == SettingId::Font && w)
-                def = w->labTal[0]->font().family();
+                def = w->design_number_font();
             if (k.id == SettingId::ExerciseFolder && fromIni)
                 def = program_folder();
             text = fromIni ? ini.GetPrivateProfileString(section, key, def, kIniBuffer)
@@ -135,39 +118,12 @@ void ModSorvinel::load_settings() {
             break;
         case SettingId::Font:
             if (w) {
-                for (int i = 0; i <= 6; ++i) {
-                    VbLabel *l = w->labTal[i];
-                    QFont f = l->font();
-                    f.setFamily(text);
-                    f.setBold(false);
-                    f.setItalic(false);
-                    f.setStrikeOut(false);
-                    f.setUnderline(false);
-                    l->setFont(f);
-                }
-                VbLabel *sample = w->labTal[6];
-                bool changed = false;
-                sample->setAutoSize(true);
-                if (sample->Width() < font_fit_width) {
-                    changed = true;
-                    step_font(sample, 1, [&] { return sample->Width() < font_fit_width; });
-                }
-                if (sample->Width() > font_fit_width) {
-                    changed = true;
-                    step_font(sample, -1, [&] { return sample->Width() > font_fit_width; });
-                }
-                if (sample->Height() > font_fit_height) {
-                    changed = true;
-                    step_font(sample, -1, [&] { return sample->Height() > font_fit_height; });
-                }
-                if (changed) {
-                    for (int i = 0; i <= 5; ++i)
-                        w->labTal[i]->setFontSize(sample->fontSize());
-                    label_font_size = int(vb::round_even(sample->fontSize()));
-                }
-                sample->setAutoSize(false);
-                text = sample->font().family();
+                const NumberFont fitted = w->fit_number_font(text, font_fit_width, font_fit_height);
+                if (fitted.resized)
+                    label_font_size = int(vb::round_even(fitted.points));
+                text = fitted.family;
             }
+            font_name = text;
             if (fromIni)
                 save_setting(section, key, text);
             break;
@@ -183,7 +139,7 @@ void ModSorvinel::load_settings() {
         case SettingId::ReaderText:
             screen_reader_text_on = b;
             if (w)
-                w->txtJaws->setVisible(screen_reader_text_on);
+                w->set_reader_field_visible(screen_reader_text_on);
             break;
         case SettingId::ReaderBlanks:
             reader_text_blanks = b;
@@ -248,17 +204,14 @@ void ModSorvinel::load_settings() {
             constexpr int kClickable = 1, kOneKey = 3;
             number_board_shown = n != 0;
             board_clickable = n == kClickable;
-            if (w && n == kOneKey)
-                w->timEnTangent->start();
-            else if (w)
-                w->timEnTangent->stop();
+            set_one_key_scanning(n == kOneKey);
             number_board_built = false;
             build_number_board(number_board_shown, number_board_built, board_rows);
             break;
         }
         case SettingId::Interval:
-            if (w)
-                w->timEnTangent->setInterval(n * kMillisecondsPerSecond);
+            one_key_interval = n;
+            set_one_key_scanning(one_key_scanning);
             break;
         case SettingId::MousePointer:
             custom_mouse_pointer = b;
@@ -273,7 +226,7 @@ void ModSorvinel::load_settings() {
                 save_setting(section, key, exercise_folder);
             if (exercise_folder.isEmpty())
                 reset_exercise_folder();
-            if (w && !w->filSorvinel.setPath(exercise_folder))
+            if (w && !w->set_exercise_folder(exercise_folder))
                 reset_exercise_folder();
             else if (!w && !QFileInfo(exercise_folder).isDir())
                 reset_exercise_folder();

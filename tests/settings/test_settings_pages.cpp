@@ -209,7 +209,7 @@ TEST_F(Applying, ControlMethodFollowsTheRunningState) {
         modSorvinel.number_board_shown = k.shown;
         modSorvinel.board_clickable = k.clickable;
         modSorvinel.number_board_built = k.shown;
-        k.scanning ? scanner()->start() : scanner()->stop();
+        modSorvinel.set_one_key_scanning(k.scanning);
         PageControls c = controls_from_settings();
         c.method = k.method;
         const auto keys = apply(int(SettingsPage::Control), c);
