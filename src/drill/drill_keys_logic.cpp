@@ -43,17 +43,16 @@ constexpr KeyRule kKeyTable[] = {
     {vb::key::F9, Screens::Any, Needs::EitherMode, KeyAction::ToggleLock},
 };
 
-bool is_input_field(int state) {
-    return state == ScreenState::TaskShown ||
-           (state >= ScreenState::PanelLowFirst && state <= ScreenState::PanelCount);
+bool is_input_field(ScreenState state) {
+    return state == ScreenState::TaskShown || is_panel_field(state);
 }
 
-bool is_menu(int state) {
+bool is_menu(ScreenState state) {
     return state == ScreenState::MainMenu || state == ScreenState::DrillTypeMenu ||
            state == ScreenState::EndMenu;
 }
 
-bool applies(Screens screens, int state) {
+bool applies(Screens screens, ScreenState state) {
     switch (screens) {
     case Screens::Any:
         return true;
@@ -123,7 +122,7 @@ int main_keyboard_digit(int key_code) {
     return key_code;
 }
 
-KeyAction key_action(int key_code, int screen_state, InputMode mode) {
+KeyAction key_action(int key_code, ScreenState screen_state, InputMode mode) {
     if (is_digit_key(key_code))
         return is_input_field(screen_state) && mode == InputMode::DirectTyping ? KeyAction::Digit
                                                                                : KeyAction::None;
@@ -158,7 +157,7 @@ int board_key_after(KeyAction move, int board_key, int board_rows) {
     }
 }
 
-int last_menu_item(int screen_state) {
+int last_menu_item(ScreenState screen_state) {
     switch (screen_state) {
     case ScreenState::MainMenu:
         return kMainMenuLast;
@@ -217,8 +216,8 @@ QString menu_tooltip(const QString &caption, int letter_index) {
     return caption + QStringLiteral(" = ") + letter;
 }
 
-std::optional<int> hot_key_item(int key_code, int screen_state, const std::vector<QChar> &hot_keys,
-                                int first_item) {
+std::optional<int> hot_key_item(int key_code, ScreenState screen_state,
+                                const std::vector<QChar> &hot_keys, int first_item) {
     QChar wanted;
     if (key_code >= vb::key::A && key_code <= vb::key::Z)
         wanted = QChar(key_code);
@@ -233,7 +232,7 @@ std::optional<int> hot_key_item(int key_code, int screen_state, const std::vecto
     return std::nullopt;
 }
 
-bool accepts_digit(const QString &typed, int screen_state, int key_code) {
+bool accepts_digit(const QString &typed, ScreenState screen_state, int key_code) {
     if (key_code < vb::key::D0 || key_code > vb::key::D9)
         return false;
     const auto n = typed.size();
@@ -250,7 +249,7 @@ QString answer_display(const QString &typed) {
     return typed.size() >= kAnswerDigits ? typed : typed + kCursorMark;
 }
 
-QString field_display(const QString &typed, int screen_state) {
+QString field_display(const QString &typed, ScreenState screen_state) {
     if (screen_state == ScreenState::PanelCount && typed == kTaskCountHundred)
         return typed + kCursorMark;
     return typed.size() >= kFieldDigits ? typed : typed + kCursorMark;

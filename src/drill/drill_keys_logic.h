@@ -4,6 +4,8 @@
 // taken, and the texts the answer row and the status announcement show. The window asks
 // these functions and carries the answer out.
 
+#include "shared/modSorvinel.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -41,7 +43,7 @@ enum class KeyAction {
 };
 
 // The action of a key that is no hot key of the live menu.
-KeyAction key_action(int key_code, int screen_state, InputMode mode);
+KeyAction key_action(int key_code, ScreenState screen_state, InputMode mode);
 // Whether the key is a digit of the main keyboard or the keypad.
 bool is_digit_key(int key_code);
 // A keypad digit as the digit of the main keyboard; every other code unchanged.
@@ -58,12 +60,12 @@ int board_key_after(KeyAction move, int board_key, int board_rows);
 
 // What decides a move over the on-screen menu.
 struct MenuContext {
-    int screen_state = 0;
+    ScreenState screen_state = ScreenState::MainMenu;
     bool blandat = false;    // the drill-type menu offers no own selection for Blandat
     bool time_shown = false; // the end menu shows the drill time in place of "Tid"
 };
 // Last item of the live menu: 5 main menu, 3 drill-type menu, 2 end menu.
-int last_menu_item(int screen_state);
+int last_menu_item(ScreenState screen_state);
 // Whether an item can be made current (the hidden "Eget urval" of Blandat cannot).
 bool menu_item_offered(int item, const MenuContext &context);
 // The current item after MenuUp, MenuDown or MenuNext.
@@ -76,16 +78,16 @@ QString menu_tooltip(const QString &caption, int letter_index = 0);
 // The item whose hot key the key code gives, searched among `hot_keys` (one per item, in
 // order) of the live menu; only letters count, and the key of "Ö" only on the drill-type
 // menu. Items before `first_item` are skipped.
-std::optional<int> hot_key_item(int key_code, int screen_state, const std::vector<QChar> &hot_keys,
-                                int first_item = 0);
+std::optional<int> hot_key_item(int key_code, ScreenState screen_state,
+                                const std::vector<QChar> &hot_keys, int first_item = 0);
 
 // Whether one more digit is taken: four for an answer, three for an own-selection field,
 // nothing after a leading 0, and "1000" in the task-count field.
-bool accepts_digit(const QString &typed, int screen_state, int key_code);
+bool accepts_digit(const QString &typed, ScreenState screen_state, int key_code);
 // The answer label: the typed digits and the cursor mark, the mark gone at four digits.
 QString answer_display(const QString &typed);
 // The own-selection input: the mark gone at three digits, except "100" of the task count.
-QString field_display(const QString &typed, int screen_state);
+QString field_display(const QString &typed, ScreenState screen_state);
 
 // The status announcement from the six status captions: "Antal uppgifter,12.Kvar,3.…".
 QString status_text(const QStringList &captions);

@@ -15,10 +15,6 @@ constexpr int kAnswerLabel = 4;
 constexpr int kRemainingValue = 3;
 constexpr int kFieldInput = 2;
 
-bool is_panel_field(int state) {
-    return state >= ScreenState::PanelLowFirst && state <= ScreenState::PanelCount;
-}
-
 drill::InputMode current_input_mode() {
     return drill::input_mode(modSorvinel.number_board_shown, modSorvinel.board_clickable);
 }
@@ -37,7 +33,7 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     if (key_held)
         return;
     modSorvinel.message_go_on = false;
-    const int state = modSorvinel.screen_state;
+    const ScreenState state = modSorvinel.screen_state;
     const bool answering = state == ScreenState::TaskShown || is_panel_field(state);
     if (!answering || !(modSorvinel.number_board_shown && modSorvinel.board_clickable))
         modSorvinel.park_mouse_pointer();
@@ -129,7 +125,7 @@ void frmSorvinel::Form_KeyUp(int &keyCode, int shift) {
 }
 
 void frmSorvinel::type_character(int keyCode) {
-    const int state = modSorvinel.screen_state;
+    const ScreenState state = modSorvinel.screen_state;
     if (!drill::accepts_digit(typed_text, state, keyCode)) {
         if (modSorvinel.speech_on_for_screen())
             modSorvinel.speak_text(typed_text);
@@ -162,7 +158,7 @@ void frmSorvinel::type_character(int keyCode) {
 }
 
 void frmSorvinel::erase_last_character() {
-    const int state = modSorvinel.screen_state;
+    const ScreenState state = modSorvinel.screen_state;
     if (typed_text.isEmpty()) {
         // Going back a field of the own-selection panel is the panel's own step.
         return;
@@ -186,7 +182,7 @@ void frmSorvinel::erase_last_character() {
 }
 
 void frmSorvinel::commit_input() {
-    const int state = modSorvinel.screen_state;
+    const ScreenState state = modSorvinel.screen_state;
     if (state != ScreenState::TaskShown && !is_panel_field(state))
         return;
     if (typed_text.isEmpty()) {

@@ -22,19 +22,24 @@ enum Operation : int {
 };
 
 // What the main window shows; keys, speech and the number board act by it.
-namespace ScreenState {
-constexpr int MainMenu = 0;
-constexpr int DrillTypeMenu = 1;
-constexpr int DrillSetUp = 2; // drill screen set up, or an answer being judged
-constexpr int TaskShown = 3;  // a task waits for its answer
-constexpr int EndMenu = 4;
-constexpr int FileList = 5;
-constexpr int PanelLowFirst = 7; // in-window own-selection panel, fields 7..11
-constexpr int PanelLowSecond = 8;
-constexpr int PanelHighFirst = 9;
-constexpr int PanelHighSecond = 10;
-constexpr int PanelCount = 11;
-} // namespace ScreenState
+enum class ScreenState : int {
+    MainMenu = 0,
+    DrillTypeMenu = 1,
+    DrillSetUp = 2, // drill screen set up, or an answer being judged
+    TaskShown = 3,  // a task waits for its answer
+    EndMenu = 4,
+    FileList = 5,
+    PanelBase = 6, // never shown: own-selection panel field n is PanelBase + n
+    PanelLowFirst = 7,
+    PanelLowSecond = 8,
+    PanelHighFirst = 9,
+    PanelHighSecond = 10,
+    PanelCount = 11,
+};
+// The in-window own-selection panel's fields, 7..11.
+constexpr bool is_panel_field(ScreenState s) {
+    return s >= ScreenState::PanelLowFirst && s <= ScreenState::PanelCount;
+}
 
 // Message window channel kinds.
 namespace MessageKind {
@@ -107,7 +112,7 @@ public:
     bool speech_available = false;
 
     // --- drill state --------------------------------------------------------------------
-    int screen_state = ScreenState::MainMenu;
+    ScreenState screen_state = ScreenState::MainMenu;
     int current_operation = opAddition;
     long task_count = 0;
     long possible_task_count = 0;

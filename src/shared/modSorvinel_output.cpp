@@ -14,24 +14,24 @@ const QString kOperatorWords[] = {QStringLiteral(" plus "), QStringLiteral(" min
 } // namespace
 
 bool ModSorvinel::speech_on_for_screen() const {
+    using S = ScreenState;
     switch (screen_state) {
-    case 0:
-    case 1:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
+    case S::MainMenu:
+    case S::DrillTypeMenu:
+    case S::FileList:
+    case S::PanelBase:
+    case S::PanelLowFirst:
+    case S::PanelLowSecond:
+    case S::PanelHighFirst:
+    case S::PanelHighSecond:
+    case S::PanelCount:
         return speak_menus && speech_available;
-    case 2:
-    case 3:
-    case 4:
+    case S::DrillSetUp:
+    case S::TaskShown:
+    case S::EndMenu:
         return speak_in_exercises && speech_available;
-    default:
-        return false;
     }
+    return false;
 }
 
 QString ModSorvinel::respell_for_speech(const QString &text) {

@@ -13,13 +13,13 @@ using drill::InputMode;
 using drill::KeyAction;
 namespace key = vb::key;
 
-constexpr int kPanelStates[] = {ScreenState::PanelLowFirst, ScreenState::PanelLowSecond,
-                                ScreenState::PanelHighFirst, ScreenState::PanelHighSecond,
-                                ScreenState::PanelCount};
+constexpr ScreenState kPanelStates[] = {ScreenState::PanelLowFirst, ScreenState::PanelLowSecond,
+                                        ScreenState::PanelHighFirst, ScreenState::PanelHighSecond,
+                                        ScreenState::PanelCount};
 
 struct KeyCase {
     int key;
-    int state;
+    ScreenState state;
     KeyAction typing;   // direct typing mode
     KeyAction steering; // board navigation mode
 };
@@ -34,9 +34,9 @@ TEST_P(KeyTable, ActionByStateAndMode) {
         << "key " << c.key << " state " << c.state;
 }
 
-constexpr int kMain = ScreenState::MainMenu, kType = ScreenState::DrillTypeMenu,
-              kSetUp = ScreenState::DrillSetUp, kTask = ScreenState::TaskShown,
-              kEnd = ScreenState::EndMenu, kFiles = ScreenState::FileList;
+constexpr ScreenState kMain = ScreenState::MainMenu, kType = ScreenState::DrillTypeMenu,
+                      kSetUp = ScreenState::DrillSetUp, kTask = ScreenState::TaskShown,
+                      kEnd = ScreenState::EndMenu, kFiles = ScreenState::FileList;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyTable,
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{key::F1, kMain, KeyAction::None, KeyAction::None}));
 
 TEST(KeyTablePanel, FieldsTakeTheKeysOfAnAnswer) {
-    for (int state : kPanelStates) {
+    for (ScreenState state : kPanelStates) {
         EXPECT_EQ(drill::key_action(key::D0, state, InputMode::DirectTyping), KeyAction::Digit);
         EXPECT_EQ(drill::key_action(key::Back, state, InputMode::DirectTyping), KeyAction::Erase);
         EXPECT_EQ(drill::key_action(key::Return, state, InputMode::BoardNavigation),
@@ -242,7 +242,7 @@ TEST(HotKeys, TooltipsCarryTheLetter) {
 
 struct DigitCase {
     const char *typed;
-    int state;
+    ScreenState state;
     int digit;
     bool taken;
 };

@@ -79,9 +79,9 @@ TEST_F(MenuBar, DrillItemsAndRecordListAreAvailableOthersWaitForTheirWindows) {
 
 TEST_F(MenuBar, ValOnlyWhileTheMainMenuIsShown) {
     EXPECT_TRUE(val_enabled_on_opening());
-    for (int state : {ScreenState::DrillTypeMenu, ScreenState::DrillSetUp, ScreenState::TaskShown,
-                      ScreenState::EndMenu, ScreenState::FileList, ScreenState::PanelLowFirst,
-                      ScreenState::PanelCount}) {
+    for (ScreenState state : {ScreenState::DrillTypeMenu, ScreenState::DrillSetUp,
+                              ScreenState::TaskShown, ScreenState::EndMenu, ScreenState::FileList,
+                              ScreenState::PanelLowFirst, ScreenState::PanelCount}) {
         modSorvinel.screen_state = state;
         EXPECT_FALSE(val_enabled_on_opening()) << state;
     }

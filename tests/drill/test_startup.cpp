@@ -19,7 +19,7 @@ TEST(StartUp, SpeaksTheFirstItemAfterTheSplashWhenMenusAreSpoken) {
     ASSERT_GE(restore, 0);
     EXPECT_EQ(f.speech.log.back(), "speak:Addition");
     EXPECT_GT(f.speech.log.lastIndexOf("speak:Addition"), restore);
-    EXPECT_EQ(modSorvinel.screen_state, 0);
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
 }
 
 TEST(StartUp, SilentWithoutVoices) {

@@ -236,7 +236,7 @@ TEST_F(Applying, NumberLineIsBuiltRemovedAndReshapedAsItChanges) {
         bool on_before;
         Tick box;
         int length_index; // -5 from the length; the stored length is 10
-        int screen;
+        ScreenState screen;
         bool built_after;
         bool shown_after;
         QMap<QString, QString> keys;

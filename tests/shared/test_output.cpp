@@ -20,21 +20,21 @@ TEST(SpeechGating, ByScreenState) {
     m.speak_menus = false;
     m.speak_in_exercises = true;
     for (int state : {0, 1, 5, 7, 11}) {
-        m.screen_state = state;
+        m.screen_state = ScreenState(state);
         EXPECT_FALSE(m.speech_on_for_screen()) << state;
     }
     for (int state : {2, 3, 4}) {
-        m.screen_state = state;
+        m.screen_state = ScreenState(state);
         EXPECT_TRUE(m.speech_on_for_screen()) << state;
     }
     m.speech_available = false;
     m.speak_menus = true;
     for (int state = 0; state <= 11; ++state) {
-        m.screen_state = state;
+        m.screen_state = ScreenState(state);
         EXPECT_FALSE(m.speech_on_for_screen()) << state;
     }
     m.speech_available = true;
-    m.screen_state = 12;
+    m.screen_state = ScreenState(12);
     EXPECT_FALSE(m.speech_on_for_screen());
 }
 

@@ -17,3 +17,9 @@ inline void PrintTo(const QStringList &l, std::ostream *os) {
         *os << (i ? ", \"" : "\"") << l[i].toStdString() << '"';
     *os << '}';
 }
+
+// Screen states print as their numbers.
+enum class ScreenState : int;
+inline std::ostream &operator<<(std::ostream &os, ScreenState s) {
+    return os << int(s);
+}
