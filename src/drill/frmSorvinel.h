@@ -145,7 +145,10 @@ public:
     void fyll_med_alla(int &k, int operation, int first_low, int first_high, int second_low,
                        int second_high);
     void make_random_order(int n, bool from_tasks);
-    // Needs pass_length tasks in asking order; with none, no drill starts.
+    // Every road into a drill ends here: the drill arrays hold pass_length tasks in asking
+    // order (generated, loaded or ordered again); the counters start at 0, the drill screen
+    // is set up and the first task shown. With no task, no drill starts.
+    void start_drill();
     void start_drill_screen();
     void show_next_task();
     void build_task_speech(bool for_reader);

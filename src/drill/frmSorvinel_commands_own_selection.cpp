@@ -57,14 +57,11 @@ void frmSorvinel::own_selection_from_menu(int operation) {
     const std::array<int, 4> &b = modSorvinel.selection_bounds;
     generate_selection_tasks(b[LowFirst], b[HighFirst], b[LowSecond], b[HighSecond],
                              modSorvinel.task_count);
-    task_index = 0;
-    error_count = 0;
     QApplication::restoreOverrideCursor();
     if (pass_length <= 0) {
         // Nothing to ask: the main menu stays as it was.
         menAvbryt->setEnabled(false);
         return;
     }
-    start_drill_screen();
-    show_next_task();
+    start_drill();
 }

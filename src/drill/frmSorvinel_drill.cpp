@@ -83,6 +83,13 @@ void frmSorvinel::make_random_order(int n, bool from_tasks) {
         drill::make_random_order(modSorvinel, n, from_tasks, from_tasks ? &progress : nullptr);
 }
 
+void frmSorvinel::start_drill() {
+    task_index = 0;
+    error_count = 0;
+    start_drill_screen();
+    show_next_task();
+}
+
 void frmSorvinel::start_drill_screen() {
     drill_running = drill_session().start(pass_length);
     if (!drill_running) {

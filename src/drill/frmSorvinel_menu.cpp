@@ -158,11 +158,8 @@ void frmSorvinel::labMenyVal_Click(int index) {
             modSorvinel.task_count = drill::till10_task_count(modSorvinel.current_operation);
             generate_selection_tasks(drill::kTill10Low, drill::kTill10High, drill::kTill10Low,
                                      drill::kTill10High, modSorvinel.task_count);
-            task_index = 0;
-            error_count = 0;
             modSorvinel.record_drill_active = modSorvinel.check_records;
-            start_drill_screen();
-            show_next_task();
+            start_drill();
         } else if (index == kDrillTypeMainMenuItem) {
             labMeny->setCaption(kMainHeading);
             show_main_menu();
@@ -174,10 +171,7 @@ void frmSorvinel::labMenyVal_Click(int index) {
         } else if (index == kOnceMoreItem) {
             hide_result_labels();
             make_random_order(drill_session().drill_task_count(), true);
-            task_index = 0;
-            error_count = 0;
-            start_drill_screen();
-            show_next_task();
+            start_drill();
         } else if (index == kEndMainMenuItem) {
             hide_result_labels();
             labMeny->setCaption(kMainHeading);

@@ -77,10 +77,7 @@ protected:
         }
         modSorvinel.task_count = n;
         w->make_random_order(n, true);
-        w->task_index = 0;
-        w->error_count = 0;
-        w->start_drill_screen();
-        w->show_next_task();
+        w->start_drill();
     }
     void speak_everything() {
         modSorvinel.speak_menus = true;
