@@ -1,5 +1,6 @@
 #include "drill/frmMeddelande.h"
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/system.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -88,7 +89,7 @@ void frmMeddelande::Form_Load() {
     // The back label, in the look of the current on-screen menu item.
     if (main_) {
         labMeddelandeMeny->setFont(main_->labMenyVal[0]->font());
-        labMeddelandeMeny->setForeColor(main_->labTal[0]->ForeColor());
+        labMeddelandeMeny->setForeColor(main_->labTal[tal::First]->ForeColor());
     }
     if (is_pause()) {
         const bool fileList = modSorvinel.screen_state == ScreenState::FileList;
@@ -107,8 +108,8 @@ void frmMeddelande::Form_Load() {
     }
     labMeddelandeMeny->setLeft((W - labMeddelandeMeny->Width()) / 2 + textLeft);
 
-    shaRam->setBorderColor(main_ ? main_->shaRam[1]->BorderColor() : kFallbackFrame);
-    shaRam->setBorderWidth(main_ ? main_->shaRam[1]->BorderWidth() : kFallbackFrameWidth);
+    shaRam->setBorderColor(main_ ? main_->shaRam[ram::Menu]->BorderColor() : kFallbackFrame);
+    shaRam->setBorderWidth(main_ ? main_->shaRam[ram::Menu]->BorderWidth() : kFallbackFrameWidth);
     shaRam->setLeft(labMeddelandeMeny->Left() - kFramePad);
     shaRam->setTop(labMeddelandeMeny->Top() - kFramePad);
     shaRam->setWidth(labMeddelandeMeny->Width() + 2 * kFramePad);

@@ -1,4 +1,5 @@
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/speech.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -46,17 +47,17 @@ void frmSorvinel::create_controls() {
     form->setAutoFillBackground(true);
 
     shaRam.load(1);
-    shaRam[0]->setBorderWidth(kOuterFramePx);
-    shaRam[0]->setBorderColor(kFrameGrey);
-    shaRam[0]->show();
-    shaRam[1]->setBorderWidth(kMenuFramePx);
-    shaRam[1]->setBorderColor(kFrameGrey);
-    shaRam[1]->setFillColor(kWhite);
-    shaRam[1]->hide();
+    shaRam[ram::Outer]->setBorderWidth(kOuterFramePx);
+    shaRam[ram::Outer]->setBorderColor(kFrameGrey);
+    shaRam[ram::Outer]->show();
+    shaRam[ram::Menu]->setBorderWidth(kMenuFramePx);
+    shaRam[ram::Menu]->setBorderColor(kFrameGrey);
+    shaRam[ram::Menu]->setFillColor(kWhite);
+    shaRam[ram::Menu]->hide();
 
     linRam.load(1);
-    linRam[0]->setBorderWidth(kUpperBandPx);
-    linRam[1]->setBorderWidth(kLowerBandPx);
+    linRam[band::Upper]->setBorderWidth(kUpperBandPx);
+    linRam[band::Lower]->setBorderWidth(kLowerBandPx);
     for (VbLine *band : linRam) {
         band->setBorderColor(kFrameGrey);
         band->show();

@@ -2,13 +2,13 @@
 // abort command (Ctrl+Z), and the items that are re-evaluated each time their menu opens.
 #include "drill/drill_windows.h"
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "shared/modSorvinel.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace {
-constexpr int kTill10Item = 0;
 const QString kLockCaption = QStringLiteral("&Vyk...");
 const QString kUnlockCaption = QStringLiteral("&Vyk opp...");
 namespace LockState {
@@ -31,7 +31,7 @@ void frmSorvinel::connect_drill_commands() {
 }
 
 void frmSorvinel::menTill10an_Click(int operation) {
-    int item = kTill10Item;
+    int item = menu_item::Till10;
     select_till10_from_menu(operation, item);
 }
 

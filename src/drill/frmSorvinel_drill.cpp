@@ -4,6 +4,7 @@
 #include "drill/drill_keys_logic.h"
 #include "drill/drill_windows.h"
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/system.h"
 #include "shared/modSorvinel.h"
 
@@ -13,17 +14,9 @@ namespace {
 const QString kCursorMark = QStringLiteral("_");
 const QString kEndMenuItems[] = {QStringLiteral("Tid"), QStringLiteral("En gång till"),
                                  QStringLiteral("Huvudmeny")};
-constexpr int kMenuItems = 6;
 constexpr int kEndMenuShown = 3;
-constexpr int kTaskLabels = 7;
-constexpr int kFirstLabel = 0, kSignLabel = 1, kSecondLabel = 2, kAnswerLabel = 4;
-constexpr int kTooHighLabel = 5, kTooLowLabel = 6;
-constexpr int kCountValue = 1, kRemainingValue = 3, kErrorValue = 5;
-constexpr int kResultLine = 0, kTimeLine = 1;
 // The result line stands where the fifth menu item would; the time line where "Tid" was.
 constexpr int kResultRowItem = 4;
-constexpr int kTimeItem = 0;
-constexpr int kEndMainMenuItem = 2;
 
 // The window's progress bar as the generator sees it.
 class BarProgress : public drill::Progress {
@@ -100,22 +93,22 @@ void frmSorvinel::start_drill_screen() {
     }
     mirror_drill_session();
 
-    shaRam[1]->hide();
+    shaRam[ram::Menu]->hide();
     hide_menu_images();
-    labTal[kFirstLabel]->setCaption(QString());
-    labTal[kSecondLabel]->setCaption(QString());
-    labTal[kAnswerLabel]->setCaption(QString());
-    labTal[kSignLabel]->setCaption(drill::screen_sign(modSorvinel.current_operation));
-    for (int i = 0; i < kMenuItems; ++i) {
+    labTal[tal::First]->setCaption(QString());
+    labTal[tal::Second]->setCaption(QString());
+    labTal[tal::Answer]->setCaption(QString());
+    labTal[tal::Sign]->setCaption(drill::screen_sign(modSorvinel.current_operation));
+    for (int i = 0; i < menu_item::Count; ++i) {
         labMenyVal[i]->hide();
         labTal[i]->show();
         labTal[i]->raise();
     }
 
     const QString count = QString::number(pass_length);
-    labFakta[kCountValue]->setCaption(count);
-    labFakta[kRemainingValue]->setCaption(count);
-    labFakta[kErrorValue]->setCaption(QStringLiteral("0"));
+    labFakta[fakta::Count]->setCaption(count);
+    labFakta[fakta::Remaining]->setCaption(count);
+    labFakta[fakta::Errors]->setCaption(QStringLiteral("0"));
     for (VbLabel *l : labFakta) {
         l->show();
         l->raise();
@@ -130,7 +123,7 @@ void frmSorvinel::start_drill_screen() {
         shaSiffertavla->show();
         board_key = 0;
     }
-    shaRam[0]->raise();
+    shaRam[ram::Outer]->raise();
 }
 
 void frmSorvinel::show_next_task() {
@@ -148,16 +141,16 @@ void frmSorvinel::show_next_task() {
         lstFel->clear();
 
     const drill::ShownTask &task = s.task();
-    labTal[kFirstLabel]->setCaption(QString::number(task.first));
-    labTal[kSignLabel]->setCaption(task.sign);
-    labTal[kSecondLabel]->setCaption(QString::number(task.second));
+    labTal[tal::First]->setCaption(QString::number(task.first));
+    labTal[tal::Sign]->setCaption(task.sign);
+    labTal[tal::Second]->setCaption(QString::number(task.second));
 
     typed_text.clear();
-    labTal[kAnswerLabel]->setCaption(drill::answer_display(typed_text));
-    labTal[kTooHighLabel]->hide();
-    labTal[kTooLowLabel]->hide();
-    labTal[kTooHighLabel]->setCaption(QString::number(drill::kHighestAnswer));
-    labTal[kTooLowLabel]->setCaption(QString::number(drill::kLowestAnswer));
+    labTal[tal::Answer]->setCaption(drill::answer_display(typed_text));
+    labTal[tal::TooHigh]->hide();
+    labTal[tal::TooLow]->hide();
+    labTal[tal::TooHigh]->setCaption(QString::number(drill::kHighestAnswer));
+    labTal[tal::TooLow]->setCaption(QString::number(drill::kLowestAnswer));
 
     if (modSorvinel.speech_on_for_screen())
         build_task_speech(false);
@@ -187,14 +180,14 @@ void frmSorvinel::check_answer(bool &answer_ok) {
         return;
     }
 
-    labFakta[kErrorValue]->setCaption(QString::number(error_count));
+    labFakta[fakta::Errors]->setCaption(QString::number(error_count));
     typed_text.clear();
-    labTal[kAnswerLabel]->setCaption(kCursorMark);
+    labTal[tal::Answer]->setCaption(kCursorMark);
     const drill::AnswerMarks &marks = drill_session().marks();
-    labTal[kTooLowLabel]->setCaption(QString::number(marks.too_low));
-    labTal[kTooLowLabel]->setVisible(marks.too_low_shown);
-    labTal[kTooHighLabel]->setCaption(QString::number(marks.too_high));
-    labTal[kTooHighLabel]->setVisible(marks.too_high_shown);
+    labTal[tal::TooLow]->setCaption(QString::number(marks.too_low));
+    labTal[tal::TooLow]->setVisible(marks.too_low_shown);
+    labTal[tal::TooHigh]->setCaption(QString::number(marks.too_high));
+    labTal[tal::TooHigh]->setVisible(marks.too_high_shown);
 
     if (modSorvinel.speech_on_for_screen())
         modSorvinel.speak_text(drill::verdict_speech(outcome->verdict));
@@ -213,7 +206,7 @@ void frmSorvinel::show_result() {
             modSorvinel.speak_text(drill::kPraise);
         show_reward_window(this);
     }
-    VbLabel *line = labResultat[kResultLine];
+    VbLabel *line = labResultat[result::Line];
     line->setCaption(result.result_line);
     show_end_menu();
     line->setTop(labMenyVal[kResultRowItem]->Top());
@@ -224,8 +217,8 @@ void frmSorvinel::show_result() {
 
 void frmSorvinel::show_end_menu() {
     modSorvinel.screen_state = ScreenState::EndMenu;
-    const VbShape *frame = shaRam[1];
-    for (int i = 0; i < kMenuItems; ++i) {
+    const VbShape *frame = shaRam[ram::Menu];
+    for (int i = 0; i < menu_item::Count; ++i) {
         VbLabel *item = labMenyVal[i];
         item->hide();
         if (i < kEndMenuShown) {
@@ -234,20 +227,20 @@ void frmSorvinel::show_end_menu() {
             item->setLeft(frame->Left() + (frame->Width() - item->Width()) / 2);
             item->show();
             item->raise();
-        } else if (i < kMenuItems - 1) {
+        } else if (i < menu_item::Count - 1) {
             item->setCaption(QString());
         }
     }
-    shaRam[1]->show();
-    shaRam[1]->stackUnder(labMenyVal[0]);
+    shaRam[ram::Menu]->show();
+    shaRam[ram::Menu]->stackUnder(labMenyVal[0]);
     show_menu_images();
-    shaRam[0]->raise();
+    shaRam[ram::Outer]->raise();
     current_menu_item = 0;
     highlight_menu_item(current_menu_item);
 }
 
 void frmSorvinel::hide_task_display() {
-    for (int i = 0; i < kTaskLabels; ++i)
+    for (int i = 0; i < tal::Count; ++i)
         labTal[i]->hide();
     if (modSorvinel.number_board_shown) {
         for (VbLabel *key : labSiffertavla)
@@ -260,10 +253,10 @@ void frmSorvinel::hide_task_display() {
 }
 
 void frmSorvinel::visa_tid() {
-    current_menu_item = kEndMainMenuItem;
-    labMenyVal[kTimeItem]->hide();
-    VbLabel *line = labResultat[kTimeLine];
-    line->setTop(labMenyVal[kTimeItem]->Top());
+    current_menu_item = menu_item::EndMainMenu;
+    labMenyVal[menu_item::Time]->hide();
+    VbLabel *line = labResultat[result::Time];
+    line->setTop(labMenyVal[menu_item::Time]->Top());
     line->setCaption(drill::time_line(modSorvinel.drill_elapsed_seconds));
     centre_on_screen(line);
     line->show();

@@ -2,6 +2,7 @@
 // drive. The number board and one-key scanning feed the same handler with key codes.
 #include "drill/drill_keys_logic.h"
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
 
@@ -11,9 +12,6 @@
 namespace {
 const QString kWaitToReturn = QStringLiteral("Vänta för att återgå!");
 constexpr int kStatusLabels = 6;
-constexpr int kAnswerLabel = 4;
-constexpr int kRemainingValue = 3;
-constexpr int kFieldInput = 2;
 
 drill::InputMode current_input_mode() {
     return drill::input_mode(modSorvinel.number_board_shown, modSorvinel.board_clickable);
@@ -23,7 +21,7 @@ drill::MenuContext menu_context(const frmSorvinel &w) {
     drill::MenuContext c;
     c.screen_state = modSorvinel.screen_state;
     c.blandat = modSorvinel.current_operation == opBlandat;
-    c.time_shown = !w.labResultat[1]->isHidden();
+    c.time_shown = !w.labResultat[result::Time]->isHidden();
     return c;
 }
 } // namespace
@@ -49,7 +47,7 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
         const drill::KeyAction action = drill::key_action(keyCode, state, current_input_mode());
         switch (action) {
         case drill::KeyAction::SpeakStatus:
-            if (modSorvinel.speech_on_for_screen() && !labFakta[0]->isHidden()) {
+            if (modSorvinel.speech_on_for_screen() && !labFakta[fakta::CountCaption]->isHidden()) {
                 QString text;
                 collect_status_text(text);
                 modSorvinel.speak_text(text);
@@ -134,7 +132,7 @@ void frmSorvinel::type_character(int keyCode) {
     const QString digit = QChar(keyCode);
     typed_text += digit;
     if (state == ScreenState::TaskShown) {
-        labTal[kAnswerLabel]->setCaption(drill::answer_display(typed_text));
+        labTal[tal::Answer]->setCaption(drill::answer_display(typed_text));
         if (modSorvinel.screen_reader_text_on) {
             // A too-high or too-low note goes; the task and the digits stay.
             const QString field = txtJaws->text();
@@ -144,7 +142,7 @@ void frmSorvinel::type_character(int keyCode) {
             txtJaws->setText(txtJaws->text() + digit);
         }
     } else if (is_panel_field(state)) {
-        labUrval[kFieldInput]->setCaption(drill::field_display(typed_text, state));
+        labUrval[urval::Input]->setCaption(drill::field_display(typed_text, state));
         if (modSorvinel.screen_reader_text_on) {
             const QString field = txtJaws->text();
             const qsizetype colon = field.indexOf(u':');
@@ -165,9 +163,9 @@ void frmSorvinel::erase_last_character() {
     }
     typed_text.chop(1);
     if (state == ScreenState::TaskShown)
-        labTal[kAnswerLabel]->setCaption(typed_text + u'_');
+        labTal[tal::Answer]->setCaption(typed_text + u'_');
     else if (is_panel_field(state))
-        labUrval[kFieldInput]->setCaption(typed_text + u'_');
+        labUrval[urval::Input]->setCaption(typed_text + u'_');
     if (modSorvinel.screen_reader_text_on) {
         QString field = txtJaws->text();
         field.chop(1);
@@ -203,7 +201,7 @@ void frmSorvinel::commit_input() {
     if (!right)
         return;
     if (was_first_try) {
-        labFakta[kRemainingValue]->setCaption(QString::number(drill_session().remaining()));
+        labFakta[fakta::Remaining]->setCaption(QString::number(drill_session().remaining()));
     } else {
         lstFel->addItem(drill::latest_errors_line(drill_session().task()));
     }

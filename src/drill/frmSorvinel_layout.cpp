@@ -1,5 +1,6 @@
 // Start-up sequence, the two resize stages and the one-time layout of the drill screen.
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/speech.h"
 #include "platform/system.h"
 #include "platform/vb.h"
@@ -69,8 +70,8 @@ void frmSorvinel::Form_Load() {
 
     layout_controls();
     key_held = false;
-    modSorvinel.font_fit_width = int(vb::round_even(labTal[6]->Width()));
-    modSorvinel.font_fit_height = int(vb::round_even(labTal[6]->Height()));
+    modSorvinel.font_fit_width = int(vb::round_even(labTal[tal::TooLow]->Width()));
+    modSorvinel.font_fit_height = int(vb::round_even(labTal[tal::TooLow]->Height()));
 
     modSorvinel.load_settings();
 
@@ -108,41 +109,41 @@ void frmSorvinel::layout_controls() {
     const double tppx = vb::twips_per_pixel_x(), tppy = vb::twips_per_pixel_y();
     const double sw = double(modSorvinel.screen_width);
     const double sh = modSorvinel.screen_height;
-    const double t0 = linRam[0]->BorderWidth() * tppy;
-    const double t1 = linRam[1]->BorderWidth() * tppy;
-    const double b0 = shaRam[0]->BorderWidth();
+    const double t0 = linRam[band::Upper]->BorderWidth() * tppy;
+    const double t1 = linRam[band::Lower]->BorderWidth() * tppy;
+    const double b0 = shaRam[ram::Outer]->BorderWidth();
     const double formWidth = width() * tppx;
     const double screenWidthTwips = platform::screen_metrics().width_px * tppx;
 
     // L1, L2: the frames.
-    shaRam[0]->setWidth(sw - b0 * tppx);
-    shaRam[0]->setHeight(sh - b0 * tppy);
-    shaRam[0]->setLeft(b0 * tppx / 2);
-    shaRam[0]->setTop(b0 * tppy / 2);
-    shaRam[1]->setWidth(shaRam[0]->Width() / 2);
-    shaRam[1]->setLeft(sw / 4);
-    shaRam[1]->setTop(sh / 5);
+    shaRam[ram::Outer]->setWidth(sw - b0 * tppx);
+    shaRam[ram::Outer]->setHeight(sh - b0 * tppy);
+    shaRam[ram::Outer]->setLeft(b0 * tppx / 2);
+    shaRam[ram::Outer]->setTop(b0 * tppy / 2);
+    shaRam[ram::Menu]->setWidth(shaRam[ram::Outer]->Width() / 2);
+    shaRam[ram::Menu]->setLeft(sw / 4);
+    shaRam[ram::Menu]->setTop(sh / 5);
 
     // L3-L6: the bands and their end pieces.
-    linRam[0]->set_ends(0, sh / 7, sw, sh / 7);
+    linRam[band::Upper]->set_ends(0, sh / 7, sw, sh / 7);
     imaRam[0]->setLeft(0);
     imaRam[0]->setHeight(t0);
-    imaRam[0]->setTop(linRam[0]->Y1 - t0 / 2);
+    imaRam[0]->setTop(linRam[band::Upper]->Y1 - t0 / 2);
     imaRam[1]->setLeft(formWidth - imaRam[1]->Width() - kRightPieceInset);
     imaRam[1]->setHeight(t0);
-    imaRam[1]->setTop(linRam[0]->Y1 - t0 / 2);
-    linRam[1]->set_ends(0, sh - t1 / 2, sw, sh - t1 / 2);
+    imaRam[1]->setTop(linRam[band::Upper]->Y1 - t0 / 2);
+    linRam[band::Lower]->set_ends(0, sh - t1 / 2, sw, sh - t1 / 2);
     imaRam.load(2);
     imaRam.load(3);
     imaRam[2]->setLeft(0);
     imaRam[2]->setHeight(t1);
-    imaRam[2]->setTop(linRam[1]->Y1 - t1 / 2);
+    imaRam[2]->setTop(linRam[band::Lower]->Y1 - t1 / 2);
     imaRam[2]->show();
     imaRam[2]->raise();
     imaRam[3]->setPixmap(imaRam[1]->pixmap());
     imaRam[3]->setLeft(formWidth - imaRam[3]->Width() - kRightPieceInset);
     imaRam[3]->setHeight(t1);
-    imaRam[3]->setTop(linRam[1]->Y1 - t1 / 2);
+    imaRam[3]->setTop(linRam[band::Lower]->Y1 - t1 / 2);
     imaRam[3]->show();
     imaRam[3]->raise();
 
@@ -154,8 +155,8 @@ void frmSorvinel::layout_controls() {
     // L8, L9: heading and the centre line of the menu.
     labMeny->setWidth(sw);
     labMeny->setLeft(0);
-    labMeny->setTop(((linRam[0]->Y1 - t0 / 2) - labMeny->Height()) / 2);
-    labMenyVal[0]->setLeft(shaRam[1]->Left() + shaRam[1]->Width() / 2);
+    labMeny->setTop(((linRam[band::Upper]->Y1 - t0 / 2) - labMeny->Height()) / 2);
+    labMenyVal[0]->setLeft(shaRam[ram::Menu]->Left() + shaRam[ram::Menu]->Width() / 2);
 
     // L10: the task row, centred between the bands with six equal gaps.
     double rowWidth = 0;
@@ -163,45 +164,46 @@ void frmSorvinel::layout_controls() {
         rowWidth += labTal[i]->Width();
     number_gap = int(vb::round_even(((sw * 9 / 10 - b0 * tppx) - rowWidth) / 6));
     double x = double(vb::round_even(b0 * tppx / 2 + sw / 20 + number_gap));
-    const double bandTop = linRam[0]->Y1 + t0 / 2;
+    const double bandTop = linRam[band::Upper]->Y1 + t0 / 2;
     const double bandBottom = sh - t1;
     for (int i = 0; i <= 5; ++i) {
         if (i > 0)
             labMenyVal.load(i);
         labMenyVal[i]->setFontSize(menu_font_size);
-        labTal[i]->setTop(bandTop + (bandBottom - bandTop - labTal[0]->Height()) / 2);
+        labTal[i]->setTop(bandTop + (bandBottom - bandTop - labTal[tal::First]->Height()) / 2);
         labTal[i]->setLeft(x);
         x = double(vb::round_even(x + labTal[i]->Width() + number_gap));
     }
 
     // L11: above and below the answer.
-    labTal[5]->setLeft(labTal[4]->Left());
-    labTal[6]->setLeft(labTal[4]->Left());
-    labTal[5]->setTop(bandTop);
-    labTal[6]->setTop(bandBottom - labTal[6]->Height());
+    labTal[tal::TooHigh]->setLeft(labTal[tal::Answer]->Left());
+    labTal[tal::TooLow]->setLeft(labTal[tal::Answer]->Left());
+    labTal[tal::TooHigh]->setTop(bandTop);
+    labTal[tal::TooLow]->setTop(bandBottom - labTal[tal::TooLow]->Height());
 
     // L12: the number board starts under the task row.
-    labSiffertavla[0]->setTop(labTal[0]->Top() + labTal[0]->Height());
-    const double rowBottom = labTal[0]->Top() + labTal[0]->Height();
+    labSiffertavla[0]->setTop(labTal[tal::First]->Top() + labTal[tal::First]->Height());
+    const double rowBottom = labTal[tal::First]->Top() + labTal[tal::First]->Height();
     const double boardTop = labSiffertavla[0]->Top();
     long key = vb::round_even((bandBottom - rowBottom) - 2 * (boardTop - rowBottom));
     modSorvinel.board_key_size = int(vb::round_even(double(key) / 2 - kBoardKeyInset));
 
     // L13: result labels share the heights of the labels below and above the answer.
-    labResultat[0]->setTop(labTal[6]->Top());
-    labResultat[1]->setTop(labTal[5]->Top());
+    labResultat[result::Line]->setTop(labTal[tal::TooLow]->Top());
+    labResultat[result::Time]->setTop(labTal[tal::TooHigh]->Top());
 
     // L14-L16: the status line, centred in the upper band, pairs spread with equal gaps.
     double sum = 0;
     for (int i = 0; i <= 5; ++i) {
-        labFakta[i]->setTop((linRam[0]->Y1 - t0 / 2) + (t0 - labFakta[0]->Height()) / 2);
+        labFakta[i]->setTop((linRam[band::Upper]->Y1 - t0 / 2) +
+                            (t0 - labFakta[fakta::CountCaption]->Height()) / 2);
         sum = double(vb::round_even(sum + labFakta[i]->Width()));
     }
-    pbaMusse->setGeometry(0, vb::twips_to_px_y(labFakta[0]->Top()),
+    pbaMusse->setGeometry(0, vb::twips_to_px_y(labFakta[fakta::CountCaption]->Top()),
                           vb::twips_to_px_x(screenWidthTwips),
-                          vb::twips_to_px_y(labFakta[0]->Height()));
+                          vb::twips_to_px_y(labFakta[fakta::CountCaption]->Height()));
     number_gap = int(vb::round_even((sw - sum - 2 * b0 * tppx) / 4));
-    labFakta[0]->setLeft(number_gap - b0 * tppx);
+    labFakta[fakta::CountCaption]->setLeft(number_gap - b0 * tppx);
     for (int i = 1; i <= 5; ++i) {
         const VbLabel *prev = labFakta[i - 1];
         labFakta[i]->setLeft(prev->Left() + prev->Width() + (i % 2 ? 0 : number_gap));
@@ -210,7 +212,10 @@ void frmSorvinel::layout_controls() {
         l->raise();
 
     // L17: the number line, a third of the way up from the task row.
-    const double lineY =
-        labTal[0]->Top() - (labTal[0]->Top() - (labTal[5]->Top() + labTal[5]->Height())) / 3;
-    linTallinje->set_ends(labTal[0]->Left(), lineY, formWidth - labTal[0]->Width(), lineY);
+    const double lineY = labTal[tal::First]->Top() -
+                         (labTal[tal::First]->Top() -
+                          (labTal[tal::TooHigh]->Top() + labTal[tal::TooHigh]->Height())) /
+                             3;
+    linTallinje->set_ends(labTal[tal::First]->Left(), lineY,
+                          formWidth - labTal[tal::First]->Width(), lineY);
 }

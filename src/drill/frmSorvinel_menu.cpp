@@ -2,6 +2,7 @@
 // menu, and the highlighted item that is marked, spoken and written for screen readers.
 #include "drill/drill_keys_logic.h"
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/system.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -17,19 +18,11 @@ const QString kMainMenuItems[] = {QStringLiteral("Addition"),       QStringLiter
 const QString kDrillTypeItems[] = {QStringLiteral("Till 10:an"), QStringLiteral("Eget urval"),
                                    QStringLiteral("Övningar"), QStringLiteral("Huvudmeny"),
                                    QString()};
-constexpr int kMenuItems = 6;
-constexpr int kMenuGaps = kMenuItems + 1;
+constexpr int kMenuGaps = menu_item::Count + 1;
 constexpr int kDrillTypeShown = 4;
 // "Sluta" is known by its second letter: "S" belongs to "Subtraktion".
-constexpr int kQuitItem = 5;
 constexpr int kQuitLetter = 1;
 // Items of the drill-type menu and of the end menu.
-constexpr int kTill10Item = 0;
-constexpr int kOwnSelectionItem = 1;
-constexpr int kDrillTypeMainMenuItem = 3;
-constexpr int kTimeItem = 0;
-constexpr int kOnceMoreItem = 1;
-constexpr int kEndMainMenuItem = 2;
 // The border strips are a fiftieth of the screen height thick.
 constexpr double kStripsPerScreenHeight = 50;
 constexpr double kFrameHeightShare = 2.0 / 3.0;
@@ -47,20 +40,21 @@ void frmSorvinel::show_main_menu() {
     for (VbLabel *l : labFakta)
         l->hide();
 
-    VbShape *frame = shaRam[1];
-    for (int i = 0; i < kMenuItems; ++i) {
+    VbShape *frame = shaRam[ram::Menu];
+    for (int i = 0; i < menu_item::Count; ++i) {
         VbLabel *item = labMenyVal[i];
         wire_menu_item(i);
         item->hide();
         item->setCaption(kMainMenuItems[i]);
-        item->setToolTip(drill::menu_tooltip(kMainMenuItems[i], i == kQuitItem ? kQuitLetter : 0));
+        item->setToolTip(
+            drill::menu_tooltip(kMainMenuItems[i], i == menu_item::Quit ? kQuitLetter : 0));
         if (i == 0) {
             frame->setTop(modSorvinel.screen_height * kFrameTopShare);
-            frame->setHeight(shaRam[0]->Height() * kFrameHeightShare);
+            frame->setHeight(shaRam[ram::Outer]->Height() * kFrameHeightShare);
         }
         const double h = labMenyVal[0]->Height();
         const double span = frame->Height();
-        item->setTop((span - kMenuItems * h) * (i + 1) / kMenuGaps + i * h + frame->Top());
+        item->setTop((span - menu_item::Count * h) * (i + 1) / kMenuGaps + i * h + frame->Top());
         item->setLeft(frame->Left() + (frame->Width() - item->Width()) / 2);
         item->show();
         item->raise();
@@ -83,7 +77,7 @@ void frmSorvinel::show_main_menu() {
     }
     show_menu_images();
 
-    shaRam[0]->raise();
+    shaRam[ram::Outer]->raise();
     frame->show();
     frame->stackUnder(labMenyVal[0]);
 
@@ -105,8 +99,8 @@ void frmSorvinel::show_drill_type_menu(const QString &caption) {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     labMeny->setCaption(caption);
     menAvbryt->setEnabled(true);
-    const VbShape *frame = shaRam[1];
-    for (int i = 0; i < kMenuItems; ++i) {
+    const VbShape *frame = shaRam[ram::Menu];
+    for (int i = 0; i < menu_item::Count; ++i) {
         VbLabel *item = labMenyVal[i];
         item->hide();
         if (i < kDrillTypeShown + 1)
@@ -117,8 +111,8 @@ void frmSorvinel::show_drill_type_menu(const QString &caption) {
         }
     }
     show_drill_type_items();
-    shaRam[1]->show();
-    shaRam[0]->raise();
+    shaRam[ram::Menu]->show();
+    shaRam[ram::Outer]->raise();
     current_menu_item = 0;
     highlight_menu_item(current_menu_item);
 }
@@ -127,7 +121,7 @@ void frmSorvinel::show_drill_type_items() {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     for (int i = 0; i < kDrillTypeShown; ++i) {
         const bool offered =
-            !(i == kOwnSelectionItem && modSorvinel.current_operation == opBlandat);
+            !(i == menu_item::OwnSelection && modSorvinel.current_operation == opBlandat);
         labMenyVal[i]->setVisible(offered);
         if (offered)
             labMenyVal[i]->raise();
@@ -149,30 +143,30 @@ void frmSorvinel::labMenyVal_Click(int index) {
         if (index >= opAddition && index <= opBlandat) {
             modSorvinel.current_operation = index;
             show_drill_type_menu(ModSorvinel::operation_name(index));
-        } else if (index == kQuitItem) {
+        } else if (index == menu_item::Quit) {
             close();
         }
         break;
     case ScreenState::DrillTypeMenu:
-        if (index == kTill10Item) {
+        if (index == menu_item::Till10) {
             modSorvinel.task_count = drill::till10_task_count(modSorvinel.current_operation);
             generate_selection_tasks(drill::kTill10Low, drill::kTill10High, drill::kTill10Low,
                                      drill::kTill10High, modSorvinel.task_count);
             modSorvinel.record_drill_active = modSorvinel.check_records;
             start_drill();
-        } else if (index == kDrillTypeMainMenuItem) {
+        } else if (index == menu_item::DrillTypeMainMenu) {
             labMeny->setCaption(kMainHeading);
             show_main_menu();
         }
         break;
     case ScreenState::EndMenu:
-        if (index == kTimeItem) {
+        if (index == menu_item::Time) {
             visa_tid();
-        } else if (index == kOnceMoreItem) {
+        } else if (index == menu_item::OnceMore) {
             hide_result_labels();
             make_random_order(drill_session().drill_task_count(), true);
             start_drill();
-        } else if (index == kEndMainMenuItem) {
+        } else if (index == menu_item::EndMainMenu) {
             hide_result_labels();
             labMeny->setCaption(kMainHeading);
             show_main_menu();
@@ -191,14 +185,14 @@ void frmSorvinel::labMenyVal_MouseMove(int index) {
 }
 
 void frmSorvinel::highlight_menu_item(int item) {
-    if (item < 0 || item >= kMenuItems)
+    if (item < 0 || item >= menu_item::Count)
         return;
-    const unsigned text_colour = labTal[0]->ForeColor();
+    const unsigned text_colour = labTal[tal::First]->ForeColor();
     VbLabel *current = labMenyVal[item];
     // Only the current item is bold in the text colour; repaint when that is not so yet.
     if (current->ForeColor() != text_colour || !current->font().bold()) {
-        const VbShape *frame = shaRam[1];
-        for (int i = 0; i < kMenuItems; ++i) {
+        const VbShape *frame = shaRam[ram::Menu];
+        for (int i = 0; i < menu_item::Count; ++i) {
             VbLabel *l = labMenyVal[i];
             l->setForeColor(i == item ? text_colour : modSorvinel.dim_colour);
             l->setFontBold(i == item);
@@ -220,10 +214,10 @@ void frmSorvinel::highlight_menu_item(int item) {
 
 int frmSorvinel::menu_item_for_key(int keyCode, int &item) const {
     std::vector<QChar> hot_keys;
-    for (int i = 0; i < kMenuItems; ++i)
+    for (int i = 0; i < menu_item::Count; ++i)
         hot_keys.push_back(drill::hot_key_of_tooltip(labMenyVal[i]->toolTip()));
     const bool time_gone =
-        modSorvinel.screen_state == ScreenState::EndMenu && labMenyVal[kTimeItem]->isHidden();
+        modSorvinel.screen_state == ScreenState::EndMenu && labMenyVal[menu_item::Time]->isHidden();
     const auto found =
         drill::hot_key_item(keyCode, modSorvinel.screen_state, hot_keys, time_gone ? 1 : 0);
     if (!found)
@@ -245,6 +239,6 @@ void frmSorvinel::show_menu_images() {
 }
 
 void frmSorvinel::hide_result_labels() {
-    labResultat[0]->hide();
-    labResultat[1]->hide();
+    labResultat[result::Line]->hide();
+    labResultat[result::Time]->hide();
 }

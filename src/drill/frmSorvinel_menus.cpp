@@ -1,5 +1,6 @@
 // The menu bar: its items, their captions, and the commands that open other windows.
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "settings/frmAbout.h"
 #include "shared/modSorvinel.h"
 
@@ -99,9 +100,9 @@ void frmSorvinel::set_captions() {
     menInnehaall->setText("&Handledning...");
     menOm->setText("&Om...");
 
-    labFakta[0]->setCaption("Antal uppgifter:");
-    labFakta[2]->setCaption("Kvar:");
-    labFakta[4]->setCaption("Antal fel:");
+    labFakta[fakta::CountCaption]->setCaption("Antal uppgifter:");
+    labFakta[fakta::RemainingCaption]->setCaption("Kvar:");
+    labFakta[fakta::ErrorCaption]->setCaption("Antal fel:");
     labFilnamn->setToolTip(
         "Bläddra med Pil-upp, Pil-ner och Blanksteg. Välj med Enter. Avbryt med Esc.");
 }

@@ -1,5 +1,6 @@
 // What the shared module and the settings dialog may do to the main window.
 #include "drill/frmSorvinel.h"
+#include "drill/frmSorvinel_elements.h"
 #include "platform/vb.h"
 #include "shared/colour_schemes.h"
 
@@ -7,8 +8,8 @@ namespace {
 constexpr int kFontStepLimit = 400; // ends a fitting loop whatever the font does
 constexpr double kSmallestFont = 1.0;
 constexpr double kLargestFont = 1000.0;
-// The label that holds the widest task-row text; the others follow its size.
-constexpr int kSampleLabel = 6;
+// The too-low mark holds the widest task-row text: the others follow its size.
+constexpr int kSampleLabel = tal::TooLow;
 
 // Grows or shrinks `label` a point at a time while `go_on` holds; stops when the size no
 // longer changes or after a bounded number of steps.
@@ -36,7 +37,7 @@ void plain_family(VbLabel *label, const QString &family) {
 } // namespace
 
 QString frmSorvinel::design_number_font() const {
-    return labTal[0]->font().family();
+    return labTal[tal::First]->font().family();
 }
 
 NumberFont frmSorvinel::fit_number_font(const QString &family, int width, int height) {
@@ -76,7 +77,7 @@ void frmSorvinel::set_number_font(const QString &family, double points) {
 }
 
 NumberFont frmSorvinel::number_font() const {
-    return {labTal[0]->font().family(), labTal[0]->fontSize()};
+    return {labTal[tal::First]->font().family(), labTal[tal::First]->fontSize()};
 }
 
 void frmSorvinel::apply_colours(const ColourScheme &scheme) {
@@ -90,7 +91,7 @@ unsigned frmSorvinel::background_colour() const {
 }
 
 unsigned frmSorvinel::number_colour() const {
-    return labTal[0]->ForeColor();
+    return labTal[tal::First]->ForeColor();
 }
 
 void frmSorvinel::set_number_board_visible(bool visible) {
