@@ -116,7 +116,8 @@ public:
     void set_captions();
     void layout_controls();
 
-    // --- on-screen menus (frmSorvinel_menu.cpp) -----------------------------------------
+    // --- on-screen menus (frmSorvinel_onscreen_menus.cpp)
+    // -----------------------------------------
     void show_main_menu();
 
     // --- keys (frmSorvinel_keys.cpp) ----------------------------------------------------
@@ -125,7 +126,7 @@ public:
     void Form_KeyUp(int &keyCode, int shift);
 
     // --- drill road ---------------------------------------------------------------------
-    // On-screen menus (frmSorvinel_menu.cpp).
+    // On-screen menus (frmSorvinel_onscreen_menus.cpp).
     void show_drill_type_menu(const QString &caption);
     void show_drill_type_items();
     void select_till10_from_menu(int operation, int &item);
@@ -185,7 +186,7 @@ public:
     // every other screen to the main menu, the drill dropped without result or record.
     void back_to_main_menu();
 
-    // --- menu bar (frmSorvinel_menus.cpp) ------------------------------------------------
+    // --- menu bar (frmSorvinel_menu_bar.cpp) ------------------------------------------------
     void create_menu_bar();
     void menOm_Click();
     // Each area wires and enables the menu-bar commands of its own windows
