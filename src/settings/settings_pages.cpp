@@ -28,21 +28,20 @@ constexpr std::array<const char *, 2> kWrongDisplayTexts = {"Det fel som är nä
                                                             "Senaste fel visas"};
 constexpr std::array<const char *, 2> kRewardTypeTexts = {"Pulserande cirklar", "Flytande ord"};
 
-PageItem box(P page, S key, Tick PageControls::*control, bool ModSorvinel::*flag, A after = A::None,
-             bool inverted = false) {
+// A box or list changes the field its key is bound to.
+PageItem box(P page, S key, Tick PageControls::*control, A after = A::None) {
     PageItem item{page, I::Box, key};
     item.box = control;
-    item.flag = flag;
+    item.flag = setting_field(key)->flag;
     item.after = after;
-    item.inverted = inverted;
+    item.inverted = setting_field(key)->inverted;
     return item;
 }
 
-PageItem list(S key, int PageControls::*control, int ModSorvinel::*number, int step = 1,
-              A after = A::None) {
+PageItem list(S key, int PageControls::*control, int step = 1, A after = A::None) {
     PageItem item{P::Special, I::List, key};
     item.index = control;
-    item.number = number;
+    item.number = setting_field(key)->number;
     item.step = step;
     item.after = after;
     return item;
@@ -66,47 +65,36 @@ const std::array kItems = {
     step(P::Colours, I::Style, S::ColourStyle),
     step(P::Font, I::Font, S::Font),
 
-    box(P::Sound, S::Beep, &PageControls::beep, &ModSorvinel::beep_on),
+    box(P::Sound, S::Beep, &PageControls::beep),
     step(P::Sound, I::SpeechGate),
     step(P::Sound, I::Voice),
-    box(P::Sound, S::SpeakExercises, &PageControls::speak_exercises,
-        &ModSorvinel::speak_in_exercises),
-    box(P::Sound, S::SpeakMenus, &PageControls::speak_menus, &ModSorvinel::speak_menus),
+    box(P::Sound, S::SpeakExercises, &PageControls::speak_exercises),
+    box(P::Sound, S::SpeakMenus, &PageControls::speak_menus),
 
-    box(P::Special, S::CheckRecords, &PageControls::check_records, &ModSorvinel::check_records),
+    box(P::Special, S::CheckRecords, &PageControls::check_records),
     step(P::Special, I::RecordsDeleted, S::Record0),
-    box(P::Special, S::NumberLine, &PageControls::number_line, &ModSorvinel::number_line_on,
-        A::SwitchMark),
-    box(P::Special, S::Clock, &PageControls::clock, &ModSorvinel::show_clock, A::ClockNow),
+    box(P::Special, S::NumberLine, &PageControls::number_line, A::SwitchMark),
+    box(P::Special, S::Clock, &PageControls::clock, A::ClockNow),
     // These two stand on the "Styrning" tab but share this page's section.
-    box(P::Special, S::Esc, &PageControls::esc, &ModSorvinel::esc_allowed),
-    box(P::Special, S::Warning, &PageControls::warning, &ModSorvinel::show_warning_message),
-    with_prefix(list(S::LineLength, &PageControls::line_length_index,
-                     &ModSorvinel::number_line_length, 1, A::ReshapeMark),
-                "0 - "),
-    list(S::LineMarking, &PageControls::line_marking_index, &ModSorvinel::number_line_marking, 1,
-         A::ReshapeMark),
+    box(P::Special, S::Esc, &PageControls::esc),
+    box(P::Special, S::Warning, &PageControls::warning),
+    with_prefix(list(S::LineLength, &PageControls::line_length_index, 1, A::ReshapeMark), "0 - "),
+    list(S::LineMarking, &PageControls::line_marking_index, 1, A::ReshapeMark),
     step(P::Special, I::NumberLine),
-    list(S::RewardMin, &PageControls::reward_min_index, &ModSorvinel::reward_min_tasks, kFive),
-    list(S::MinTasks, &PageControls::min_tasks_index, &ModSorvinel::min_task_count, kFive),
-    with_captions(list(S::WrongDisplay, &PageControls::wrong_display_index,
-                       &ModSorvinel::wrong_answer_display),
-                  kWrongDisplayTexts),
-    with_captions(list(S::RewardType, &PageControls::reward_type_index, &ModSorvinel::reward_type),
-                  kRewardTypeTexts),
+    list(S::RewardMin, &PageControls::reward_min_index, kFive),
+    list(S::MinTasks, &PageControls::min_tasks_index, kFive),
+    with_captions(list(S::WrongDisplay, &PageControls::wrong_display_index), kWrongDisplayTexts),
+    with_captions(list(S::RewardType, &PageControls::reward_type_index), kRewardTypeTexts),
 
-    box(P::Control, S::KeyRepeat, &PageControls::key_repeat, &ModSorvinel::key_repeat_blocked,
-        A::None, true),
-    box(P::Control, S::EnterInterrupts, &PageControls::enter_interrupts,
-        &ModSorvinel::enter_interrupts),
+    box(P::Control, S::KeyRepeat, &PageControls::key_repeat),
+    box(P::Control, S::EnterInterrupts, &PageControls::enter_interrupts),
     step(P::Control, I::BoardRows, S::BoardRows),
     step(P::Control, I::Method, S::ControlMode),
     step(P::Control, I::Interval, S::Interval),
-    box(P::Control, S::MousePointer, &PageControls::mouse_pointer,
-        &ModSorvinel::custom_mouse_pointer, A::MousePointer),
+    box(P::Control, S::MousePointer, &PageControls::mouse_pointer, A::MousePointer),
 
     // Stands on the "Special" tab but shares this page's section.
-    box(P::Folder, S::RandomOrder, &PageControls::random_order, &ModSorvinel::random_order),
+    box(P::Folder, S::RandomOrder, &PageControls::random_order),
     step(P::Folder, I::Folder, S::ExerciseFolder),
 };
 

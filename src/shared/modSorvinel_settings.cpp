@@ -108,12 +108,16 @@ void ModSorvinel::load_settings() {
         }
         }
 
+        if (const SettingField *field = setting_field(k.id)) {
+            if (field->flag)
+                this->*field->flag = field->inverted ? !b : b;
+            else if (field->number)
+                this->*field->number = n;
+        }
+
+        // What loading a setting sets off besides its field.
         switch (k.id) {
-        case SettingId::LockState:
-            settings_lock_state = n;
-            break;
         case SettingId::ColourStyle:
-            colour_style = n;
             apply_colour_style(colour_style);
             break;
         case SettingId::Font:
@@ -127,28 +131,9 @@ void ModSorvinel::load_settings() {
             if (fromIni)
                 save_setting(section, key, text);
             break;
-        case SettingId::Beep:
-            beep_on = b;
-            break;
-        case SettingId::SpeakExercises:
-            speak_in_exercises = b;
-            break;
-        case SettingId::SpeakMenus:
-            speak_menus = b;
-            break;
         case SettingId::ReaderText:
-            screen_reader_text_on = b;
             if (w)
                 w->set_reader_field_visible(screen_reader_text_on);
-            break;
-        case SettingId::ReaderBlanks:
-            reader_text_blanks = b;
-            break;
-        case SettingId::ReaderClipboard:
-            reader_text_to_clipboard = b;
-            break;
-        case SettingId::CheckRecords:
-            check_records = b;
             break;
         case SettingId::Record0:
         case SettingId::Record1:
@@ -159,46 +144,9 @@ void ModSorvinel::load_settings() {
             if (k.id == SettingId::Record4)
                 number_line_built = false;
             break;
-        case SettingId::NumberLine:
-            number_line_on = b;
-            break;
-        case SettingId::Clock:
-            show_clock = b;
-            break;
-        case SettingId::Esc:
-            esc_allowed = b;
-            break;
-        case SettingId::Warning:
-            show_warning_message = b;
-            break;
-        case SettingId::LineLength:
-            number_line_length = n;
-            break;
         case SettingId::LineMarking:
-            number_line_marking = n;
             if (number_line_on)
                 layout_number_line(number_line_length, number_line_marking);
-            break;
-        case SettingId::RewardMin:
-            reward_min_tasks = n;
-            break;
-        case SettingId::MinTasks:
-            min_task_count = n;
-            break;
-        case SettingId::WrongDisplay:
-            wrong_answer_display = n;
-            break;
-        case SettingId::RewardType:
-            reward_type = n;
-            break;
-        case SettingId::KeyRepeat:
-            key_repeat_blocked = !b;
-            break;
-        case SettingId::EnterInterrupts:
-            enter_interrupts = b;
-            break;
-        case SettingId::BoardRows:
-            board_rows = n;
             break;
         case SettingId::ControlMode: {
             constexpr int kClickable = 1, kOneKey = 3;
@@ -210,15 +158,10 @@ void ModSorvinel::load_settings() {
             break;
         }
         case SettingId::Interval:
-            one_key_interval = n;
             set_one_key_scanning(one_key_scanning);
             break;
         case SettingId::MousePointer:
-            custom_mouse_pointer = b;
             apply_mouse_pointer();
-            break;
-        case SettingId::RandomOrder:
-            random_order = b;
             break;
         case SettingId::ExerciseFolder:
             exercise_folder = text;
@@ -235,11 +178,7 @@ void ModSorvinel::load_settings() {
                 save_setting(kImportSection, kImportKey, iniFingerprint);
             }
             break;
-        case SettingId::PrintSize:
-            print_size = n;
-            break;
-        case SettingId::PrintOrder:
-            print_order = n;
+        default:
             break;
         }
     }

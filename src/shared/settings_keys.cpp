@@ -1,5 +1,6 @@
 #include "shared/settings_keys.h"
 #include "platform/vb.h"
+#include "shared/modSorvinel.h"
 
 #include <array>
 #include <cmath>
@@ -50,6 +51,45 @@ const std::array kKeys = {
     SettingKey{S::PrintOrder, "Utskrift", "Ordning", K::Number, 0, std::nullopt, 0, 1},
 };
 
+using M = ModSorvinel;
+constexpr SettingField flag(S id, bool M::*field, bool inverted = false) {
+    return {id, field, nullptr, nullptr, inverted};
+}
+constexpr SettingField number(S id, int M::*field) {
+    return {id, nullptr, field, nullptr};
+}
+
+constexpr std::array kFields = {
+    number(S::LockState, &M::settings_lock_state),
+    number(S::ColourStyle, &M::colour_style),
+    flag(S::Beep, &M::beep_on),
+    flag(S::SpeakExercises, &M::speak_in_exercises),
+    flag(S::SpeakMenus, &M::speak_menus),
+    flag(S::ReaderText, &M::screen_reader_text_on),
+    flag(S::ReaderBlanks, &M::reader_text_blanks),
+    flag(S::ReaderClipboard, &M::reader_text_to_clipboard),
+    flag(S::CheckRecords, &M::check_records),
+    flag(S::NumberLine, &M::number_line_on),
+    flag(S::Clock, &M::show_clock),
+    flag(S::Esc, &M::esc_allowed),
+    flag(S::Warning, &M::show_warning_message),
+    number(S::LineLength, &M::number_line_length),
+    number(S::LineMarking, &M::number_line_marking),
+    number(S::RewardMin, &M::reward_min_tasks),
+    number(S::MinTasks, &M::min_task_count),
+    number(S::WrongDisplay, &M::wrong_answer_display),
+    number(S::RewardType, &M::reward_type),
+    // Stored as "repetition allowed".
+    flag(S::KeyRepeat, &M::key_repeat_blocked, true),
+    flag(S::EnterInterrupts, &M::enter_interrupts),
+    number(S::BoardRows, &M::board_rows),
+    number(S::Interval, &M::one_key_interval),
+    flag(S::MousePointer, &M::custom_mouse_pointer),
+    flag(S::RandomOrder, &M::random_order),
+    number(S::PrintSize, &M::print_size),
+    number(S::PrintOrder, &M::print_order),
+};
+
 constexpr int kStep = 5;
 
 int finish_number(const SettingKey &k, double value, int fallback) {
@@ -64,6 +104,13 @@ int finish_number(const SettingKey &k, double value, int fallback) {
 
 std::span<const SettingKey> setting_keys() {
     return kKeys;
+}
+
+const SettingField *setting_field(SettingId id) {
+    for (const SettingField &f : kFields)
+        if (f.id == id)
+            return &f;
+    return nullptr;
 }
 
 const SettingKey &setting_key(SettingId id) {

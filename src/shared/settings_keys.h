@@ -9,6 +9,7 @@
 
 class SettingsStore;
 class ProfileFile;
+class ModSorvinel;
 
 enum class SettingId {
     LockState,
@@ -67,6 +68,18 @@ struct SettingKey {
     int max = 0;
     bool round_down_to_five = false;
 };
+
+// The field of the shared module that holds a setting. A setting with more to it than its
+// field (the font, the records, the control method, the folder) has none here.
+struct SettingField {
+    SettingId id;
+    bool ModSorvinel::*flag = nullptr;
+    int ModSorvinel::*number = nullptr;
+    QString ModSorvinel::*text = nullptr;
+    bool inverted = false; // flag: the stored value is the opposite of the field
+};
+// Null when the setting has no field of its own.
+const SettingField *setting_field(SettingId id);
 
 // In the order in which the settings are loaded.
 std::span<const SettingKey> setting_keys();
