@@ -26,12 +26,8 @@ template <class Pred> void step_font(VbLabel *label, double delta, Pred go_on) {
 }
 
 void plain_family(VbLabel *label, const QString &family) {
-    QFont f = label->font();
+    QFont f = vb::plain(label->font());
     f.setFamily(family);
-    f.setBold(false);
-    f.setItalic(false);
-    f.setStrikeOut(false);
-    f.setUnderline(false);
     label->setFont(f);
 }
 } // namespace

@@ -3,6 +3,7 @@
 // halves to even, leading numbers of texts, and key codes as the program names them.
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -24,6 +25,15 @@ constexpr unsigned kButtonShadow = 0x80000010;
 QColor ole_color(unsigned ole);
 constexpr unsigned rgb(int r, int g, int b) {
     return unsigned(r) | unsigned(g) << 8 | unsigned(b) << 16;
+}
+
+// `font` with none of the four styles (bold, italic, strikeout, underline).
+inline QFont plain(QFont font) {
+    font.setBold(false);
+    font.setItalic(false);
+    font.setStrikeOut(false);
+    font.setUnderline(false);
+    return font;
 }
 
 // Twips <-> pixels with the screen's factors.

@@ -16,13 +16,9 @@ constexpr int kFrameTitlePx = 18;
 constexpr unsigned kOpaque = 1;
 
 void plain_font(VbLabel *label, const QString &family, int points) {
-    QFont f = label->font();
+    QFont f = vb::plain(label->font());
     f.setFamily(family);
     f.setPointSize(points);
-    f.setBold(false);
-    f.setItalic(false);
-    f.setStrikeOut(false);
-    f.setUnderline(false);
     label->setFont(f);
     // Sizes itself to its caption again.
     label->setAutoSize(true);

@@ -449,12 +449,8 @@ int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &ex
 }
 
 QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
-    QFont f(family);
+    QFont f = vb::plain(QFont(family));
     f.setPointSize(points);
-    f.setBold(false);
-    f.setItalic(false);
-    f.setStrikeOut(false);
-    f.setUnderline(false);
     // Measured as a label measures its caption when it sizes itself to it.
     const QRect r = QFontMetrics(f).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
     return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};

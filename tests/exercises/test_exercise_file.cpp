@@ -2,15 +2,12 @@
 // the written bytes and writes that fail without harming the file they would replace.
 
 #include "exercises/exercise_file.h"
-
 #include "support/files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace exercises;
 
@@ -22,26 +19,6 @@ QByteArray numbered_additions(int count, const char *ending = "\r\n") {
         bytes += QByteArray::number(i) + " + 1 =" + ending;
     return bytes;
 }
-
-// Lowers the file-size limit of this process, so writes past it fail with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lowered = old_;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "platform/system.h"
 #include "shared/assets.h"
 #include "shared/modSorvinel.h"
+#include "support/files.h"
 #include "support/modal_watch.h"
 
 #include <QAction>
@@ -28,17 +29,6 @@ constexpr int kScreenHeightPx = 768;
 constexpr int kAvailableHeightPx = 740;
 constexpr int kMenuBarPx = 22;
 constexpr double kTwipsPerPixel = 15;
-
-inline void put_file(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-inline QByteArray file_bytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // `count` additions «i + 1 =», one a line, CR LF.
 inline QByteArray additions(int count, int first = 0) {
