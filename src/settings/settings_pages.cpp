@@ -5,7 +5,6 @@
 #include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <array>
 
@@ -17,12 +16,6 @@ using A = AfterChange;
 
 constexpr int kFive = 5;
 constexpr int kRecordSlots = 5;
-constexpr int kSmallestPt = 1;
-constexpr int kLargestPt = 1000;
-// A font whose extent stays put this many points running cannot grow any further.
-constexpr int kPlateauSteps = 8;
-// The layout box a label measures its text in.
-constexpr int kMeasureBox = 2000;
 
 constexpr std::array<const char *, 2> kWrongDisplayTexts = {"Det fel som är närmast svaret visas",
                                                             "Senaste fel visas"};
@@ -420,40 +413,6 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
             break;
         }
     }
-}
-
-int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &extent) {
-    int size = std::clamp(start, kSmallestPt, kLargestPt);
-    QSizeF e = extent(size);
-    if (e.width() < target.width()) {
-        int last_growth = size;
-        QSizeF last = e;
-        while (size < kLargestPt && e.width() < target.width()) {
-            e = extent(++size);
-            if (e != last) {
-                last = e;
-                last_growth = size;
-            } else if (size - last_growth >= kPlateauSteps) {
-                // The font does not grow with its size: keep the last size that mattered.
-                size = last_growth;
-                e = last;
-                break;
-            }
-        }
-    }
-    while (size > kSmallestPt && e.width() > target.width())
-        e = extent(--size);
-    while (size > kSmallestPt && e.height() > target.height())
-        e = extent(--size);
-    return size;
-}
-
-QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
-    QFont f = vb::plain(QFont(family));
-    f.setPointSize(points);
-    // Measured as a label measures its caption when it sizes itself to it.
-    const QRect r = QFontMetrics(f).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
-    return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};
 }
 
 QString with_trailing_separator(const QString &folder) {

@@ -6,6 +6,7 @@
 // main window. Tests call these directly.
 
 #include "shared/colour_schemes.h"
+#include "shared/font_fitting.h"
 #include "shared/settings_keys.h"
 
 #include <QPointF>
@@ -140,12 +141,6 @@ void apply_settings_page(int page, PageControls &controls, const ApplyServices &
 // Applying the control method on the main window's running state; true when it changed.
 bool apply_control_method(ControlMethod method);
 
-// The largest whole-point size, stepping from `start`, at which `extent(size)` fits the
-// target: grown while narrower than the width, then shrunk while wider or taller. Bounded
-// whatever `extent` answers.
-int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &extent);
-// The extent in twips of `text` in `family` at `points`, none of the four styles.
-QSizeF text_extent_twips(const QString &family, int points, const QString &text);
 
 // The folder as the folder label shows it: with a trailing separator.
 QString with_trailing_separator(const QString &folder);
