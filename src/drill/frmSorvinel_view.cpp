@@ -3,27 +3,10 @@
 #include "drill/frmSorvinel_elements.h"
 #include "platform/vb.h"
 #include "shared/colour_schemes.h"
+#include "shared/font_fitting.h"
 
 namespace {
-constexpr int kFontStepLimit = 400; // ends a fitting loop whatever the font does
-constexpr double kSmallestFont = 1.0;
-constexpr double kLargestFont = 1000.0;
-// The too-low mark holds the widest task-row text: the others follow its size.
 constexpr int kSampleLabel = tal::TooLow;
-
-// Grows or shrinks `label` a point at a time while `go_on` holds; stops when the size no
-// longer changes or after a bounded number of steps.
-template <class Pred> void step_font(VbLabel *label, double delta, Pred go_on) {
-    for (int step = 0; step < kFontStepLimit && go_on(); ++step) {
-        const double before = double(vb::round_even(label->fontSize()));
-        const double next = before + delta;
-        if (next < kSmallestFont || next > kLargestFont)
-            break;
-        label->setFontSize(next);
-        if (label->fontSize() == before)
-            break;
-    }
-}
 
 void plain_family(VbLabel *label, const QString &family) {
     QFont f = vb::plain(label->font());
@@ -40,23 +23,20 @@ NumberFont frmSorvinel::fit_number_font(const QString &family, int width, int he
     for (int i = 0; i <= kSampleLabel; ++i)
         plain_family(labTal[i], family);
     VbLabel *sample = labTal[kSampleLabel];
-    bool changed = false;
     sample->setAutoSize(true);
-    if (sample->Width() < width) {
-        changed = true;
-        step_font(sample, 1, [&] { return sample->Width() < width; });
-    }
-    if (sample->Width() > width) {
-        changed = true;
-        step_font(sample, -1, [&] { return sample->Width() > width; });
-    }
-    if (sample->Height() > height) {
-        changed = true;
-        step_font(sample, -1, [&] { return sample->Height() > height; });
-    }
-    if (changed)
+    // The sample at a size, measured as it sizes itself to its caption.
+    auto extent = [sample](int points) {
+        sample->setFontSize(points);
+        return QSizeF(sample->Width(), sample->Height());
+    };
+    const int start = int(vb::round_even(sample->fontSize()));
+    const QSizeF at_start(sample->Width(), sample->Height());
+    const bool changed = at_start.width() != width || at_start.height() > height;
+    if (changed) {
+        sample->setFontSize(fit_font_size(start, QSizeF(width, height), extent));
         for (int i = 0; i < kSampleLabel; ++i)
             labTal[i]->setFontSize(sample->fontSize());
+    }
     sample->setAutoSize(false);
     return {sample->font().family(), sample->fontSize(), changed};
 }
