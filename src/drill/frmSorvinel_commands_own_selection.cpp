@@ -36,13 +36,14 @@ void frmSorvinel::own_selection_from_menu(int operation) {
     // A drill starts only from the main menu, never on top of another one.
     if (modSorvinel.screen_state != ScreenState::MainMenu)
         return;
-    const QString name = ModSorvinel::operation_name(operation);
-    Tag = name;
+    Tag = ModSorvinel::operation_name(operation);
+    bool chosen = false;
     {
         frmEgetVal dialog(Tag); // no owner; a fresh dialog with the defaults each time
-        dialog.exec();
+        // "&Klart" accepts; every way of cancelling rejects (and empties the Tag).
+        chosen = dialog.exec() == QDialog::Accepted;
     }
-    if (Tag != name)
+    if (!chosen)
         return;
 
     using own_selection::field::HighFirst;

@@ -141,7 +141,6 @@ void apply_settings_page(int page, PageControls &controls, const ApplyServices &
 // Applying the control method on the main window's running state; true when it changed.
 bool apply_control_method(ControlMethod method);
 
-
 // The folder as the folder label shows it: with a trailing separator.
 QString with_trailing_separator(const QString &folder);
 
