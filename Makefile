@@ -1,10 +1,12 @@
 # Two commands a fresh Debian machine needs: `make run` and `make test`.
 BUILD   ?= build
 ASAN    ?= build-sanitize
+FUZZ    ?= build-fuzz
+FUZZ_SECONDS ?= 300
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -28,8 +30,11 @@ test-sanitize: deps
 	cmake --build $(ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 scripts/run-tests $(ASAN)
 
+fuzz: deps
+	FUZZ_BUILD=$(FUZZ) JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
+
 bench: build
 	scripts/run-bench $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ)

@@ -1,0 +1,172 @@
+// Any file as an exercise, on the roads that read one: as the drill loads a file (the first
+// 1000 tasks), and as the editor opens a file or inserts one into an exercise. Whatever the
+// bytes, every task read is a sound task line, the limit holds, and writing the tasks and
+// reading them back gives the same tasks.
+#include "exercises/exercise_document.h"
+#include "exercises/exercise_file.h"
+#include "fuzz_support.h"
+#include "shared/modSorvinel.h"
+
+#include <QStringList>
+#include <array>
+
+namespace {
+
+using namespace exercises;
+using fuzz::check;
+
+const std::array<QString, 5> kTypes{kTypeAddition, kTypeSubtraction, kTypeMultiplication,
+                                    kTypeDivision, kTypeMixed};
+const QStringList kSigns{kTypeAddition, kTypeSubtraction, kTypeMultiplication, kTypeDivision};
+// Tasks already in the exercise before an insertion: empty, nearly full, full.
+constexpr std::array<int, 6> kTasksBefore{0, 1, 500, 990, 999, kMaxExerciseTasks};
+constexpr int kLargestResult = kOperandLimit - 1;
+
+enum class Road { DrillLoad, EditorOpen, EditorInsert, Count };
+
+// An operand as the writer writes it: digits, no sign, no leading zero.
+bool written_operand(const QString &text, int &value) {
+    if (text.isEmpty() || (text.size() > 1 && text.front() == u'0'))
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value < kOperandLimit;
+}
+
+// A task line «a s b =» of `type` that obeys its result rule, checked apart from the parser.
+bool sound_task_line(const QString &line, const QString &type) {
+    const QStringList parts = line.split(u' ');
+    int a = 0;
+    int b = 0;
+    if (parts.size() != 4 || parts[3] != u"=" || !written_operand(parts[0], a) ||
+        !written_operand(parts[2], b))
+        return false;
+    const QString &sign = parts[1];
+    if (!kSigns.contains(sign) || (type != kTypeMixed && sign != type))
+        return false;
+    if (sign == kTypeAddition)
+        return a + b <= kLargestResult;
+    if (sign == kTypeSubtraction)
+        return a >= b;
+    if (sign == kTypeMultiplication)
+        return a * b <= kLargestResult;
+    return b != 0 && a % b == 0;
+}
+
+void check_tasks_sound(const QStringList &tasks, const QString &type) {
+    check(tasks.size() <= kMaxExerciseTasks, "more tasks than the limit");
+    for (const QString &task : tasks)
+        check(sound_task_line(task, type), "a task read is no sound task line");
+}
+
+// What the writer writes for `tasks` reads back as exactly these tasks.
+void check_written_reads_back(const QStringList &tasks, const QString &type) {
+    bool ok = false;
+    const QByteArray bytes = exercise_file_bytes(tasks, &ok);
+    check(ok, "the writer refused tasks that were read");
+    const ReadResult again = read_exercise_bytes(bytes, type, kMaxExerciseTasks);
+    check(!again.failed && again.left_out == 0 && again.tasks == tasks,
+          "written tasks read back otherwise");
+}
+
+void drill_load(const QByteArray &bytes, const QString &type) {
+    const ReadResult read = read_exercise_bytes(bytes, type, kMaxExerciseTasks);
+    check(!read.failed && read.left_out >= 0, "a read of bytes failed");
+    check(read.left_out == 0 || read.tasks.size() == kMaxExerciseTasks,
+          "tasks were left out below the limit");
+    check_tasks_sound(read.tasks, type);
+    check_written_reads_back(read.tasks, type);
+}
+
+QString file_for(const QString &type) {
+    return fuzz::home_folder() + QStringLiteral("/prov.") + extension_for_type(type);
+}
+
+// Saving the document writes bytes that read back as its tasks.
+void check_document_saves(ExerciseDocument &doc) {
+    QByteArray written;
+    doc.set_writer([&written](const QString &, const QByteArray &bytes) {
+        written = bytes;
+        return true;
+    });
+    check(doc.save().done && doc.is_saved(), "a named exercise could not be saved");
+    const ReadResult again = read_exercise_bytes(written, doc.exercise_type(), kMaxExerciseTasks);
+    check(again.tasks == doc.tasks(), "a saved exercise reads back otherwise");
+}
+
+void editor_open(const QByteArray &bytes, const QString &file_type, const QString &doc_type) {
+    const QString path = file_for(file_type);
+    fuzz::write_file(path, bytes);
+    ExerciseDocument doc(doc_type);
+    const CommandOutcome outcome = doc.open(path);
+    const ReadResult read = read_exercise_bytes(bytes, file_type, kMaxExerciseTasks);
+    if (!outcome.done) {
+        check(read.tasks.isEmpty() && outcome.notice.has_value(), "an open failed silently");
+        check(doc.is_empty_unnamed() && doc.exercise_type() == doc_type,
+              "a failed open changed the exercise");
+        return;
+    }
+    check(doc.exercise_type() == file_type && doc.current_path() == path && doc.is_saved(),
+          "an opened file is not the exercise");
+    check(doc.tasks() == read.tasks, "the editor reads a file otherwise than its bytes");
+    check(outcome.notice.has_value() == (read.left_out > 0), "the limit notice is wrong");
+    check_tasks_sound(doc.tasks(), file_type);
+    check_document_saves(doc);
+}
+
+void editor_insert(const QByteArray &bytes, const QString &file_type, const QString &doc_type,
+                   int before) {
+    const QString path = file_for(file_type);
+    fuzz::write_file(path, bytes);
+    ExerciseDocument doc(doc_type);
+    const QString own_sign = doc_type == kTypeMixed ? kTypeAddition : doc_type;
+    doc.replace_tasks(QStringList(before, task_line(1, own_sign, 1)));
+    const QStringList old_tasks = doc.tasks();
+    const CommandOutcome outcome = doc.insert(path);
+    check(doc.exercise_type() == doc_type, "an insert changed the exercise type");
+    check(doc.task_count() <= kMaxExerciseTasks, "an insert went beyond the limit");
+    check(doc.tasks().mid(0, old_tasks.size()) == old_tasks, "an insert changed earlier tasks");
+    const QStringList added = doc.tasks().mid(old_tasks.size());
+    check_tasks_sound(added, doc_type);
+    if (!outcome.done) {
+        check(doc.tasks() == old_tasks && outcome.notice.has_value(),
+              "an insert that took nothing changed the list or said nothing");
+        return;
+    }
+    check(!doc.is_saved(), "an insert left the exercise marked saved");
+    const QString read_type = doc_type == kTypeMixed ? file_type : doc_type;
+    const ReadResult read = read_exercise_bytes(bytes, read_type, kMaxExerciseTasks);
+    const qsizetype room = kMaxExerciseTasks - old_tasks.size();
+    check(added == read.tasks.mid(0, room), "an insert took other tasks than the file's first");
+    check_written_reads_back(added, doc_type);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    constexpr size_t kHeader = 2;
+    if (size < kHeader)
+        return 0;
+    const size_t types = kTypes.size();
+    const QString &file_type = kTypes[data[0] % types];
+    const auto road = static_cast<Road>(data[0] / types % static_cast<size_t>(Road::Count));
+    const QString &doc_type = kTypes[data[1] % types];
+    const int before = kTasksBefore[data[1] / types % kTasksBefore.size()];
+    const QByteArray bytes = fuzz::bytes_of(data + kHeader, size - kHeader);
+    switch (road) {
+    case Road::DrillLoad:
+        drill_load(bytes, file_type);
+        break;
+    case Road::EditorOpen:
+        editor_open(bytes, file_type, doc_type);
+        break;
+    case Road::EditorInsert:
+    case Road::Count:
+        editor_insert(bytes, file_type, doc_type, before);
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,66 @@
+// Any file as an old sorvinel.ini: the Windows-1252 reader, then the one-time import into an
+// empty store. Every setting imported is within its range, the old file is gone, and the next
+// start loads the same settings from the store alone.
+#include "fuzz_support.h"
+#include "platform/profile_file.h"
+#include "platform/settings_store.h"
+#include "shared/modSorvinel.h"
+#include "shared/settings_keys.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+using fuzz::check;
+
+// The buffer that the import reads texts with, and a tiny one.
+constexpr int kImportBuffer = 255;
+constexpr int kTinyBuffer = 2;
+
+QString store_path() {
+    return fuzz::home_folder() + QStringLiteral("/config/PLOXA Sorvinel.ini");
+}
+QString ini_path() {
+    return fuzz::home_folder() + QStringLiteral("/config/sorvinel.ini");
+}
+
+void check_reader(const QString &path) {
+    const ProfileFile ini(path);
+    check(ini.exists(), "a readable file does not exist");
+    for (const SettingKey &k : setting_keys()) {
+        const QString section = section_of(k), key = key_of(k);
+        for (int buffer : {kImportBuffer, kTinyBuffer}) {
+            const QString text = ini.GetPrivateProfileString(section, key, QString(), buffer);
+            check(text.size() < buffer, "a text is longer than its buffer");
+            check(text.isEmpty() || !text.back().isHighSurrogate(), "a text ends in half a pair");
+        }
+        ini.GetPrivateProfileInt(section, key, 0);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    QFile::remove(store_path());
+    fuzz::write_file(ini_path(), fuzz::bytes_of(data, size));
+    check_reader(ini_path());
+
+    SettingsStore store(store_path());
+    modSorvinel.main_window = nullptr;
+    modSorvinel.reset();
+    modSorvinel.store = &store;
+    modSorvinel.load_settings();
+    fuzz::check_loaded_settings();
+    check(!QFileInfo::exists(ini_path()), "the imported file was kept");
+
+    // The next start reads only the store and must find what was imported.
+    const QString imported = fuzz::loaded_settings();
+    SettingsStore from_disk(store_path());
+    modSorvinel.reset();
+    modSorvinel.store = &from_disk;
+    modSorvinel.load_settings();
+    check(fuzz::loaded_settings() == imported, "the next start loads other settings");
+    modSorvinel.store = nullptr;
+    return 0;
+}

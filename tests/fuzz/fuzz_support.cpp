@@ -1,0 +1,124 @@
+#include "fuzz_support.h"
+
+#include "shared/modSorvinel.h"
+#include "shared/settings_keys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <memory>
+
+namespace fuzz {
+
+namespace {
+
+const QString kMemoryFolder = QStringLiteral("/dev/shm");
+
+struct NumberSetting {
+    SettingId id;
+    int ModSorvinel::*field;
+};
+
+// The number settings that load_settings keeps in the shared module.
+constexpr NumberSetting kNumberSettings[] = {
+    {SettingId::LockState, &ModSorvinel::settings_lock_state},
+    {SettingId::ColourStyle, &ModSorvinel::colour_style},
+    {SettingId::LineLength, &ModSorvinel::number_line_length},
+    {SettingId::LineMarking, &ModSorvinel::number_line_marking},
+    {SettingId::RewardMin, &ModSorvinel::reward_min_tasks},
+    {SettingId::MinTasks, &ModSorvinel::min_task_count},
+    {SettingId::WrongDisplay, &ModSorvinel::wrong_answer_display},
+    {SettingId::RewardType, &ModSorvinel::reward_type},
+    {SettingId::BoardRows, &ModSorvinel::board_rows},
+    {SettingId::PrintSize, &ModSorvinel::print_size},
+    {SettingId::PrintOrder, &ModSorvinel::print_order},
+};
+
+constexpr int kStep = 5;
+
+} // namespace
+
+const QString &home_folder() {
+    static const std::unique_ptr<QTemporaryDir> dir = [] {
+        const QString base =
+            QFileInfo(kMemoryFolder).isWritable() ? kMemoryFolder : QDir::tempPath();
+        auto made = std::make_unique<QTemporaryDir>(base + QStringLiteral("/sorvinel-fuzz-XXXXXX"));
+        check(made->isValid(), "no temporary folder");
+        const QString root = made->path();
+        QDir().mkpath(root + QStringLiteral("/config"));
+        QDir().mkpath(root + QStringLiteral("/data"));
+        qputenv("HOME", root.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toUtf8());
+        qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toUtf8());
+        return made;
+    }();
+    static const QString path = dir->path();
+    return path;
+}
+
+void check(bool holds, const char *what) {
+    if (holds)
+        return;
+    std::fprintf(stderr, "property broken: %s\n", what);
+    std::abort();
+}
+
+QByteArray bytes_of(const uint8_t *data, size_t size) {
+    return QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+}
+
+void write_file(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write a fuzz file");
+    check(file.write(bytes) == bytes.size(), "short write of a fuzz file");
+}
+
+QByteArray read_file(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void check_loaded_settings() {
+    const ModSorvinel &m = modSorvinel;
+    for (const NumberSetting &s : kNumberSettings) {
+        const SettingKey &k = setting_key(s.id);
+        const int value = m.*s.field;
+        check(value >= k.min && value <= k.max, "a number setting is out of its range");
+        check(!k.round_down_to_five || value % kStep == 0, "a setting is not a multiple of 5");
+    }
+    for (long record : m.record_times)
+        check(record >= 0 && record <= std::numeric_limits<int32_t>::max(),
+              "a record is out of range");
+    check(!m.board_clickable || m.number_board_shown, "a clickable board that is not shown");
+    check(QFileInfo(m.exercise_folder).isDir(), "the exercise folder is no folder");
+}
+
+QString loaded_settings() {
+    const ModSorvinel &m = modSorvinel;
+    QStringList parts;
+    for (const NumberSetting &s : kNumberSettings)
+        parts << QString::number(m.*s.field);
+    for (long record : m.record_times)
+        parts << QString::number(record);
+    for (bool b : {m.beep_on, m.speak_in_exercises, m.speak_menus, m.screen_reader_text_on,
+                   m.reader_text_blanks, m.reader_text_to_clipboard, m.check_records,
+                   m.number_line_on, m.show_clock, m.esc_allowed, m.show_warning_message,
+                   m.key_repeat_blocked, m.enter_interrupts, m.number_board_shown,
+                   m.board_clickable, m.custom_mouse_pointer, m.random_order})
+        parts << QString::number(b);
+    parts << m.exercise_folder;
+    return parts.join(u'\n');
+}
+
+} // namespace fuzz
+
+// Allocation stacks cost most of the run time with the many small strings of a read; a
+// crash still shows where it happened, and ASAN_OPTIONS can ask for more when reproducing.
+extern "C" const char *__asan_default_options() {
+    return "malloc_context_size=2";
+}
