@@ -8,6 +8,7 @@
 #include "shared/modSorvinel.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -72,7 +73,25 @@ void check_written_reads_back(const QStringList &tasks, const QString &type) {
           "written tasks read back otherwise");
 }
 
+bool printable_ascii(const QString &line) {
+    for (QChar c : line)
+        if (c < u' ' || c > u'~')
+            return false;
+    return true;
+}
+
+// The writer takes a file's raw lines only when every one would read back as it was.
+void check_writer_refuses_what_cannot_read_back(const QByteArray &bytes) {
+    const QStringList lines = split_file_lines(bytes);
+    bool ok = false;
+    const QByteArray written = exercise_file_bytes(lines, &ok);
+    check(ok == std::all_of(lines.begin(), lines.end(), printable_ascii),
+          "the writer took a line it cannot write, or refused a plain one");
+    check(!ok || split_file_lines(written) == lines, "written lines read back otherwise");
+}
+
 void drill_load(const QByteArray &bytes, const QString &type) {
+    check_writer_refuses_what_cannot_read_back(bytes);
     const ReadResult read = read_exercise_bytes(bytes, type, kMaxExerciseTasks);
     check(!read.failed && read.left_out >= 0, "a read of bytes failed");
     check(read.left_out == 0 || read.tasks.size() == kMaxExerciseTasks,
