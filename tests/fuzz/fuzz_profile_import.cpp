@@ -47,20 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     check_reader(ini_path());
 
     SettingsStore store(store_path());
-    modSorvinel.main_window = nullptr;
-    modSorvinel.reset();
-    modSorvinel.store = &store;
-    modSorvinel.load_settings();
-    fuzz::check_loaded_settings();
+    fuzz::load_and_check_settings(store);
     check(!QFileInfo::exists(ini_path()), "the imported file was kept");
-
     // The next start reads only the store and must find what was imported.
-    const QString imported = fuzz::loaded_settings();
-    SettingsStore from_disk(store_path());
-    modSorvinel.reset();
-    modSorvinel.store = &from_disk;
-    modSorvinel.load_settings();
-    check(fuzz::loaded_settings() == imported, "the next start loads other settings");
-    modSorvinel.store = nullptr;
+    fuzz::check_next_start_agrees(store_path());
     return 0;
 }

@@ -39,18 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                   again.GetSetting(section_of(k), key_of(k), kMissing),
               "a setting changed through a save");
 
-    modSorvinel.main_window = nullptr;
-    modSorvinel.reset();
-    modSorvinel.store = &again;
-    modSorvinel.load_settings();
-    fuzz::check_loaded_settings();
+    fuzz::load_and_check_settings(again);
     // Loading saved what it changed: the same settings come from the file once more.
-    const QString loaded = fuzz::loaded_settings();
-    SettingsStore from_disk(path);
-    modSorvinel.reset();
-    modSorvinel.store = &from_disk;
-    modSorvinel.load_settings();
-    check(fuzz::loaded_settings() == loaded, "a second start loads other settings");
-    modSorvinel.store = nullptr;
+    fuzz::check_next_start_agrees(path);
     return 0;
 }

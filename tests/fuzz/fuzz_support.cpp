@@ -1,5 +1,6 @@
 #include "fuzz_support.h"
 
+#include "platform/settings_store.h"
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
 
@@ -83,6 +84,8 @@ QByteArray read_file(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+namespace {
+
 void check_loaded_settings() {
     const ModSorvinel &m = modSorvinel;
     for (const NumberSetting &s : kNumberSettings) {
@@ -113,6 +116,24 @@ QString loaded_settings() {
         parts << QString::number(b);
     parts << m.exercise_folder;
     return parts.join(u'\n');
+}
+
+} // namespace
+
+void load_and_check_settings(SettingsStore &store) {
+    modSorvinel.main_window = nullptr;
+    modSorvinel.reset();
+    modSorvinel.store = &store;
+    modSorvinel.load_settings();
+    check_loaded_settings();
+}
+
+void check_next_start_agrees(const QString &store_path) {
+    const QString first = loaded_settings();
+    SettingsStore from_disk(store_path);
+    load_and_check_settings(from_disk);
+    check(loaded_settings() == first, "the next start loads other settings");
+    modSorvinel.store = nullptr;
 }
 
 } // namespace fuzz

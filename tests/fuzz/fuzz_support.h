@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class SettingsStore;
+
 namespace fuzz {
 
 // Points HOME and XDG_* at a fresh folder (in memory when /dev/shm is there) and returns
@@ -19,9 +21,9 @@ QByteArray bytes_of(const uint8_t *data, size_t size);
 void write_file(const QString &path, const QByteArray &bytes);
 QByteArray read_file(const QString &path);
 
-// Every setting that load_settings left in modSorvinel is within its range.
-void check_loaded_settings();
-// The loaded settings as one text, to compare two loads.
-QString loaded_settings();
+// Starts as the program does: every setting loaded from `store`, each within its range.
+void load_and_check_settings(SettingsStore &store);
+// A second start from what is on disk at `store_path` loads the same settings again.
+void check_next_start_agrees(const QString &store_path);
 
 } // namespace fuzz
