@@ -1,5 +1,6 @@
 // Any file as an exercise, on the roads that read one: as the drill loads a file (the first
-// 1000 tasks), and as the editor opens a file or inserts one into an exercise. Whatever the
+// 1000 tasks), as the editor opens a file or inserts one into an exercise, and as it
+// takes the latest wrong tasks. Whatever the
 // bytes, every task read is a sound task line, the limit holds, and writing the tasks and
 // reading them back gives the same tasks.
 #include "exercises/exercise_document.h"
@@ -23,7 +24,7 @@ const QStringList kSigns{kTypeAddition, kTypeSubtraction, kTypeMultiplication, k
 constexpr std::array<int, 6> kTasksBefore{0, 1, 500, 990, 999, kMaxExerciseTasks};
 constexpr int kLargestResult = kOperandLimit - 1;
 
-enum class Road { DrillLoad, EditorOpen, EditorInsert, Count };
+enum class Road { DrillLoad, EditorOpen, EditorInsert, WrongTasks, Count };
 
 // An operand as the writer writes it: digits, no sign, no leading zero.
 bool written_operand(const QString &text, int &value) {
@@ -163,6 +164,19 @@ void editor_insert(const QByteArray &bytes, const QString &file_type, const QStr
     check_written_reads_back(added, doc_type);
 }
 
+// The latest wrong tasks come as lines of text; the editor checks them like a file's.
+void wrong_tasks(const QByteArray &bytes, const QString &type) {
+    const QStringList lines = split_file_lines(bytes);
+    ExerciseDocument doc;
+    const int not_taken = doc.start_from_wrong_tasks(type, lines);
+    check(doc.is_unnamed() && !doc.is_saved(), "wrong tasks came as a saved exercise");
+    check(not_taken == lines.size() - doc.task_count(), "the count of tasks not taken is wrong");
+    check(doc.tasks() == read_exercise_lines(lines, type, kMaxExerciseTasks).tasks,
+          "wrong tasks are read otherwise than a file's lines");
+    check_tasks_sound(doc.tasks(), type);
+    check_written_reads_back(doc.tasks(), type);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -183,8 +197,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         editor_open(bytes, file_type, doc_type);
         break;
     case Road::EditorInsert:
-    case Road::Count:
         editor_insert(bytes, file_type, doc_type, before);
+        break;
+    case Road::WrongTasks:
+    case Road::Count:
+        wrong_tasks(bytes, file_type);
         break;
     }
     return 0;
