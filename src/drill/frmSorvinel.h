@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QTimer>
@@ -21,6 +22,7 @@ class SpeechEngine;
 class QMenu;
 class QAction;
 class frmLogin;
+enum class ScreenState : int;
 
 class frmSorvinel : public QMainWindow, public MainWindowView {
     Q_OBJECT
@@ -211,6 +213,40 @@ public:
     void menMultiplikationEgeturval_Click();
     void menDivisionEgeturval_Click();
     void own_selection_from_menu(int operation);
+
+    // --- exercise-file drills (frmSorvinel_file_drills.cpp) ----------------------------
+    void connect_file_drill_commands();
+    // "Övningar" of the drill-type menu: the files of the operation, one name at a time.
+    void show_exercise_list();
+    void picNer_MouseDown();
+    void picNer_MouseUp();
+    void picUpp_MouseDown();
+    void picUpp_MouseUp();
+    void jump_to_file_by_letter(int keyCode);
+    QString file_display_name() const;
+    void labFilnamn_Change();
+    // Opens the shown file; with the name emptied (abort) goes back to the drill-type menu.
+    void labFilnamn_Click();
+    void open_chosen_exercise();
+    // "Övningar..." of the menu bar: the open dialog filtered by the operation.
+    void menOevningar_Click(int operation);
+    void open_exercise_dialog(bool show_dialog);
+    // Reads the file and starts its drill; true when the drill started.
+    bool load_exercise_file(const QString &path, bool from_dialog);
+    bool shuffle_loaded_file = false;
+    int exercise_dialog_operation = 0;
+    // The arrow pictures: 0 down pressed, 1 down, 2 up pressed, 3 up.
+    std::array<QPixmap, 4> imaKnapp;
+
+    // --- own-selection panel (frmSorvinel_panel.cpp) -----------------------------------
+    void show_selection_panel();
+    void draw_selection_panel(int &low_first, int &high_first, int &low_second,
+                              int &high_second);
+    void selection_field_limits(ScreenState field);
+    void hide_selection_lines();
+    // Enter and Backspace on an empty field, as the panel takes them.
+    void commit_selection_field();
+    void step_back_selection_field();
 
     // --- settings dialog (frmSorvinel_commands_settings.cpp) --------------------------
     // "Ändra": the settings dialog, editable unless locked.

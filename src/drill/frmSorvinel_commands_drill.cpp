@@ -60,10 +60,7 @@ void frmSorvinel::back_to_main_menu() {
     if (modSorvinel.screen_state == ScreenState::FileList) {
         // The file list, left with no file name chosen, gives way to the drill-type menu.
         labFilnamn->setCaption(QString());
-        labFilnamn->hide();
-        picUpp->hide();
-        picNer->hide();
-        show_drill_type_items();
+        labFilnamn_Click();
         return;
     }
     leave_to_main_menu();

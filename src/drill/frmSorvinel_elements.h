@@ -32,14 +32,14 @@ constexpr int Line = 0, Time = 1;
 
 // labUrval: the own-selection panel; the field being typed into.
 namespace urval {
-constexpr int Input = 2;
+constexpr int Template = 0, Prompt = 1, Input = 2;
 } // namespace urval
 
 // labMenyVal: the on-screen menu items.
 namespace menu_item {
 constexpr int Count = 6;
 // The drill-type menu.
-constexpr int Till10 = 0, OwnSelection = 1, DrillTypeMainMenu = 3;
+constexpr int Till10 = 0, OwnSelection = 1, Exercises = 2, DrillTypeMainMenu = 3;
 // The end menu.
 constexpr int Time = 0, OnceMore = 1, EndMainMenu = 2;
 // The main menu's last item, "Sluta".

@@ -1,6 +1,7 @@
 // Keyboard dispatch by screen state, and the answer entry that digits, Backspace and Enter
 // drive. The number board and one-key scanning feed the same handler with key codes.
 #include "drill/drill_keys_logic.h"
+#include "drill/exercise_drill_logic.h"
 #include "drill/frmSorvinel.h"
 #include "drill/frmSorvinel_elements.h"
 #include "platform/vb.h"
@@ -35,6 +36,8 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     const bool answering = state == ScreenState::TaskShown || is_panel_field(state);
     if (!answering || !(modSorvinel.number_board_shown && modSorvinel.board_clickable))
         modSorvinel.park_mouse_pointer();
+    if (state == ScreenState::FileList && drill::file_jump_character(keyCode))
+        jump_to_file_by_letter(keyCode);
 
     int item = current_menu_item;
     if (menu_item_for_key(keyCode, item) == keyCode) {
@@ -105,8 +108,16 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
             menLaas->setVisible(!menLaas->isVisible());
             break;
         case drill::KeyAction::OpenFile:
+            labFilnamn_Click();
+            break;
         case drill::KeyAction::FilePrevious:
+            picUpp_MouseDown();
+            picUpp_MouseUp();
+            break;
         case drill::KeyAction::FileNext:
+            picNer_MouseDown();
+            picNer_MouseUp();
+            break;
         case drill::KeyAction::None:
             break;
         }
@@ -158,7 +169,8 @@ void frmSorvinel::type_character(int keyCode) {
 void frmSorvinel::erase_last_character() {
     const ScreenState state = modSorvinel.screen_state;
     if (typed_text.isEmpty()) {
-        // Going back a field of the own-selection panel is the panel's own step.
+        if (is_panel_field(state))
+            step_back_selection_field();
         return;
     }
     typed_text.chop(1);
@@ -191,9 +203,10 @@ void frmSorvinel::commit_input() {
         }
         return;
     }
-    // A filled own-selection field is taken by the panel itself.
-    if (is_panel_field(state))
+    if (is_panel_field(state)) {
+        commit_selection_field();
         return;
+    }
 
     const bool was_first_try = drill_session().first_try();
     bool right = false;
@@ -221,7 +234,6 @@ void frmSorvinel::leave_to_main_menu() {
     menVal->setEnabled(true);
     hide_task_display();
     hide_result_labels();
-    for (VbLabel *line : labUrval)
-        line->hide();
+    hide_selection_lines();
     show_main_menu();
 }

@@ -69,6 +69,7 @@ void frmSorvinel::create_menu_bar() {
     connect_drill_commands();
     connect_editor_commands();
     connect_own_selection_commands();
+    connect_file_drill_commands();
     connect_settings_commands();
 }
 

@@ -154,6 +154,10 @@ void frmSorvinel::labMenyVal_Click(int index) {
                                      drill::kTill10High, modSorvinel.task_count);
             modSorvinel.record_drill_active = modSorvinel.check_records;
             start_drill();
+        } else if (index == menu_item::OwnSelection) {
+            show_selection_panel();
+        } else if (index == menu_item::Exercises) {
+            show_exercise_list();
         } else if (index == menu_item::DrillTypeMainMenu) {
             labMeny->setCaption(kMainHeading);
             show_main_menu();

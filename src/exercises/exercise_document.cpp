@@ -25,10 +25,7 @@ MessageText notice(const QString &text, const QString &title) {
 }
 
 MessageText limit_notice(int left_out) {
-    return notice(QStringLiteral("Det fanns ") + QString::number(kMaxExerciseTasks + left_out) +
-                      QStringLiteral(" uppgifter. Endast de ") +
-                      QString::number(kMaxExerciseTasks) + QStringLiteral(" första lästes in."),
-                  kTitleOpen);
+    return notice(tasks_left_out_text(left_out), kTitleOpen);
 }
 
 MessageText no_tasks_notice(const QString &path) {

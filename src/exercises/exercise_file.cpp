@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <array>
+#include <optional>
 
 namespace exercises {
 
@@ -139,8 +140,9 @@ QStringList split_file_lines(const QByteArray &bytes) {
     return lines;
 }
 
-ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room) {
-    ReadResult result;
+namespace {
+// Hands every accepted line of `lines` to `take`, with the sign the parser found.
+template <class Take> void for_each_task(const QStringList &lines, const QString &type, Take take) {
     for (const QString &line : lines) {
         QString sign = type; // the parser turns "¤" into the line's own sign
         int first = 0;
@@ -152,11 +154,29 @@ ReadResult read_exercise_lines(const QStringList &lines, const QString &type, in
         // In a mixed file a Latin-1 "¤" passes as the operator; it is no task.
         if (!ok || !kOperatorSigns.contains(sign))
             continue;
+        take(first, sign, second);
+    }
+}
+
+std::optional<QByteArray> whole_file(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+} // namespace
+
+ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room) {
+    ReadResult result;
+    for_each_task(lines, type, [&](int first, const QString &sign, int second) {
         if (result.tasks.size() < room)
             result.tasks << task_line(first, sign, second);
         else
             ++result.left_out;
-    }
+    });
     return result;
 }
 
@@ -165,19 +185,35 @@ ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int
 }
 
 ReadResult read_exercise_file(const QString &path, const QString &type, int room) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = whole_file(path);
+    if (!bytes) {
         ReadResult failed;
         failed.failed = true;
         return failed;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ReadResult failed;
-        failed.failed = true;
-        return failed;
+    return read_exercise_bytes(*bytes, type, room);
+}
+
+TaskReadResult read_exercise_tasks(const QString &path, const QString &type, int room) {
+    TaskReadResult result;
+    const std::optional<QByteArray> bytes = whole_file(path);
+    if (!bytes) {
+        result.failed = true;
+        return result;
     }
-    return read_exercise_bytes(bytes, type, room);
+    for_each_task(split_file_lines(*bytes), type, [&](int first, const QString &sign, int second) {
+        if (std::ssize(result.tasks) < room)
+            result.tasks.push_back({first, sign, second});
+        else
+            ++result.left_out;
+    });
+    return result;
+}
+
+QString tasks_left_out_text(long long left_out) {
+    return QStringLiteral("Det fanns ") + QString::number(kMaxExerciseTasks + left_out) +
+           QStringLiteral(" uppgifter. Endast de ") + QString::number(kMaxExerciseTasks) +
+           QStringLiteral(" första lästes in.");
 }
 
 QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 namespace exercises {
 
@@ -45,11 +46,27 @@ struct ReadResult {
     bool failed = false; // the file could not be opened or read; `tasks` is then empty
 };
 
+// One accepted line as numbers: the operands as written and the sign found.
+struct ExerciseTask {
+    int first = 0;
+    QString sign;
+    int second = 0;
+};
+struct TaskReadResult {
+    std::vector<ExerciseTask> tasks; // at most the room given
+    long long left_out = 0;          // accepted lines that found no room
+    bool failed = false;             // the file could not be opened or read
+};
+
 // Splits on CR LF, LF or a lone CR; bytes are taken as Latin-1.
 QStringList split_file_lines(const QByteArray &bytes);
 // Parses every line with `type` (put back to "¤" before each line of a mixed file).
 ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int room);
 ReadResult read_exercise_file(const QString &path, const QString &type, int room);
+// As read_exercise_file, the accepted lines kept as numbers.
+TaskReadResult read_exercise_tasks(const QString &path, const QString &type, int room);
+// The notice when a file held more tasks than fitted: the true count and the limit.
+QString tasks_left_out_text(long long left_out);
 // Validates text lines (the latest wrong tasks) in the same way as a file's lines.
 ReadResult read_exercise_lines(const QStringList &lines, const QString &type, int room);
 

@@ -143,6 +143,7 @@ void VbLabel::mouseReleaseEvent(QMouseEvent *e) {
     const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->pos());
     pressed_ = false;
     QLabel::mouseReleaseEvent(e);
+    emit mouseReleased();
     if (click)
         emit clicked();
 }

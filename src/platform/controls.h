@@ -51,6 +51,7 @@ signals:
     void doubleClicked();
     void mouseMoved();
     void mousePressed();
+    void mouseReleased();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -138,9 +139,14 @@ public:
     const QString &pattern() const { return pattern_; }
     // Sorted file names (no folder).
     QStringList files() const;
-    int ListCount() const { return int(files().size()); }
+    // Takes the names anew; ListCount and List read what it took.
+    void Refresh() { entries_ = files(); }
+    int ListCount() const { return int(entries_.size()); }
+    QString List(int index) const { return entries_.value(index); }
+    const QStringList &entries() const { return entries_; }
 
 private:
+    QStringList entries_;
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
 };

@@ -1,0 +1,169 @@
+#include "drill/selection_panel_logic.h"
+
+#include "exercises/own_selection_rules.h"
+
+#include <algorithm>
+
+namespace drill {
+namespace {
+
+using own_selection::kMaxCount;
+using own_selection::kMaxOperand;
+using own_selection::kMaxResult;
+using own_selection::kMinDivisor;
+
+int field_number(ScreenState field) {
+    return int(field) - int(ScreenState::PanelBase);
+}
+
+// 9999 \ divisor, never above 999, and 999 when the divisor is 0.
+int product_limit(int divisor) {
+    if (divisor <= 0)
+        return int(kMaxOperand);
+    return int(std::min<long>(kMaxResult / divisor, kMaxOperand));
+}
+
+bool multiplies(int operation) {
+    return operation == opMultiplikation || operation == opDivision;
+}
+
+QString sign_of(int operation) {
+    switch (operation) {
+    case opAddition:
+        return QStringLiteral("+");
+    case opSubtraktion:
+        return QStringLiteral("-");
+    case opMultiplikation:
+        return QStringLiteral("•");
+    default:
+        return QStringLiteral("=");
+    }
+}
+
+QString result_of(int operation, int first, int second) {
+    switch (operation) {
+    case opAddition:
+        return QString::number(first + second);
+    case opSubtraktion:
+        return QString::number(first - second);
+    default:
+        return QString::number(first * second);
+    }
+}
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+// "Från 12 / 3 = 4": a division pair as dividend, denominator and quotient.
+QString division_pair(int denominator, int quotient) {
+    return number(denominator * quotient) + QStringLiteral(" / ") + number(denominator) +
+           QStringLiteral(" = ") + number(quotient);
+}
+
+const QString kFrom = QStringLiteral("Från ");
+const QString kTill = QStringLiteral("   till ");
+const QString kUnknownDividend = QStringLiteral("  # / ");
+const QString kUnknown = QStringLiteral("#");
+const QString kEquals = QStringLiteral("= ");
+const QString kThreeBlanks = QStringLiteral("   ");
+const QString kFourBlanks = QStringLiteral("    ");
+
+} // namespace
+
+FieldLimits panel_field_limits(ScreenState field, int operation, const PanelBounds &b,
+                               int min_task_count) {
+    const bool mul = multiplies(operation);
+    switch (field) {
+    case ScreenState::PanelLowFirst:
+        return {operation == opDivision ? int(kMinDivisor) : 0, int(kMaxOperand)};
+    case ScreenState::PanelLowSecond:
+        if (operation == opSubtraktion)
+            return {0, b.low_first};
+        return {0, mul ? product_limit(b.low_first) : int(kMaxOperand)};
+    case ScreenState::PanelHighFirst:
+        return {b.low_first, mul ? product_limit(b.low_second) : int(kMaxOperand)};
+    case ScreenState::PanelHighSecond:
+        if (operation == opSubtraktion)
+            return {b.low_second, b.high_first};
+        return {b.low_second, mul ? product_limit(b.high_first) : int(kMaxOperand)};
+    case ScreenState::PanelCount:
+        return {min_task_count, int(kMaxCount)};
+    default:
+        return {0, 0};
+    }
+}
+
+QString panel_template_line(ScreenState field, int operation, const PanelBounds &b) {
+    const int n = field_number(field);
+    const bool division = operation == opDivision;
+    const QString sign = sign_of(operation);
+    QString line = kFrom;
+    if (division)
+        line += kUnknownDividend;
+    line += n == 1 ? kThreeBlanks : number(b.low_first) + u' ';
+    line += sign;
+    line += n <= 2 ? kFourBlanks : u' ' + number(b.low_second) + u' ';
+    if (!division) {
+        line += kEquals;
+        line += n <= 2 ? kUnknown : result_of(operation, b.low_first, b.low_second) + u' ';
+    } else if (n >= 3) {
+        line = kFrom + division_pair(b.low_first, b.low_second);
+    }
+    line += kTill;
+    if (division)
+        line += kUnknownDividend;
+    line += n <= 3 ? kThreeBlanks : number(b.high_first) + u' ';
+    line += sign;
+    line += n <= 4 ? kFourBlanks : u' ' + number(b.high_second) + u' ';
+    if (!division) {
+        line += kEquals;
+        line += n <= 4 ? kUnknown : result_of(operation, b.high_first, b.high_second) + u' ';
+    } else if (n >= 5) {
+        line = kFrom + division_pair(b.low_first, b.low_second) + kTill +
+               division_pair(b.high_first, b.high_second);
+    }
+    return line;
+}
+
+QString panel_prompt(ScreenState field, int operation, const FieldLimits &limits,
+                     long possible_task_count) {
+    const QString range = QStringLiteral(" (") + number(limits.min) + QStringLiteral(" - ") +
+                          number(limits.max) + QStringLiteral("): ");
+    const int n = field_number(field);
+    if (field == ScreenState::PanelCount)
+        return QStringLiteral("Antal av ") + QString::number(possible_task_count) + range;
+    if (n < 1 || n > 4)
+        return QString();
+    const QString word = n <= 2 ? QStringLiteral("Lägsta ") : QStringLiteral("Högsta ");
+    const bool first = n % 2 == 1;
+    QString name;
+    if (operation == opMultiplikation)
+        name = first ? QStringLiteral("första faktor") : QStringLiteral("andra faktor");
+    else if (operation == opDivision)
+        name = first ? QStringLiteral("nämnare") : QStringLiteral("kvot");
+    else
+        name = first ? QStringLiteral("första term") : QStringLiteral("andra term");
+    return word + name + range;
+}
+
+QString speak_range_text(const QString &text) {
+    QString spoken;
+    for (QChar c : text) {
+        if (c == u'(')
+            spoken += QStringLiteral(". mellan ");
+        else if (c == u'-')
+            spoken += QStringLiteral("och");
+        else if (c != u')')
+            spoken += c;
+    }
+    return spoken;
+}
+
+GeneratorRanges panel_generator_ranges(int operation, const PanelBounds &b) {
+    if (operation == opDivision)
+        return {b.low_second, b.high_second, b.low_first, b.high_first};
+    return {b.low_first, b.high_first, b.low_second, b.high_second};
+}
+
+} // namespace drill

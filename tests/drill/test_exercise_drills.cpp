@@ -1,0 +1,226 @@
+// Exercise-file drills: the list of a folder's files in the main window, stepped and
+// opened by keys, the open dialog of the menu bar, and what a loaded file becomes.
+#include "drill/exercise_drill_logic.h"
+#include "platform/file_dialogs.h"
+#include "platform/message_box.h"
+#include "support/files.h"
+#include "support/temp_home.h"
+#include "test_drill_road_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+namespace {
+
+QByteArray lines(int n, const char *sign = "+", const char *ending = "\r\n") {
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += QByteArray::number(i % 50 + 1) + ' ' + sign + ' ' + QByteArray::number(3) + " =" +
+                 ending;
+    return bytes;
+}
+
+TEST(ExerciseDrillLogic, NamesStepsAndJumps) {
+    EXPECT_EQ(drill::exercise_display_name("Plus 7.ADD"), " plus 7 ");
+    EXPECT_EQ(drill::exercise_entry_path("/a/b", "C.ADD"), "/a/b/C.ADD");
+    EXPECT_EQ(drill::exercise_entry_path("/a/b/", "C.ADD"), "/a/b/C.ADD");
+    struct Case {
+        int op;
+        const char *prefix;
+    } questions[] = {{opAddition, "Additionsövningar"},
+                     {opDivision, "Divisionsonsövningar"},
+                     {opBlandat, "Blandade övningar"}};
+    for (const Case &c : questions)
+        EXPECT_EQ(drill::missing_exercises_question(c.op),
+                  QString(c.prefix) + " saknas.\r\nVill du skapa sådana övningar?");
+
+    EXPECT_EQ(drill::next_file_index(2, 3), 0);
+    EXPECT_EQ(drill::previous_file_index(0, 3), 2);
+    const QStringList entries{"apa.add", "Bil.add", "cykel.add", "Båt.add"};
+    struct Jump {
+        int index;
+        int key;
+        int steps;
+    } jumps[] = {
+        {2, vb::key::A, -2},       // only before the shown entry: up
+        {0, vb::key::A + 1, 1},        // the first after it, without regard to case
+        {2, vb::key::A + 2, 0},        // the shown entry itself is never tested
+        {1, vb::key::A + 1, 2},        // "Båt" begins with "b" too: found after the shown one
+        {0, vb::key::Numpad0, 0},  // no match: nothing
+        {0, vb::key::Aa, 0},
+    };
+    for (const Jump &j : jumps)
+        EXPECT_EQ(drill::file_jump_steps(entries, j.index, *drill::file_jump_character(j.key)),
+                  j.steps)
+            << j.index << " " << j.key;
+    EXPECT_EQ(*drill::file_jump_character(vb::key::Oe), QChar(u'ö'));
+    EXPECT_FALSE(drill::file_jump_character(vb::key::Space));
+}
+
+class FileDrills : public DrillRoad {
+protected:
+    void SetUp() override {
+        DrillRoad::SetUp();
+        folder = fixture.home.path("övningar");
+        QDir().mkpath(folder);
+        modSorvinel.exercise_folder = folder;
+        modSorvinel.random_order = false;
+        modSorvinel.beep_on = false;
+        platform::script_msg_box({});
+        platform::script_file_dialogs({});
+    }
+    void TearDown() override {
+        platform::stop_msg_box_script();
+        platform::stop_file_dialog_script();
+        DrillRoad::TearDown();
+    }
+    QString put(const QString &name, const QByteArray &bytes) {
+        const QString path = folder + "/" + name;
+        put_file(path, bytes);
+        return path;
+    }
+    void open_list(char operation_key) {
+        letter(operation_key);
+        press(vb::key::Oe);
+    }
+    QStringList prompts() const {
+        QStringList p;
+        for (const platform::MsgBoxCall &c : platform::msg_box_calls())
+            p << c.prompt;
+        return p;
+    }
+    QString folder;
+};
+
+TEST_F(FileDrills, ListShowsEveryCaseOfTheEndingAndOpensTheEntryItself) {
+    put("b.add", lines(5));
+    put("Plus.ADD", lines(6, "+", "\n"));
+    put("c.sub", lines(5, "-"));
+    open_list('A');
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    EXPECT_EQ(w->labFilnamn->Caption(), " b ");
+    EXPECT_TRUE(w->picNer->isVisible());
+    press(vb::key::Down);
+    EXPECT_EQ(w->labFilnamn->Caption(), " plus ");
+    press(vb::key::Space);
+    EXPECT_EQ(w->labFilnamn->Caption(), " b ") << "the step wraps";
+    press(vb::key::Up);
+    EXPECT_EQ(w->labFilnamn->Caption(), " plus ");
+    press(vb::key::Return);
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+    EXPECT_EQ(modSorvinel.task_count, 6);
+    EXPECT_TRUE(prompts().isEmpty()) << "the list road never asks to shuffle";
+    EXPECT_TRUE(w->labFilnamn->isHidden());
+}
+
+TEST_F(FileDrills, NoFileOffersTheEditorAndLeavesTheMenu) {
+    put("a.sub", lines(5, "-"));
+    platform::script_msg_box({vb::vbNo});
+    open_list('D');
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
+    ASSERT_EQ(prompts().size(), 1);
+    EXPECT_EQ(prompts()[0], "Divisionsonsövningar saknas.\r\nVill du skapa sådana övningar?");
+    EXPECT_EQ(platform::msg_box_calls()[0].style, vb::vbYesNo + vb::vbQuestion);
+    EXPECT_TRUE(w->labMenyVal[2]->isVisible());
+}
+
+TEST_F(FileDrills, TooFewTasksOrAVanishedFileKeepTheList) {
+    put("kort.add", lines(4) + "x\r\n7 - 2 =\r\n");
+    put("weg.add", lines(9));
+    modSorvinel.min_task_count = 5;
+    open_list('A');
+    end_next_modal();
+    press(vb::key::Return);
+    EXPECT_EQ(modals_ended, 1) << "För få uppgifter! in the message window";
+    EXPECT_EQ(modSorvinel.message_text, "För få uppgifter!");
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    EXPECT_TRUE(w->labFilnamn->isVisible());
+
+    press(vb::key::Down);
+    QFile::remove(folder + "/weg.add");
+    press(vb::key::Return);
+    EXPECT_EQ(prompts(), QStringList{"Ett fel uppstod vid filhämtning!"});
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    EXPECT_EQ(w->labFilnamn->Caption(), " weg ");
+    EXPECT_TRUE(w->picUpp->isVisible());
+}
+
+TEST_F(FileDrills, LetterKeysJumpAndAbortGoesBackToTheDrillTypeMenu) {
+    for (const char *name : {"apa.mul", "bil.mul", "cykel.mul"})
+        put(name, lines(5, "*"));
+    open_list('M');
+    letter('C');
+    EXPECT_EQ(w->labFilnamn->Caption(), " cykel ");
+    letter('A');
+    EXPECT_EQ(w->labFilnamn->Caption(), " apa ");
+    letter('X');
+    EXPECT_EQ(w->labFilnamn->Caption(), " apa ");
+    w->menAvbryt->trigger();
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
+    EXPECT_TRUE(w->labFilnamn->isHidden());
+}
+
+TEST_F(FileDrills, DialogRoadAsksToShuffleAndKeepsDivisionAsQuotient) {
+    const QString path = put("Dela.DIV", "12 / 4 =\r\n20 / 5 =\r\n7 / 2 =\r\n9 / 3 =\r\n"
+                                         "0 / 6 =\r\n8 / 0 =\r\n30 / 10 =\r\n");
+    platform::script_file_dialogs({path});
+    platform::script_msg_box({vb::vbNo});
+    w->menOevningarDrill[opDivision]->trigger();
+    ASSERT_EQ(platform::file_dialog_calls().size(), 1u);
+    EXPECT_EQ(platform::file_dialog_calls()[0].request.filter_index, 4);
+    ASSERT_EQ(prompts(), QStringList{"Skall uppgifterna blandas?"});
+    EXPECT_EQ(platform::msg_box_calls()[0].title, "Öppna Dela.DIV");
+    EXPECT_EQ(platform::msg_box_calls()[0].style,
+              vb::vbYesNo + vb::vbQuestion + vb::vbDefaultButton2)
+        << "No is the default without random order";
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+    const std::vector<int> quotients{3, 4, 3, 0, 3};
+    const std::vector<int> divisors{4, 5, 3, 6, 10};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(modSorvinel.task_operands[drill::Row::AskedFirst][i], quotients[size_t(i)]);
+        EXPECT_EQ(modSorvinel.task_operands[drill::Row::AskedSecond][i], divisors[size_t(i)]);
+    }
+    EXPECT_EQ(w->labTal[0]->Caption(), "12") << "shown as quotient times divisor";
+    EXPECT_EQ(modSorvinel.current_operation, opDivision);
+    EXPECT_FALSE(w->menVal->isEnabled());
+}
+
+TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
+    platform::script_file_dialogs({""});
+    w->menOevningarDrill[opAddition]->trigger();
+    EXPECT_TRUE(prompts().isEmpty()) << "a cancel is silent";
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+
+    const QString few = put("Få.add", lines(3));
+    platform::script_file_dialogs({few});
+    w->menOevningarDrill[opAddition]->trigger();
+    EXPECT_EQ(prompts().back(), "Filen " + few.toLower() +
+                                    " innehöll endast 3 uppgifter.\n\rMinsta antal är "
+                                    "inställt till 5");
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+
+    // A mixed file: "¤" lines are no tasks; more than 1000 valid lines are cut.
+    const QString big = put("stor.bla", "3 \xa4 4 =\r\n" + lines(1200, "+") + "6 * 7 =\r\n");
+    platform::script_file_dialogs({big});
+    platform::script_msg_box({vb::vbOK, vb::vbYes});
+    w->menOevningarDrill[opBlandat]->trigger();
+    EXPECT_TRUE(prompts().contains("Det fanns 1201 uppgifter. Endast de 1000 första lästes in."));
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+    EXPECT_EQ(modSorvinel.task_count, 1000);
+    EXPECT_EQ(modSorvinel.task_operators[drill::Row::StoredSign][0], "+");
+}
+
+TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {
+    TempHome home;
+    const QString path = home.path("stor.add");
+    put_file(path, lines(40000));
+    const drill::LoadedExercise loaded = drill::read_exercise_for_drill(path);
+    EXPECT_EQ(loaded.tasks.size(), 1000u);
+    EXPECT_EQ(loaded.left_out, 39000);
+    EXPECT_TRUE(drill::read_exercise_for_drill(home.path("saknas.add")).failed);
+    put_file(home.path("fel.txt"), lines(10));
+    EXPECT_TRUE(drill::read_exercise_for_drill(home.path("fel.txt")).failed);
+}
+
+} // namespace
