@@ -1,5 +1,6 @@
 // Drill key figures on the real main window (offscreen, speech recorded): a digit key to the
-// answer label repainted, and Enter on a right answer to the next task repainted.
+// answer label repainted, Enter on a right answer to the next task repainted, and the
+// exercise files: a list of 500 files shown and stepped, a 1000-line file loaded into a drill.
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
@@ -8,6 +9,8 @@
 #include "shared/modSorvinel.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -120,6 +123,63 @@ void BM_RightAnswerToNextTaskShown(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_RightAnswerToNextTaskShown)->Unit(benchmark::kMicrosecond);
+
+constexpr int kListedFiles = 500;
+constexpr int kFileTasks = 1000;
+
+// The exercise folder with `count` addition files of `tasks` lines each.
+QString exercise_folder(int count, int tasks) {
+    static QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/f%1x%2").arg(count).arg(tasks);
+    QDir().mkpath(folder);
+    QByteArray bytes;
+    for (int i = 0; i < tasks; ++i)
+        bytes += QByteArray::number(i % 90 + 1) + " + " + QByteArray::number(i % 7) + " =\r\n";
+    for (int i = 0; i < count; ++i) {
+        QFile f(folder + QStringLiteral("/Övning %1.ADD").arg(i, 3, 10, QChar(u'0')));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    return folder;
+}
+
+void to_drill_type_menu(Window &w) {
+    w.window->back_to_main_menu();
+    w.window->back_to_main_menu();
+    w.window->labMenyVal_Click(opAddition);
+}
+
+void BM_ListOf500FilesShownAndStepped(benchmark::State &state) {
+    Window &w = shared_window();
+    modSorvinel.exercise_folder = exercise_folder(kListedFiles, 5);
+    for (auto _ : state) {
+        state.PauseTiming();
+        to_drill_type_menu(w);
+        w.speech.log.clear();
+        state.ResumeTiming();
+        w.window->show_exercise_list();
+        for (int i = 0; i < kListedFiles; ++i)
+            w.key(Qt::Key_Down);
+        w.window->labFilnamn->repaint();
+    }
+}
+BENCHMARK(BM_ListOf500FilesShownAndStepped)->Unit(benchmark::kMillisecond);
+
+void BM_ThousandLineFileLoadedIntoADrill(benchmark::State &state) {
+    Window &w = shared_window();
+    const QString folder = exercise_folder(1, kFileTasks);
+    const QString path = folder + QStringLiteral("/Övning 000.ADD");
+    modSorvinel.random_order = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        to_drill_type_menu(w);
+        w.speech.log.clear();
+        state.ResumeTiming();
+        w.window->load_exercise_file(path, false);
+        w.repaint_task_row();
+    }
+}
+BENCHMARK(BM_ThousandLineFileLoadedIntoADrill)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
