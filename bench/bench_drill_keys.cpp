@@ -9,9 +9,9 @@
 #include "shared/modSorvinel.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QDialog>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>

@@ -11,8 +11,8 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QTimer>
 #include <array>
@@ -240,8 +240,7 @@ public:
 
     // --- own-selection panel (frmSorvinel_panel.cpp) -----------------------------------
     void show_selection_panel();
-    void draw_selection_panel(int &low_first, int &high_first, int &low_second,
-                              int &high_second);
+    void draw_selection_panel(int &low_first, int &high_first, int &low_second, int &high_second);
     void selection_field_limits(ScreenState field);
     void hide_selection_lines();
     // Enter and Backspace on an empty field, as the panel takes them.

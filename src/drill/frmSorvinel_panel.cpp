@@ -63,9 +63,8 @@ void frmSorvinel::show_selection_panel() {
 void frmSorvinel::selection_field_limits(ScreenState field) {
     if (!is_panel_field(field))
         return;
-    const drill::FieldLimits limits =
-        drill::panel_field_limits(field, modSorvinel.current_operation, panel_bounds(*this),
-                                  modSorvinel.min_task_count);
+    const drill::FieldLimits limits = drill::panel_field_limits(
+        field, modSorvinel.current_operation, panel_bounds(*this), modSorvinel.min_task_count);
     field_min = limits.min;
     field_max = limits.max;
 }

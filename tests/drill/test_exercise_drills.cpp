@@ -43,11 +43,11 @@ TEST(ExerciseDrillLogic, NamesStepsAndJumps) {
         int key;
         int steps;
     } jumps[] = {
-        {2, vb::key::A, -2},       // only before the shown entry: up
-        {0, vb::key::A + 1, 1},        // the first after it, without regard to case
-        {2, vb::key::A + 2, 0},        // the shown entry itself is never tested
-        {1, vb::key::A + 1, 2},        // "Båt" begins with "b" too: found after the shown one
-        {0, vb::key::Numpad0, 0},  // no match: nothing
+        {2, vb::key::A, -2},      // only before the shown entry: up
+        {0, vb::key::A + 1, 1},   // the first after it, without regard to case
+        {2, vb::key::A + 2, 0},   // the shown entry itself is never tested
+        {1, vb::key::A + 1, 2},   // "Båt" begins with "b" too: found after the shown one
+        {0, vb::key::Numpad0, 0}, // no match: nothing
         {0, vb::key::Aa, 0},
     };
     for (const Jump &j : jumps)

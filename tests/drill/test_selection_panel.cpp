@@ -19,8 +19,8 @@ TEST(SelectionPanelLogic, FieldLimits) {
         {S::PanelLowSecond, opSubtraktion, {5, 0, 0, 0}, 0, 5},
         {S::PanelLowSecond, opMultiplikation, {0, 0, 0, 0}, 0, 999}, // divisor 0: 999
         {S::PanelLowSecond, opMultiplikation, {100, 0, 0, 0}, 0, 99},
-        {S::PanelLowSecond, opDivision, {3, 0, 0, 0}, 0, 999},       // never above 999
-        {S::PanelHighFirst, opDivision, {3, 0, 0, 0}, 3, 999},       // quotient 0
+        {S::PanelLowSecond, opDivision, {3, 0, 0, 0}, 0, 999}, // never above 999
+        {S::PanelHighFirst, opDivision, {3, 0, 0, 0}, 3, 999}, // quotient 0
         {S::PanelHighFirst, opMultiplikation, {2, 50, 0, 0}, 2, 199},
         {S::PanelHighSecond, opSubtraktion, {5, 2, 9, 0}, 2, 9},
         {S::PanelHighSecond, opAddition, {5, 2, 9, 0}, 2, 999},
@@ -45,8 +45,7 @@ TEST(SelectionPanelLogic, TemplatesAndPrompts) {
         {S::PanelCount, opAddition, {2, 3, 9, 7}, "Från 2 + 3 = 5    till 9 + 7 = 16 "},
         {S::PanelHighFirst, opDivision, {3, 4, 0, 0}, "Från 12 / 3 = 4   till   # /    =    "},
         {S::PanelCount, opDivision, {3, 4, 9, 7}, "Från 12 / 3 = 4   till 63 / 9 = 7"},
-        {S::PanelHighSecond, opMultiplikation, {2, 3, 4, 0},
-         "Från 2 • 3 = 6    till 4 •    = #"},
+        {S::PanelHighSecond, opMultiplikation, {2, 3, 4, 0}, "Från 2 • 3 = 6    till 4 •    = #"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(drill::panel_template_line(c.field, c.op, c.b), c.line) << int(c.field);
@@ -100,8 +99,8 @@ TEST_F(SelectionPanel, FieldsInTurnStartTheDrillOfTheChosenCount) {
     long possible = 0;
     ModSorvinel::count_possible_tasks(possible, opSubtraktion, 5, 9, 2, 4);
     EXPECT_EQ(prompt(), QString("Antal av %1 (5 - 1000): ").arg(possible));
-    EXPECT_EQ(w->labUrval[2]->Left(), input_left + w->labUrval[1]->Width() -
-                                          (input_left - w->labUrval[1]->Left()))
+    EXPECT_EQ(w->labUrval[2]->Left(),
+              input_left + w->labUrval[1]->Width() - (input_left - w->labUrval[1]->Left()))
         << "placed from the prompt's edge, no drift";
     field("7");
     ASSERT_EQ(modSorvinel.screen_state, S::TaskShown);
