@@ -211,6 +211,32 @@ TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
     EXPECT_EQ(modSorvinel.task_operators[drill::Row::StoredSign][0], "+");
 }
 
+TEST_F(FileDrills, StepsAreSpokenAndWrittenAndRandomOrderIsOffered) {
+    put("apa.sub", lines(5, "+"));
+    put("Bil.SUB", "9 - 3 =\r\n8 - 1 =\r\n7 - 2 =\r\n6 - 6 =\r\n5 - 0 =\r\n");
+    modSorvinel.screen_reader_text_on = true;
+    speak_everything();
+    open_list('S');
+    EXPECT_EQ(spoken().back(), " apa ");
+    EXPECT_EQ(w->txtJaws->text().trimmed(), "apa.sub");
+    press(vb::key::Down);
+    EXPECT_EQ(spoken().back(), " bil ");
+    EXPECT_EQ(w->txtJaws->text().trimmed(), "bil.sub");
+    w->menAvbryt->trigger();
+    w->menAvbryt->trigger();
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+
+    modSorvinel.random_order = true;
+    platform::script_file_dialogs({folder + "/Bil.SUB"});
+    platform::script_msg_box({vb::vbYes});
+    w->menOevningarDrill[opSubtraktion]->trigger();
+    ASSERT_EQ(prompts(), QStringList{"Skall uppgifterna blandas?"});
+    EXPECT_EQ(platform::msg_box_calls()[0].style, vb::vbYesNo + vb::vbQuestion)
+        << "Yes is the default with random order";
+    EXPECT_TRUE(w->shuffle_loaded_file);
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+}
+
 TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {
     TempHome home;
     const QString path = home.path("stor.add");
