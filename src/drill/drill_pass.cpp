@@ -1,6 +1,7 @@
 #include "drill/drill_pass.h"
 
 #include "platform/system.h"
+#include "platform/vb.h"
 #include "shared/modSorvinel.h"
 
 #include <algorithm>
@@ -126,7 +127,7 @@ bool DrillSession::start(int pass_length) {
     drill_task_count_ = pass_length;
     task_waiting_ = false;
     m_.screen_state = ScreenState::DrillSetUp;
-    m_.drill_start_time = platform::seconds_since_midnight();
+    m_.drill_start_time = vb::round_even(platform::monotonic_seconds());
     return true;
 }
 
@@ -136,7 +137,7 @@ NextStep DrillSession::show_next_task() {
     task_waiting_ = false;
     if (task_index_ >= pass_length_ && wrong_count_ == 0) {
         m_.drill_elapsed_seconds =
-            elapsed_seconds(m_.drill_start_time, platform::seconds_since_midnight());
+            vb::round_even(platform::monotonic_seconds()) - m_.drill_start_time;
         return NextStep::DrillEnded;
     }
     first_task_of_drill_ = task_index_ == 0;

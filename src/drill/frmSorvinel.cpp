@@ -52,7 +52,8 @@ void frmSorvinel::create_controls() {
     shaRam[ram::Outer]->show();
     shaRam[ram::Menu]->setBorderWidth(kMenuFramePx);
     shaRam[ram::Menu]->setBorderColor(kFrameGrey);
-    shaRam[ram::Menu]->setFillColor(kWhite);
+    // Unfilled: the items stand on the window's own colour in every style.
+    shaRam[ram::Menu]->setFillColor(kWhite, false);
     shaRam[ram::Menu]->hide();
 
     linRam.load(1);
@@ -162,6 +163,7 @@ void frmSorvinel::create_controls() {
 
     timKlocka = new QTimer(this);
     timKlocka->setInterval(kClockIntervalMs);
+    connect(timKlocka, &QTimer::timeout, this, [this] { timKlocka_Timer(); });
     picDig[0]->hide();
     timEnTangent = new QTimer(this);
     timPrata = new QTimer(this);

@@ -7,6 +7,7 @@
 #include "shared/main_window_view.h"
 // --- drill road ---
 #include "drill/drill_pass.h"
+#include "shared/clock_face.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -273,7 +274,9 @@ public:
     unsigned background_colour() const override;
     unsigned number_colour() const override;
     void set_number_board_visible(bool visible) override;
-    void set_number_line_visible(bool visible) override;
+    void set_number_line_visible(int last_index, bool visible) override;
+    void build_number_line(int length, int marking) override;
+    void remove_number_line(int length) override;
     void set_mouse_pointer(const QCursor &pointer) override;
     QPixmap mouse_pointer_picture() const override;
     void set_clock_running(bool running) override;
@@ -284,6 +287,17 @@ public:
     QPoint reader_field_centre() const override;
     bool set_exercise_folder(const QString &folder) override;
     void repaint_view() override;
+
+    // --- looks: colours, pointer, number line, clock (frmSorvinel_looks.cpp, _clock.cpp) --
+    // Gives `control` the pointer of clickable items (our hand when the setting is on).
+    void point_at_clickable(QWidget *control) const;
+    // The clock toggle: stops it when running, otherwise lays it out and starts it.
+    void update_clock();
+    void timKlocka_Timer();
+    VbLine *clock_band = nullptr; // linRam(2), loaded while the clock runs
+    QCursor clickable_pointer{Qt::ArrowCursor};
+    std::unique_ptr<clock_face::ClockFace> clock_face_;
+    QPixmap digit_strip_;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

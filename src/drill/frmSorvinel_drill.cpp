@@ -116,6 +116,8 @@ void frmSorvinel::start_drill_screen() {
 
     if (modSorvinel.number_line_on)
         modSorvinel.show_number_line(modSorvinel.number_line_length, true);
+    if (modSorvinel.show_clock && !modSorvinel.clock_running)
+        update_clock();
     if (modSorvinel.number_board_shown) {
         for (VbLabel *key : labSiffertavla)
             if (key)
@@ -134,6 +136,8 @@ void frmSorvinel::show_next_task() {
     mirror_drill_session();
     if (step == drill::NextStep::DrillEnded) {
         drill_running = false;
+        if (modSorvinel.clock_running)
+            update_clock();
         show_result();
         return;
     }

@@ -232,6 +232,8 @@ void frmSorvinel::leave_to_main_menu() {
     labMeny->setCaption(QStringLiteral("Tabellövning"));
     menAvbryt->setEnabled(false);
     menVal->setEnabled(true);
+    if (modSorvinel.clock_running)
+        update_clock();
     hide_task_display();
     hide_result_labels();
     hide_selection_lines();

@@ -56,11 +56,6 @@ NumberFont frmSorvinel::number_font() const {
     return {labTal[tal::First]->font().family(), labTal[tal::First]->fontSize()};
 }
 
-void frmSorvinel::apply_colours(const ColourScheme &scheme) {
-    // The task row's colours follow the style once the colour styles are painted.
-    (void)scheme;
-}
-
 unsigned frmSorvinel::background_colour() const {
     const QColor back = form->palette().color(form->backgroundRole());
     return vb::rgb(back.red(), back.green(), back.blue());
@@ -72,27 +67,6 @@ unsigned frmSorvinel::number_colour() const {
 
 void frmSorvinel::set_number_board_visible(bool visible) {
     shaSiffertavla->setVisible(visible);
-}
-
-void frmSorvinel::set_number_line_visible(bool visible) {
-    linTallinje->setVisible(visible);
-}
-
-void frmSorvinel::set_mouse_pointer(const QCursor &pointer) {
-    for (VbLabel *item : labMenyVal)
-        if (item)
-            item->setCursor(pointer);
-}
-
-QPixmap frmSorvinel::mouse_pointer_picture() const {
-    return labMenyVal[0]->cursor().pixmap();
-}
-
-void frmSorvinel::set_clock_running(bool running) {
-    if (running)
-        timKlocka->start();
-    else
-        timKlocka->stop();
 }
 
 void frmSorvinel::set_one_key_scanning(bool on, int interval_ms) {

@@ -7,12 +7,17 @@
 #include <QScreen>
 #include <QTime>
 #include <algorithm>
+#include <chrono>
 #include <random>
 
 namespace platform {
 namespace {
 std::function<long()> g_time_source;
 std::function<double()> g_random_source;
+std::function<double()> g_monotonic_source;
+// The scripted time of day as a steady clock: its last reading and the days it wrapped.
+long g_scripted_last = 0;
+long g_scripted_days = 0;
 std::mt19937 &generator() {
     static std::mt19937 gen(12345u);
     return gen;
@@ -32,6 +37,26 @@ long seconds_since_midnight() {
 
 void set_time_source(std::function<long()> source) {
     g_time_source = std::move(source);
+    g_scripted_last = 0;
+    g_scripted_days = 0;
+}
+
+double monotonic_seconds() {
+    if (g_monotonic_source)
+        return g_monotonic_source();
+    if (g_time_source) {
+        const long now = g_time_source();
+        if (now < g_scripted_last)
+            ++g_scripted_days;
+        g_scripted_last = now;
+        return double(g_scripted_days * kSecondsPerDay + now);
+    }
+    static const auto origin = std::chrono::steady_clock::now();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - origin).count();
+}
+
+void set_monotonic_source(std::function<double()> source) {
+    g_monotonic_source = std::move(source);
 }
 
 double rnd() {

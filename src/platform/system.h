@@ -14,6 +14,13 @@ long seconds_since_midnight();
 // Tests: a source of the time of day; an empty function restores the clock.
 void set_time_source(std::function<long()> source);
 
+// Seconds on a steady clock that never goes back (not the time of day): how long a drill
+// took, unaffected by midnight or a daylight-saving change. While a time-of-day source is
+// scripted it follows that source, a step back counting as the next day.
+double monotonic_seconds();
+// Tests: a scripted steady clock; it wins over the time-of-day source. Empty restores.
+void set_monotonic_source(std::function<double()> source);
+
 // Uniform random number in [0, 1).
 double rnd();
 // Seeds the generator from the clock (Randomize Timer).

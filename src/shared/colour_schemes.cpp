@@ -3,13 +3,14 @@
 #include <array>
 
 namespace {
+constexpr unsigned kRed = 0x0000FF;
 constexpr std::array<ColourScheme, kColourSchemeCount> kSchemes = {{
-    {"Gult på svart", 0x000000, 0x00FFFF, 0x0000FF},
-    {"Vitt på svart", 0x000000, 0xFFFFFF, 0x0000FF},
-    {"Svart på gult", 0xC0EEFF, 0x000000, 0x0000FF},
-    {"Blått på gult", 0xC0EEFF, 0xFF0000, 0x0000FF},
-    {"Svart på vitt", 0xEEFFFF, 0x000000, 0x0000FF},
-    {"Blått på vitt", 0xFFEEFF, 0xFF0000, 0x0000FF},
+    {"Gult på svart", 0x000000, 0x00FFFF, kRed, 0x0080FF, 0x80FFFF},
+    {"Vitt på svart", 0x000000, 0xFFFFFF, kRed, 0xC0C0C0, 0xE0E0E0},
+    {"Svart på gult", 0xC0EEFF, 0x000000, kRed, 0xC0C0C0, 0xE0E0E0},
+    {"Blått på gult", 0xC0EEFF, 0xFF0000, kRed, 0xFF8080, 0xFF8080},
+    {"Svart på vitt", 0xEEFFFF, 0x000000, kRed, 0xC0C0C0, 0xE0E0E0},
+    {"Blått på vitt", 0xFFEEFF, 0xFF0000, kRed, 0xFF8080, 0xFF8080},
 }};
 } // namespace
 

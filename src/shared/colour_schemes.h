@@ -6,8 +6,10 @@
 struct ColourScheme {
     const char *caption; // UTF-8
     unsigned background; // OLE &HBBGGRR
-    unsigned foreground;
-    unsigned wrong; // the wrong answer
+    unsigned foreground; // the task digits and the current menu item
+    unsigned wrong;      // the too-high and too-low marks
+    unsigned heading;    // the heading, result lines and the panel's first line
+    unsigned dim;        // menu items and board keys that are not current
 };
 constexpr int kColourSchemeCount = 6;
 std::span<const ColourScheme> colour_schemes();

@@ -41,10 +41,15 @@ public:
 
     // --- number board, number line, pointer, clock ------------------------------------
     virtual void set_number_board_visible(bool visible) = 0;
-    virtual void set_number_line_visible(bool visible) = 0;
+    // Shows or hides the line and its ticks and labels 0..last_index that exist.
+    virtual void set_number_line_visible(int last_index, bool visible) = 0;
+    // Loads and places ticks and labels 1..length (marking at least 1); removes them again.
+    virtual void build_number_line(int length, int marking) = 0;
+    virtual void remove_number_line(int length) = 0;
     virtual void set_mouse_pointer(const QCursor &pointer) = 0;
     // The pointer's picture; null for a standard shape.
     virtual QPixmap mouse_pointer_picture() const = 0;
+    // Lays the clock out and starts it, or stops it and takes it away.
     virtual void set_clock_running(bool running) = 0;
 
     // --- one-key control -----------------------------------------------------------------

@@ -118,6 +118,7 @@ public:
     long possible_task_count = 0;
     std::array<int, 4> selection_bounds{0, 0, 0, 0};
     bool record_drill_active = false;
+    // Whole seconds on the steady clock (platform::monotonic_seconds) when the drill began.
     long drill_start_time = 0;
     long drill_elapsed_seconds = 0;
     bool clock_running = false;

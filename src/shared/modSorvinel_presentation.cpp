@@ -4,10 +4,24 @@
 #include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
+#include <QPixmap>
+
+namespace {
+// The fingertip of our pointing hand.
+constexpr int kPointerHotX = 12, kPointerHotY = 1;
+} // namespace
+
 void ModSorvinel::apply_colour_style(int style) {
     colour_style = style;
-    if (main_window && style >= 0 && style < kColourSchemeCount)
-        main_window->apply_colours(colour_schemes()[std::size_t(style)]);
+    if (!main_window)
+        return;
+    // A style outside the table changes no colour.
+    if (style >= 0 && style < kColourSchemeCount) {
+        const ColourScheme &scheme = colour_schemes()[std::size_t(style)];
+        dim_colour = scheme.dim;
+        main_window->apply_colours(scheme);
+    }
+    main_window->repaint_view();
 }
 
 void ModSorvinel::build_number_board(bool mode, bool &built, int rows) {
@@ -19,27 +33,45 @@ void ModSorvinel::build_number_board(bool mode, bool &built, int rows) {
 }
 
 void ModSorvinel::layout_number_line(int length, int &marking) {
-    (void)length;
-    (void)marking;
-    number_line_built = !number_line_built;
+    if (number_line_built) {
+        if (main_window)
+            main_window->remove_number_line(length);
+        number_line_built = false;
+        return;
+    }
+    // Taking away a line that was never built builds none.
+    if (!number_line_on)
+        return;
+    // An interval of 0 would divide by zero; one below 1 marks every tick.
+    if (marking < 1)
+        marking = 1;
+    if (main_window)
+        main_window->build_number_line(length, marking);
+    number_line_built = true;
 }
 
 void ModSorvinel::show_number_line(int length, bool visible) {
-    (void)length;
     if (main_window)
-        main_window->set_number_line_visible(visible);
+        main_window->set_number_line_visible(length, visible);
 }
 
 void ModSorvinel::apply_mouse_pointer() {
-    if (main_window)
-        main_window->set_mouse_pointer(
-            QCursor(custom_mouse_pointer ? Qt::PointingHandCursor : Qt::ArrowCursor));
+    if (!main_window)
+        return;
+    main_window->set_mouse_pointer(
+        custom_mouse_pointer
+            ? QCursor(QPixmap(QStringLiteral(":/pointer-hand.svg")), kPointerHotX, kPointerHotY)
+            : QCursor(Qt::ArrowCursor));
 }
 
 void ModSorvinel::setup_clock() {
-    clock_running = false;
+    // Follows the setting: never starts a clock that is off, never stops one that is on.
+    const bool wanted = show_clock;
+    if (wanted == clock_running)
+        return;
     if (main_window)
-        main_window->set_clock_running(false);
+        main_window->set_clock_running(wanted);
+    clock_running = wanted;
 }
 
 void ModSorvinel::set_one_key_scanning(bool on) {

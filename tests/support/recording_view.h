@@ -31,7 +31,15 @@ public:
     unsigned background_colour() const override { return 0; }
     unsigned number_colour() const override { return 0; }
     void set_number_board_visible(bool visible) override { calls << on_off("board", visible); }
-    void set_number_line_visible(bool visible) override { calls << on_off("line", visible); }
+    void set_number_line_visible(int last_index, bool visible) override {
+        calls << on_off("line", visible) + QStringLiteral(" %1").arg(last_index);
+    }
+    void build_number_line(int length, int marking) override {
+        calls << QStringLiteral("build line %1 %2").arg(length).arg(marking);
+    }
+    void remove_number_line(int length) override {
+        calls << QStringLiteral("remove line %1").arg(length);
+    }
     void set_mouse_pointer(const QCursor &pointer) override {
         calls << QStringLiteral("pointer %1").arg(int(pointer.shape()));
     }
