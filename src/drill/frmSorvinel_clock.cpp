@@ -65,6 +65,9 @@ void frmSorvinel::update_clock() {
     const double y = ones->Top() + kBandCentre * thickness * tppy / 2;
     clock_band->set_ends(sw / 2 - kBandHalfLength * w, y, sw / 2 + kBandHalfLength * w, y);
     clock_band->show();
+    // The status line on the upper band stays readable above the band's top edge.
+    for (VbLabel *l : labFakta)
+        l->raise();
 
     for (int i = 1; i < clock_face::kPositions; ++i) {
         VbLabel *digit = picDig.load(i);
