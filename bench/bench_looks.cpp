@@ -1,6 +1,7 @@
 // The main window's looks: one clock tick, applying a colour style, and the idle cost of
 // the window over 10 s with and without the clock (CPU from getrusage, and the voluntary
 // context switches as the count of wake-ups).
+#include "bench_main.h"
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
@@ -115,16 +116,5 @@ BENCHMARK(BM_IdleTenSeconds)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSe
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    const QByteArray h = home.path().toUtf8();
-    qputenv("HOME", h);
-    qputenv("XDG_CONFIG_HOME", h + "/.config");
-    qputenv("XDG_DATA_HOME", h + "/.local/share");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return run_window_benchmarks(argc, argv);
 }
