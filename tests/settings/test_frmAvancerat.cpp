@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <vector>
 
 using namespace options_test;
 
@@ -28,12 +29,12 @@ protected:
     }
     std::unique_ptr<frmAvancerat> open() {
         auto d = std::make_unique<frmAvancerat>();
-        d->show_reader_field = [this](bool shown) { field_calls << shown; };
+        d->show_reader_field = [this](bool shown) { field_calls.push_back(shown); };
         d->show();
         return d;
     }
     TempHome home;
-    QList<bool> field_calls;
+    std::vector<bool> field_calls; // not QList: comparing two empty QLists trips UBSan inside Qt
 };
 
 TEST_F(Adaptation, SubOptionsAreUsableExactlyWhileTheFieldIsTicked) {
@@ -58,7 +59,7 @@ TEST_F(Adaptation, OkWritesOnlyTheOptionsThatChanged) {
         std::array<bool, 3> flags;
         std::vector<QCheckBox * frmAvancerat::*> clicks;
         QMap<QString, QString> keys;
-        QList<bool> field_calls;
+        std::vector<bool> field_calls;
     };
     const std::vector<Case> cases = {
         {"field on",
@@ -119,7 +120,7 @@ TEST_F(Adaptation, CancelEscAndTheCloseBoxStoreNothing) {
         EXPECT_EQ(snapshot(home.store()), before);
         EXPECT_TRUE(modSorvinel.screen_reader_text_on);
         EXPECT_FALSE(modSorvinel.reader_text_to_clipboard);
-        EXPECT_TRUE(field_calls.isEmpty());
+        EXPECT_TRUE(field_calls.empty());
     }
 }
 
