@@ -125,8 +125,7 @@ void frmSorvinel::create_controls() {
 
     shaSiffertavla = new VbShape(form);
     shaSiffertavla->hide();
-    labSiffertavla[0]->setTextAlignment(2);
-    labSiffertavla[0]->hide();
+    create_number_board_key();
 
     linTallinje = new VbLine(form);
     linTallinje->setBorderWidth(kNumberLinePx);
@@ -166,6 +165,7 @@ void frmSorvinel::create_controls() {
     connect(timKlocka, &QTimer::timeout, this, [this] { timKlocka_Timer(); });
     picDig[0]->hide();
     timEnTangent = new QTimer(this);
+    connect(timEnTangent, &QTimer::timeout, this, [this] { timEnTangent_Timer(); });
     timPrata = new QTimer(this);
 }
 
@@ -189,8 +189,14 @@ void frmSorvinel::Form_Unload() {
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
-    if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget())
+    if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        // A key let go while a message or reward window is up ends its hold all the same,
+        // or the first key after the window closes would count as held.
+        if (loaded_ && event->type() == QEvent::KeyRelease &&
+            !static_cast<QKeyEvent *>(event)->isAutoRepeat() && modSorvinel.key_repeat_blocked)
+            key_held = false;
         return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto *ke = static_cast<QKeyEvent *>(event);
         // A held key on X11 sends a release before each repeated press.

@@ -113,7 +113,10 @@ public:
     int panel_high_first = 0;
     int panel_high_second = 0;
     int file_index = 0;
-    int board_key = 0;
+    // The number board's current key is the shared module's, which repaints it.
+    int &board_key = modSorvinel.board_key;
+    // Intervals the scanning timer has stayed on a first item or "OK"; kept for the run.
+    int scan_dwell_count = 0;
 
     // --- start-up and layout (frmSorvinel_layout.cpp) ------------------------------------
     void set_captions();
@@ -260,6 +263,16 @@ public:
     void menLaas_Click();
     frmLogin *lock_dialog = nullptr;
 
+    // --- number board (frmSorvinel_board.cpp) and one-key scanning (frmSorvinel_scanning.cpp)
+    void labSiffertavla_Click(int index);
+    void labSiffertavla_MouseDown(int index);
+    void labSiffertavla_MouseMove(int index);
+    void labSiffertavla_MouseUp(int index);
+    void wire_board_key(int index);
+    // Key 0 as designed: "0", hidden, opaque, centred, framed, Arial 48 pt.
+    void create_number_board_key();
+    void timEnTangent_Timer();
+
     // --- screen-reader field (frmSorvinel_reader.cpp) ---------------------------------
     void txtJaws_Change();
     // Mouse events of the field park the pointer; true when the event is handled.
@@ -274,6 +287,14 @@ public:
     unsigned background_colour() const override;
     unsigned number_colour() const override;
     void set_number_board_visible(bool visible) override;
+    QSizeF board_digit_extent(int points) override;
+    double board_digit_points() const override;
+    double board_top() const override;
+    void place_number_board(const number_board::Layout &layout, int digit_points,
+                            int ok_points) override;
+    void remove_number_board() override;
+    number_board::KeyLook board_key_look(int key) const override;
+    void set_board_key_look(int key, const number_board::KeyLook &look) override;
     void set_number_line_visible(int last_index, bool visible) override;
     void build_number_line(int length, int marking) override;
     void remove_number_line(int length) override;

@@ -124,6 +124,7 @@ void frmSorvinel::start_drill_screen() {
                 key->show();
         shaSiffertavla->show();
         board_key = 0;
+        modSorvinel.paint_number_board(board_key);
     }
     shaRam[ram::Outer]->raise();
 }

@@ -73,7 +73,9 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
                 erase_last_character();
             else
                 type_character(drill::board_digit_key_code(board_key));
+            // After every press the highlight starts again at "OK".
             board_key = drill::kBoardEnter;
+            modSorvinel.paint_number_board(board_key);
             break;
         case drill::KeyAction::Leave:
             if (!modSorvinel.esc_allowed)
@@ -90,9 +92,14 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
         case drill::KeyAction::BoardRight:
         case drill::KeyAction::BoardUp:
         case drill::KeyAction::BoardDown:
-        case drill::KeyAction::BoardNext:
-            board_key = drill::board_key_after(action, board_key, modSorvinel.board_rows);
+        case drill::KeyAction::BoardNext: {
+            const int moved = drill::board_key_after(action, board_key, modSorvinel.board_rows);
+            if (moved != board_key) {
+                board_key = moved;
+                modSorvinel.paint_number_board(board_key);
+            }
             break;
+        }
         case drill::KeyAction::MenuUp:
         case drill::KeyAction::MenuDown:
         case drill::KeyAction::MenuNext:

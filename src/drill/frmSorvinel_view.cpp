@@ -65,13 +65,11 @@ unsigned frmSorvinel::number_colour() const {
     return labTal[tal::First]->ForeColor();
 }
 
-void frmSorvinel::set_number_board_visible(bool visible) {
-    shaSiffertavla->setVisible(visible);
-}
-
 void frmSorvinel::set_one_key_scanning(bool on, int interval_ms) {
-    timEnTangent->setInterval(interval_ms);
-    if (on)
+    // An interval of 0 would fire on every pass of the event loop: that is a stopped timer.
+    if (interval_ms > 0)
+        timEnTangent->setInterval(interval_ms);
+    if (on && interval_ms > 0)
         timEnTangent->start();
     else
         timEnTangent->stop();

@@ -94,7 +94,13 @@ void VbLabel::setTextAlignment(int alignment) {
     setAlignment(a);
 }
 
+void VbLabel::setBorderStyle(int style) {
+    border_style_ = style;
+    setFrameStyle(style ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+}
+
 void VbLabel::copy_from(const VbLabel &o) {
+    setBorderStyle(o.border_style_);
     setFont(o.font());
     setAlignment(o.alignment());
     fore_ = o.fore_;
@@ -142,6 +148,7 @@ void VbLabel::mousePressEvent(QMouseEvent *e) {
 void VbLabel::mouseReleaseEvent(QMouseEvent *e) {
     const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->pos());
     pressed_ = false;
+    emit mouseReleased();
     QLabel::mouseReleaseEvent(e);
     emit mouseReleased();
     if (click)

@@ -42,6 +42,9 @@ public:
     void setBackStyle(int style);
     // 0 left, 1 right, 2 centre.
     void setTextAlignment(int alignment);
+    // No frame (0) or a single-line frame (1).
+    void setBorderStyle(int style);
+    int BorderStyle() const { return border_style_; }
 
     // Copies what a new element of a control array takes over from element 0.
     void copy_from(const VbLabel &other);
@@ -69,6 +72,7 @@ private:
     unsigned fore_ = 0;
     unsigned back_ = 0xFFFFFF;
     int back_style_ = 0;
+    int border_style_ = 0;
     bool pressed_ = false;
 };
 

@@ -4,6 +4,8 @@
 // and reach the widgets only through these calls, so the layers below the main window
 // never see its controls. Tests use a recording fake (tests/support/recording_view.h).
 
+#include "shared/number_board.h"
+
 #include <QCursor>
 #include <QPixmap>
 #include <QPoint>
@@ -39,8 +41,24 @@ public:
     virtual unsigned background_colour() const = 0;
     virtual unsigned number_colour() const = 0;
 
-    // --- number board, number line, pointer, clock ------------------------------------
+    // --- number board ----------------------------------------------------------------
+    // Every key that exists and the frame shown or hidden.
     virtual void set_number_board_visible(bool visible) = 0;
+    // Key 0 with the caption "0" sized to its text at `points`: its extent in twips.
+    virtual QSizeF board_digit_extent(int points) = 0;
+    // Key 0's font size and Top (twips) as they are now.
+    virtual double board_digit_points() const = 0;
+    virtual double board_top() const = 0;
+    // Keys 1..11 made as copies of key 0, every key placed and captioned, the frame behind
+    // them; the digits at `digit_points`, "OK" at `ok_points`.
+    virtual void place_number_board(const number_board::Layout &layout, int digit_points,
+                                    int ok_points) = 0;
+    // Keys 1..11 gone; key 0 and the frame hidden.
+    virtual void remove_number_board() = 0;
+    virtual number_board::KeyLook board_key_look(int key) const = 0;
+    virtual void set_board_key_look(int key, const number_board::KeyLook &look) = 0;
+
+    // --- number line, pointer, clock ----------------------------------------------------
     // Shows or hides the line and its ticks and labels 0..last_index that exist.
     virtual void set_number_line_visible(int last_index, bool visible) = 0;
     // Loads and places ticks and labels 1..length (marking at least 1); removes them again.

@@ -123,6 +123,7 @@ public:
     long drill_elapsed_seconds = 0;
     bool clock_running = false;
     bool number_board_built = false;
+    int board_key = 0; // the number board's current key
     bool number_line_built = false;
     // Drill arrays, second index = task number (see drill/drill_tasks.h for their use).
     std::array<std::vector<int>, 5> task_operands;
@@ -182,6 +183,8 @@ public:
     // --- presentation procedures of the main window (modSorvinel_presentation.cpp) -------
     void apply_colour_style(int style);
     void build_number_board(bool mode, bool &built, int rows);
+    // Marks `key` as the board's current key; nothing when it is marked already.
+    void paint_number_board(int key);
     void layout_number_line(int length, int &marking);
     void show_number_line(int length, bool visible);
     void apply_mouse_pointer();

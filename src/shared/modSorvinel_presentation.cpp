@@ -1,8 +1,11 @@
 // Presentation procedures of the main window: colour style, number board, number line,
 // mouse pointer and clock. Each keeps the main window in a state the drill can rely on.
+#include "platform/system.h"
+#include "platform/vb.h"
 #include "shared/colour_schemes.h"
 #include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
+#include "shared/number_board.h"
 
 #include <QPixmap>
 
@@ -25,11 +28,47 @@ void ModSorvinel::apply_colour_style(int style) {
 }
 
 void ModSorvinel::build_number_board(bool mode, bool &built, int rows) {
-    (void)rows;
-    // The board is only ever shown in a control mode that has one.
-    built = mode;
-    if (main_window && !mode)
-        main_window->set_number_board_visible(false);
+    MainWindowView *w = main_window;
+    if (!mode) {
+        if (!built)
+            return;
+        if (w)
+            w->remove_number_board();
+        built = false;
+        return;
+    }
+    // A new layout needs the board switched off first.
+    if (built || !w)
+        return;
+    const int digits = number_board::fit_digit_points(
+        int(w->board_digit_points()), board_key_size,
+        [w](int points) { return w->board_digit_extent(points).height(); });
+    const QSizeF key = w->board_digit_extent(digits);
+    const double screen = platform::screen_metrics().width_px * vb::twips_per_pixel_x();
+    w->place_number_board(number_board::layout(screen, w->board_top(), key, rows), digits,
+                          number_board::ok_key_points(digits));
+    built = true;
+    if (number_board::shown_in(screen_state)) {
+        w->set_number_board_visible(true);
+        board_key = number_board::kEnterKey;
+        paint_number_board(board_key);
+    }
+}
+
+void ModSorvinel::paint_number_board(int key) {
+    MainWindowView *w = main_window;
+    if (!w || !number_board_built)
+        return;
+    number_board::Looks now;
+    for (int i = 0; i < number_board::kKeyCount; ++i)
+        now[std::size_t(i)] = w->board_key_look(i);
+    const auto next =
+        number_board::paint(now, key, {w->number_colour(), dim_colour, w->background_colour()});
+    if (!next)
+        return;
+    for (int i = 0; i < number_board::kKeyCount; ++i)
+        if ((*next)[std::size_t(i)] != now[std::size_t(i)])
+            w->set_board_key_look(i, (*next)[std::size_t(i)]);
 }
 
 void ModSorvinel::layout_number_line(int length, int &marking) {

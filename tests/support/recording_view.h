@@ -31,6 +31,32 @@ public:
     unsigned background_colour() const override { return 0; }
     unsigned number_colour() const override { return 0; }
     void set_number_board_visible(bool visible) override { calls << on_off("board", visible); }
+    // Key 0 is `digit_height_per_point` twips high per point, as wide as high.
+    double digit_height_per_point = 20;
+    double digit_points = 48;
+    double key_top = 3000;
+    number_board::Looks looks{};
+    number_board::Layout placed{};
+    int placed_digits = 0, placed_ok = 0;
+    QSizeF board_digit_extent(int points) override {
+        digit_points = points;
+        return {points * digit_height_per_point, points * digit_height_per_point};
+    }
+    double board_digit_points() const override { return digit_points; }
+    double board_top() const override { return key_top; }
+    void place_number_board(const number_board::Layout &layout, int digits, int ok) override {
+        calls << QStringLiteral("place %1 %2").arg(digits).arg(ok);
+        placed = layout;
+        placed_digits = digits;
+        placed_ok = ok;
+        looks.fill(number_board::KeyLook{});
+    }
+    void remove_number_board() override { calls << QStringLiteral("remove board"); }
+    number_board::KeyLook board_key_look(int key) const override { return looks[std::size_t(key)]; }
+    void set_board_key_look(int key, const number_board::KeyLook &look) override {
+        calls << QStringLiteral("look %1").arg(key);
+        looks[std::size_t(key)] = look;
+    }
     void set_number_line_visible(int last_index, bool visible) override {
         calls << on_off("line", visible) + QStringLiteral(" %1").arg(last_index);
     }
