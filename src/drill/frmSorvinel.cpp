@@ -189,9 +189,11 @@ void frmSorvinel::Form_Unload() {
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
+    // A key let go while a message or reward window is up ends its hold all the same, or
+    // the first key after the window closes would count as held.
+    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+        ++key_releases_seen;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        // A key let go while a message or reward window is up ends its hold all the same,
-        // or the first key after the window closes would count as held.
         if (loaded_ && event->type() == QEvent::KeyRelease &&
             !static_cast<QKeyEvent *>(event)->isAutoRepeat() && modSorvinel.key_repeat_blocked)
             key_held = false;

@@ -98,6 +98,8 @@ public:
     int menu_font_size = 0;
     int number_gap = 0;
     bool key_held = false;
+    // Keys let go so far; a key let go while its own press is still handled is not held.
+    int key_releases_seen = 0;
     int task_index = 0;
     int pass_length = 0;
     int wrong_count = 0;

@@ -32,6 +32,7 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     if (key_held)
         return;
     modSorvinel.message_go_on = false;
+    const int releases = key_releases_seen;
     const ScreenState state = modSorvinel.screen_state;
     const bool answering = state == ScreenState::TaskShown || is_panel_field(state);
     if (!answering || !(modSorvinel.number_board_shown && modSorvinel.board_clickable))
@@ -129,7 +130,8 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
             break;
         }
     }
-    if (modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on)
+    if (modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on &&
+        key_releases_seen == releases)
         key_held = true;
 }
 
