@@ -165,6 +165,8 @@ void frmSorvinel::create_controls() {
     connect(timKlocka, &QTimer::timeout, this, [this] { timKlocka_Timer(); });
     picDig[0]->hide();
     timEnTangent = new QTimer(this);
+    // A coarse timer may be 5 % late: a second's step would drift by 50 ms.
+    timEnTangent->setTimerType(Qt::PreciseTimer);
     connect(timEnTangent, &QTimer::timeout, this, [this] { timEnTangent_Timer(); });
     timPrata = new QTimer(this);
 }

@@ -7,6 +7,7 @@
 
 #include <QLoggingCategory>
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <espeak-ng/speak_lib.h>
 #include <mutex>
@@ -15,8 +16,10 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcSpeech, "sorvinel.speech")
 
-// espeak-ng picks its own buffer length.
-constexpr int kDefaultBufferLength = 0;
+// Sound is handed to the audio output in pieces this long. espeak-ng's own choice (0) is
+// 60 ms, all of which a child waits for before the first sound of every highlighted item;
+// synthesis runs far ahead of playback, so short pieces leave no gaps.
+constexpr int kBufferLengthMs = 10;
 // Returned from the synthesis callback: go on synthesising.
 constexpr int kContinueSynthesis = 0;
 constexpr int kNoVoice = -1;
@@ -39,10 +42,15 @@ std::mutex startMutex;
 bool started = false;
 bool synchronousOutput = false;
 std::atomic<long long> sampleCount{0};
+std::atomic<long long> firstSampleNanos{0};
 
 int countSamples(short *wav, int sampleTotal, espeak_EVENT *) {
-    if (wav && sampleTotal > 0)
+    if (wav && sampleTotal > 0) {
+        long long none = 0;
+        firstSampleNanos.compare_exchange_strong(
+            none, std::chrono::steady_clock::now().time_since_epoch().count());
         sampleCount += sampleTotal;
+    }
     return kContinueSynthesis;
 }
 
@@ -67,7 +75,7 @@ void start(Runtime &rt) {
     // Without DONT_EXIT espeak-ng ends the whole process when its data folder is empty.
     rt.sampleRate =
         espeak_Initialize(synchronousOutput ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK,
-                          kDefaultBufferLength, nullptr, espeakINITIALIZE_DONT_EXIT);
+                          kBufferLengthMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rt.sampleRate <= 0) {
         qCWarning(lcSpeech) << "espeak-ng could not start; running without speech";
         return;
@@ -220,6 +228,10 @@ bool countSamplesInsteadOfPlaying() {
 
 long long takeSampleCount() {
     return sampleCount.exchange(0);
+}
+
+long long takeFirstSampleNanos() {
+    return firstSampleNanos.exchange(0);
 }
 
 int sampleRate() {

@@ -34,6 +34,10 @@ bool countSamplesInsteadOfPlaying();
 // Samples synthesised since the previous call (counted only in the mode above).
 long long takeSampleCount();
 
+// When the first sample since the previous call was synthesised (steady clock, ns since its
+// epoch; 0 for none), counted only in the mode above.
+long long takeFirstSampleNanos();
+
 // Samples per second of the started instance; <= 0 when espeak-ng is not usable.
 int sampleRate();
 

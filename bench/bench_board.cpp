@@ -1,0 +1,170 @@
+// One-key figures: speech from speak_text to its first synthesised sample, one scanning
+// step and one mouse move over a key to the repainted board, and the scanning timer's real
+// step interval at one second.
+#include "drill/frmSorvinel.h"
+#include "platform/settings_store.h"
+#include "platform/speech.h"
+#include "platform/speech_espeak_detail.h"
+#include "platform/system.h"
+#include "shared/assets.h"
+#include "shared/modSorvinel.h"
+#include "shared/number_board.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <thread>
+
+namespace {
+
+constexpr int kScreenWidthPx = 1024;
+constexpr int kScreenHeightPx = 768;
+constexpr int kWorkAreaHeightPx = 740;
+constexpr double kTwipsPerPixel = 15;
+constexpr int kModalPollMs = 10;
+constexpr int kNoReward = 1000000;
+constexpr int kTimerSteps = 20;
+constexpr int kOneSecondMs = 1000;
+
+void close_splash_when_shown() {
+    QTimer::singleShot(kModalPollMs, [] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            QTimer::singleShot(kModalPollMs, d, [d] { d->done(QDialog::Rejected); });
+        else
+            close_splash_when_shown();
+    });
+}
+
+// The main window in one-key mode, a drill task waiting for its answer.
+struct Window {
+    Window() {
+        init_assets();
+        store = std::make_unique<SettingsStore>(home.path() + "/bench.ini");
+        store->SaveSetting("Styrning", "Alternativ", "3");
+        modSorvinel.store = store.get();
+        platform::set_screen_metrics(platform::ScreenMetrics{kScreenWidthPx, kScreenHeightPx,
+                                                             kScreenWidthPx, kWorkAreaHeightPx,
+                                                             kTwipsPerPixel, kTwipsPerPixel});
+        window = std::make_unique<frmSorvinel>(&speech);
+        close_splash_when_shown();
+        window->Form_Load();
+        window->timEnTangent->stop();
+        modSorvinel.beep_on = false;
+        modSorvinel.reward_min_tasks = kNoReward;
+        window->labMenyVal_Click(opAddition);
+        window->labMenyVal_Click(0);
+    }
+    void repaint_board() {
+        for (VbLabel *key : window->labSiffertavla)
+            if (key)
+                key->repaint();
+    }
+    QTemporaryDir home;
+    std::unique_ptr<SettingsStore> store;
+    RecordingSpeech speech;
+    std::unique_ptr<frmSorvinel> window;
+};
+
+Window &shared_window() {
+    static Window w;
+    return w;
+}
+
+void BM_ScanningStepToRepaintedBoard(benchmark::State &state) {
+    Window &w = shared_window();
+    modSorvinel.board_clickable = false;
+    for (auto _ : state) {
+        w.window->timEnTangent_Timer();
+        w.repaint_board();
+    }
+}
+BENCHMARK(BM_ScanningStepToRepaintedBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_MouseMoveToRepaintedKey(benchmark::State &state) {
+    Window &w = shared_window();
+    modSorvinel.board_clickable = true;
+    int key = 1;
+    for (auto _ : state) {
+        key = key % (number_board::kKeyCount - 1) + 1;
+        w.window->labSiffertavla_MouseMove(key);
+        w.repaint_board();
+    }
+    modSorvinel.board_clickable = false;
+}
+BENCHMARK(BM_MouseMoveToRepaintedKey)->Unit(benchmark::kMicrosecond);
+
+// The window's own timer at one second, in its own event loop; the worst step is reported.
+void BM_ScanningTimerStepAtOneSecond(benchmark::State &state) {
+    Window &w = shared_window();
+    for (auto _ : state) {
+        QTimer *timer = w.window->timEnTangent;
+        QElapsedTimer clock;
+        std::vector<double> steps;
+        QEventLoop loop;
+        auto c = QObject::connect(timer, &QTimer::timeout, &loop, [&] {
+            steps.push_back(double(clock.nsecsElapsed()) / 1e6);
+            clock.restart();
+            if (int(steps.size()) == kTimerSteps)
+                loop.quit();
+        });
+        modSorvinel.one_key_interval = 1;
+        clock.start();
+        modSorvinel.set_one_key_scanning(true);
+        loop.exec();
+        modSorvinel.set_one_key_scanning(false);
+        QObject::disconnect(c);
+        double worst = 0;
+        for (double s : steps)
+            worst = std::max(worst, std::abs(s - kOneSecondMs));
+        state.counters["worst_ms_off"] = worst;
+    }
+}
+BENCHMARK(BM_ScanningTimerStepAtOneSecond)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// espeak-ng synthesising into a counter: from speak() to its first sample.
+void BM_SpeakTextToFirstSample(benchmark::State &state) {
+    if (!espeak_detail::countSamplesInsteadOfPlaying()) {
+        state.SkipWithError("espeak-ng already plays in this process");
+        return;
+    }
+    auto engine = createEspeakSpeech(nullptr);
+    if (engine->voiceCount() == 0) {
+        state.SkipWithError("no espeak-ng voice");
+        return;
+    }
+    engine->speak(QStringLiteral("Addition"));
+    for (auto _ : state) {
+        (void)espeak_detail::takeFirstSampleNanos();
+        const auto start = std::chrono::steady_clock::now().time_since_epoch().count();
+        engine->stop();
+        engine->speak(QStringLiteral("Till 10:an"));
+        const long long first = espeak_detail::takeFirstSampleNanos();
+        state.SetIterationTime(first > 0 ? double(first - start) / 1e9 : 0);
+    }
+}
+BENCHMARK(BM_SpeakTextToFirstSample)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    const QByteArray h = home.path().toUtf8();
+    qputenv("HOME", h);
+    qputenv("XDG_CONFIG_HOME", h + "/.config");
+    qputenv("XDG_DATA_HOME", h + "/.local/share");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
