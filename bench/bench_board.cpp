@@ -1,6 +1,7 @@
 // One-key figures: speech from speak_text to its first synthesised sample, one scanning
 // step and one mouse move over a key to the repainted board, and the scanning timer's real
 // step interval at one second.
+#include "bench_support.h"
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
@@ -155,16 +156,5 @@ BENCHMARK(BM_SpeakTextToFirstSample)->UseManualTime()->Unit(benchmark::kMicrosec
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    const QByteArray h = home.path().toUtf8();
-    qputenv("HOME", h);
-    qputenv("XDG_CONFIG_HOME", h + "/.config");
-    qputenv("XDG_DATA_HOME", h + "/.local/share");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks_offscreen(argc, argv);
 }

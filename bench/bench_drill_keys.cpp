@@ -1,6 +1,7 @@
 // Drill key figures on the real main window (offscreen, speech recorded): a digit key to the
 // answer label repainted, Enter on a right answer to the next task repainted, and the
 // exercise files: a list of 500 files shown and stepped, a 1000-line file loaded into a drill.
+#include "bench_support.h"
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
@@ -184,17 +185,5 @@ BENCHMARK(BM_ThousandLineFileLoadedIntoADrill)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // User files of the run stay in a throw-away home.
-    QTemporaryDir home;
-    const QByteArray h = home.path().toUtf8();
-    qputenv("HOME", h);
-    qputenv("XDG_CONFIG_HOME", h + "/.config");
-    qputenv("XDG_DATA_HOME", h + "/.local/share");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks_offscreen(argc, argv);
 }
