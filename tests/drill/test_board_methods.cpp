@@ -164,3 +164,36 @@ TEST_F(BoardMethod, WholeTill10DrillWithEnterAloneWhileTheTimerSteps) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoardMethod, AnIntervalOfZeroIsAStoppedTimerNotASpinningOne) {
+    load_with_method("3");
+    w->set_one_key_scanning(true, 0);
+    EXPECT_FALSE(w->timEnTangent->isActive());
+    w->set_one_key_scanning(true, 2000);
+    EXPECT_TRUE(w->timEnTangent->isActive());
+    EXPECT_EQ(w->timEnTangent->interval(), 2000);
+    w->set_one_key_scanning(false, 2000);
+    EXPECT_FALSE(w->timEnTangent->isActive());
+}
+
+TEST_F(BoardMethod, RowsChangedDuringADrillRebuildTheShownBoard) {
+    load_with_method("2");
+    start_drill(opAddition, {{2, 3, "+"}});
+    const double key0_top = w->labSiffertavla[0]->Top();
+    EXPECT_GT(w->labSiffertavla[6]->Top(), key0_top);
+    ModSorvinel &m = modSorvinel;
+    m.build_number_board(false, m.number_board_built, 1);
+    m.board_rows = 1;
+    m.build_number_board(true, m.number_board_built, 1);
+    EXPECT_FALSE(w->labSiffertavla[11]->isHidden());
+    EXPECT_EQ(w->labSiffertavla[6]->Top(), key0_top);
+    EXPECT_TRUE(w->labSiffertavla[0]->font().bold());
+    press(vb::key::Down);
+    EXPECT_EQ(w->board_key, 0) << "one row: Down does nothing";
+    press(vb::key::Left);
+    EXPECT_EQ(w->board_key, 0);
+}
+
+} // namespace
