@@ -54,6 +54,7 @@ void frmSorvinel::show_selection_panel() {
                 key->show();
         shaSiffertavla->show();
         board_key = 0;
+        modSorvinel.paint_number_board(board_key);
     }
     shaRam[ram::Outer]->raise();
     selection_field_limits(modSorvinel.screen_state);

@@ -197,3 +197,24 @@ TEST_F(BoardMethod, RowsChangedDuringADrillRebuildTheShownBoard) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BoardMethod, TheOwnSelectionPanelIsSteppedWithoutADwellOnOk) {
+    load_with_method("3");
+    modSorvinel.current_operation = opAddition;
+    w->show_selection_panel();
+    ASSERT_TRUE(is_panel_field(modSorvinel.screen_state));
+    EXPECT_TRUE(w->labSiffertavla[0]->font().bold());
+    w->timEnTangent_Timer();
+    EXPECT_EQ(w->board_key, 1) << "no dwell on OK in the panel";
+    w->timEnTangent_Timer();
+    w->timEnTangent_Timer();
+    ASSERT_EQ(w->board_key, 3);
+    press(vb::key::Return);
+    EXPECT_EQ(w->typed_text, "2");
+    EXPECT_EQ(w->board_key, 0);
+    EXPECT_TRUE(w->labSiffertavla[0]->font().bold());
+}
+
+} // namespace
