@@ -72,17 +72,6 @@ TEST(NumberBoardDigits, FittingIsBoundedAndOkNeverBelowOnePoint) {
     EXPECT_EQ(ok_key_points(1), 1);
 }
 
-TEST(NumberBoardKeys, CodesAndCaptions) {
-    EXPECT_EQ(key_code(0), 13);
-    EXPECT_EQ(key_code(1), '0');
-    EXPECT_EQ(key_code(10), '9');
-    EXPECT_EQ(key_code(11), 8);
-    EXPECT_EQ(key_code(12), -1);
-    EXPECT_EQ(key_code(-1), -1);
-    EXPECT_EQ(key_caption(0), "\nOK");
-    EXPECT_EQ(key_caption(11), QString(QChar(0x00AB)));
-}
-
 int bold_keys(const Looks &l) {
     return int(std::count_if(l.begin(), l.end(), [](const KeyLook &k) { return k.bold; }));
 }
