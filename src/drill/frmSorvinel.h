@@ -307,6 +307,7 @@ public:
     SpeechEngine *speech() const override;
     void set_reader_field_visible(bool visible) override;
     void set_reader_text(const QString &text) override;
+    QString reader_text() const override;
     QPoint reader_field_centre() const override;
     bool set_exercise_folder(const QString &folder) override;
     void repaint_view() override;

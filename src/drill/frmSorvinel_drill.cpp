@@ -197,9 +197,11 @@ void frmSorvinel::check_answer(bool &answer_ok) {
     if (modSorvinel.speech_on_for_screen())
         modSorvinel.speak_text(drill::verdict_speech(outcome->verdict));
     if (modSorvinel.screen_reader_text_on) {
+        // The note and the task again, in one write, so a screen reader hears them whole.
+        const QString note = modSorvinel.screen_reader_field_text(
+            drill::verdict_reader_note(outcome->answer, outcome->verdict));
         modSorvinel.show_screen_reader_text(
-            drill::verdict_reader_note(outcome->answer, outcome->verdict), false);
-        build_task_speech(true);
+            drill::task_reader_field_text(note, drill_session().task()), false);
     }
 }
 

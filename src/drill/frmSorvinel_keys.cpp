@@ -155,11 +155,13 @@ void frmSorvinel::type_character(int keyCode) {
         labTal[tal::Answer]->setCaption(drill::answer_display(typed_text));
         if (modSorvinel.screen_reader_text_on) {
             // A too-high or too-low note goes; the task and the digits stay.
+            // One write, so a screen reader hears the task with its digits whole.
             const QString field = txtJaws->text();
             const qsizetype dot = field.indexOf(u'.');
             if (dot >= 0)
-                modSorvinel.show_screen_reader_text(field.mid(dot + 2), false);
-            txtJaws->setText(txtJaws->text() + digit);
+                modSorvinel.show_screen_reader_text(field.mid(dot + 2) + digit, false);
+            else
+                txtJaws->setText(field + digit);
         }
     } else if (is_panel_field(state)) {
         labUrval[urval::Input]->setCaption(drill::field_display(typed_text, state));
@@ -167,8 +169,9 @@ void frmSorvinel::type_character(int keyCode) {
             const QString field = txtJaws->text();
             const qsizetype colon = field.indexOf(u':');
             if (field.endsWith(u')') && colon >= 0)
-                modSorvinel.show_screen_reader_text(field.left(colon + 2), false);
-            txtJaws->setText(txtJaws->text() + digit);
+                modSorvinel.show_screen_reader_text(field.left(colon + 2) + digit, false);
+            else
+                txtJaws->setText(field + digit);
         }
     }
     if (modSorvinel.speech_on_for_screen())

@@ -87,6 +87,10 @@ void frmSorvinel::set_reader_text(const QString &text) {
     txtJaws->setText(text);
 }
 
+QString frmSorvinel::reader_text() const {
+    return txtJaws->text();
+}
+
 QPoint frmSorvinel::reader_field_centre() const {
     return txtJaws->mapToGlobal(txtJaws->rect().center());
 }

@@ -77,6 +77,7 @@ public:
     virtual SpeechEngine *speech() const = 0;
     virtual void set_reader_field_visible(bool visible) = 0;
     virtual void set_reader_text(const QString &text) = 0;
+    virtual QString reader_text() const = 0;
     // Global screen position of the field's centre.
     virtual QPoint reader_field_centre() const = 0;
 

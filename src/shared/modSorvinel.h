@@ -166,6 +166,8 @@ public:
     bool speech_on_for_screen() const;
     void speak_text(const QString &text);
     void show_screen_reader_text(const QString &text, bool unused = false);
+    // The text as show_screen_reader_text writes it into the field (spaced out or not).
+    QString screen_reader_field_text(const QString &text) const;
     void park_mouse_pointer();
     static QString respell_for_speech(const QString &text);
     static QString spaced_reader_text(const QString &text);

@@ -69,17 +69,20 @@ QString ModSorvinel::spaced_reader_text(const QString &text) {
     return t;
 }
 
+QString ModSorvinel::screen_reader_field_text(const QString &text) const {
+    return reader_text_blanks ? spaced_reader_text(text) : text;
+}
+
 void ModSorvinel::show_screen_reader_text(const QString &text, bool) {
     if (!main_window)
         return;
-    main_window->set_reader_text(QString());
-    const QString t = reader_text_blanks ? spaced_reader_text(text) : text;
-    // One character at a time, so a screen reader hears the text grow.
-    QString shown;
-    for (const QChar c : t) {
-        shown += c;
-        main_window->set_reader_text(shown);
-    }
+    const QString t = screen_reader_field_text(text);
+    // The whole text in one change: a screen reader speaks a changed field, but drops most
+    // of a text that grows a character at a time. The same text again is cleared first,
+    // so that it is heard (and copied) again.
+    if (main_window->reader_text() == t)
+        main_window->set_reader_text(QString());
+    main_window->set_reader_text(t);
 }
 
 QString ModSorvinel::clipboard_text_for(const QString &fieldText) {

@@ -1,4 +1,4 @@
-// The screen-reader field: written a character at a time, copied to the clipboard in
+// The screen-reader field: each text written in one change, copied to the clipboard in
 // clipboard mode, deaf to keys, and the pointer parked on it.
 #include "platform/settings_store.h"
 #include "platform/system.h"
@@ -11,16 +11,31 @@
 
 namespace {
 
-TEST(ReaderField, GrowsOneCharacterAtATime) {
+TEST(ReaderField, EachTextIsWrittenInOneChange) {
+    // A screen reader speaks a changed field, so every text must reach it whole: no
+    // intermediate texts, and the same text again is cleared first so it is heard again.
+    struct Case {
+        const char *shown, *text, *field;
+        int changes;
+    } const cases[] = {
+        {"Addition", "3+4=", " 3 + 4 = ", 1},
+        {"Addition", "Subtraktion", "Subtraktion", 1},
+        {"", "7", " 7", 1},
+        {"Till 10:an", "Till 10:an", "Till 10:an", 2},
+        {" 3 + 4 = ", "3+4=", " 3 + 4 = ", 2},
+    };
     MainWindowFixture f;
     f.load();
     modSorvinel.reader_text_blanks = true;
-    modSorvinel.show_screen_reader_text("Addition");
-    QSignalSpy changes(f.window->txtJaws, &QLineEdit::textChanged);
-    modSorvinel.show_screen_reader_text("3+4=");
-    EXPECT_EQ(f.window->txtJaws->text(), " 3 + 4 = ");
-    // Cleared first, then one change per character.
-    EXPECT_EQ(changes.count(), 1 + int(QString(" 3 + 4 = ").size()));
+    QLineEdit *field = f.window->txtJaws;
+    for (const Case &c : cases) {
+        field->setText(QString::fromUtf8(c.shown));
+        QSignalSpy changes(field, &QLineEdit::textChanged);
+        modSorvinel.show_screen_reader_text(QString::fromUtf8(c.text));
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.field)) << c.text;
+        ASSERT_EQ(changes.count(), c.changes) << c.shown << " -> " << c.text;
+        EXPECT_EQ(changes.last().at(0).toString(), QString::fromUtf8(c.field));
+    }
 }
 
 TEST(ReaderField, ClipboardModeCopiesTheSpokenForm) {

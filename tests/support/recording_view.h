@@ -9,6 +9,7 @@
 class RecordingView : public MainWindowView {
 public:
     QStringList calls;
+    QString shown_text; // what the reader field holds
     NumberFont font{QStringLiteral("Design"), 12};
     bool folder_listable = true;
     SpeechEngine *engine = nullptr;
@@ -76,7 +77,11 @@ public:
     }
     SpeechEngine *speech() const override { return engine; }
     void set_reader_field_visible(bool visible) override { calls << on_off("reader", visible); }
-    void set_reader_text(const QString &text) override { calls << "text " + text; }
+    void set_reader_text(const QString &text) override {
+        calls << "text " + text;
+        shown_text = text;
+    }
+    QString reader_text() const override { return shown_text; }
     QPoint reader_field_centre() const override { return centre; }
     bool set_exercise_folder(const QString &folder) override {
         calls << "folder " + folder;
