@@ -5,6 +5,7 @@
 #include "drill/drill_windows.h"
 #include "drill/frmSorvinel.h"
 #include "drill/frmSorvinel_elements.h"
+#include "drill/progress_pace.h"
 #include "platform/system.h"
 #include "shared/modSorvinel.h"
 
@@ -59,7 +60,8 @@ void frmSorvinel::mirror_drill_session() {
 
 void frmSorvinel::generate_selection_tasks(int first_low, int first_high, int second_low,
                                            int second_high, long count) {
-    BarProgress progress(pbaMusse);
+    BarProgress bar(pbaMusse);
+    drill::PacedProgress progress(bar);
     pass_length = drill::generate_selection_tasks(
         modSorvinel, {first_low, first_high, second_low, second_high}, count, &progress);
 }
@@ -71,7 +73,8 @@ void frmSorvinel::fyll_med_alla(int &k, int operation, int first_low, int first_
 }
 
 void frmSorvinel::make_random_order(int n, bool from_tasks) {
-    BarProgress progress(pbaMusse);
+    BarProgress bar(pbaMusse);
+    drill::PacedProgress progress(bar);
     pass_length =
         drill::make_random_order(modSorvinel, n, from_tasks, from_tasks ? &progress : nullptr);
 }

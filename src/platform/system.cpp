@@ -13,6 +13,7 @@
 namespace platform {
 namespace {
 std::function<long()> g_time_source;
+std::function<long long()> g_steady_source;
 std::function<double()> g_random_source;
 std::function<double()> g_monotonic_source;
 // The scripted time of day as a steady clock: its last reading and the days it wrapped.
@@ -57,6 +58,18 @@ double monotonic_seconds() {
 
 void set_monotonic_source(std::function<double()> source) {
     g_monotonic_source = std::move(source);
+}
+
+long long steady_milliseconds() {
+    if (g_steady_source)
+        return g_steady_source();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void set_steady_source(std::function<long long()> source) {
+    g_steady_source = std::move(source);
 }
 
 double rnd() {

@@ -13,6 +13,10 @@ namespace platform {
 long seconds_since_midnight();
 // Tests: a source of the time of day; an empty function restores the clock.
 void set_time_source(std::function<long()> source);
+// Milliseconds on a steady clock (never set back), for pacing what the screen shows.
+long long steady_milliseconds();
+// Tests: a source of those milliseconds; an empty function restores the clock.
+void set_steady_source(std::function<long long()> source);
 
 // Seconds on a steady clock that never goes back (not the time of day): how long a drill
 // took, unaffected by midnight or a daylight-saving change. While a time-of-day source is
