@@ -145,7 +145,7 @@ def speech_lines():
     """(time, text) of every SPEECH OUTPUT line in Orca's log."""
     # The text, then an optional voice name and the voice's settings.
     pattern = re.compile(
-        r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'( voice=\S+)?( ?\{.*\})?$")
+        r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'( voice=\S+)?( ?\[?\{.*\}\]?)?$")
     today = datetime.now(timezone.utc).replace(hour=0, minute=0, second=0, microsecond=0)
     lines = []
     with open(ORCA_LOG, encoding="utf-8", errors="replace") as f:

@@ -161,7 +161,7 @@ void frmSorvinel::type_character(int keyCode) {
             if (dot >= 0)
                 modSorvinel.show_screen_reader_text(field.mid(dot + 2) + digit, false);
             else
-                txtJaws->setText(field + digit);
+                set_reader_text(field + digit);
         }
     } else if (is_panel_field(state)) {
         labUrval[urval::Input]->setCaption(drill::field_display(typed_text, state));
@@ -171,7 +171,7 @@ void frmSorvinel::type_character(int keyCode) {
             if (field.endsWith(u')') && colon >= 0)
                 modSorvinel.show_screen_reader_text(field.left(colon + 2) + digit, false);
             else
-                txtJaws->setText(field + digit);
+                set_reader_text(field + digit);
         }
     }
     if (modSorvinel.speech_on_for_screen())
@@ -193,7 +193,7 @@ void frmSorvinel::erase_last_character() {
     if (modSorvinel.screen_reader_text_on) {
         QString field = txtJaws->text();
         field.chop(1);
-        txtJaws->setText(field);
+        set_reader_text(field);
     }
     if (modSorvinel.speech_on_for_screen()) {
         if (!typed_text.isEmpty())
