@@ -1,7 +1,7 @@
 // The main window's looks: one clock tick, applying a colour style, and the idle cost of
 // the window over 10 s with and without the clock (CPU from getrusage, and the voluntary
 // context switches as the count of wake-ups).
-#include "bench_main.h"
+#include "bench_support.h"
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
@@ -116,5 +116,5 @@ BENCHMARK(BM_IdleTenSeconds)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSe
 } // namespace
 
 int main(int argc, char **argv) {
-    return run_window_benchmarks(argc, argv);
+    return run_benchmarks_offscreen(argc, argv);
 }
