@@ -289,6 +289,7 @@ public:
     unsigned background_colour() const override;
     unsigned number_colour() const override;
     void set_number_board_visible(bool visible) override;
+    void show_board_from_ok();
     QSizeF board_digit_extent(int points) override;
     double board_digit_points() const override;
     double board_top() const override;

@@ -45,6 +45,13 @@ void frmSorvinel::set_number_board_visible(bool visible) {
     shaSiffertavla->setVisible(visible);
 }
 
+// Every screen that offers the board starts on its "OK" key.
+void frmSorvinel::show_board_from_ok() {
+    set_number_board_visible(true);
+    board_key = 0;
+    modSorvinel.paint_number_board(board_key);
+}
+
 QSizeF frmSorvinel::board_digit_extent(int points) {
     VbLabel *key = labSiffertavla[0];
     key->setCaption(QStringLiteral("0"));

@@ -121,14 +121,8 @@ void frmSorvinel::start_drill_screen() {
         modSorvinel.show_number_line(modSorvinel.number_line_length, true);
     if (modSorvinel.show_clock && !modSorvinel.clock_running)
         update_clock();
-    if (modSorvinel.number_board_shown) {
-        for (VbLabel *key : labSiffertavla)
-            if (key)
-                key->show();
-        shaSiffertavla->show();
-        board_key = 0;
-        modSorvinel.paint_number_board(board_key);
-    }
+    if (modSorvinel.number_board_shown)
+        show_board_from_ok();
     shaRam[ram::Outer]->raise();
 }
 

@@ -48,14 +48,8 @@ void frmSorvinel::show_selection_panel() {
 
     for (VbLabel *item : labMenyVal)
         item->hide();
-    if (modSorvinel.number_board_shown) {
-        for (VbLabel *key : labSiffertavla)
-            if (key)
-                key->show();
-        shaSiffertavla->show();
-        board_key = 0;
-        modSorvinel.paint_number_board(board_key);
-    }
+    if (modSorvinel.number_board_shown)
+        show_board_from_ok();
     shaRam[ram::Outer]->raise();
     selection_field_limits(modSorvinel.screen_state);
     draw_selection_panel(panel_low_first, panel_high_first, panel_low_second, panel_high_second);
