@@ -88,6 +88,10 @@ public:
     // remaining count to the number of tasks, the start time, screen state "set up".
     // False (and nothing changed) when there is no task.
     bool start(int pass_length);
+    // The drill arrays now hold `pass_length` tasks in asking order (generated, loaded or
+    // ordered again), 0 when there is none; start() then drills them.
+    void set_prepared_tasks(int pass_length) { pass_length_ = pass_length; }
+    bool start() { return start(pass_length_); }
     // Ends the drill (time into drill_elapsed_seconds), begins the next pass over the kept
     // tasks in a new order, or moves on; then shows the task at task_index.
     NextStep show_next_task();

@@ -100,12 +100,7 @@ public:
     bool key_held = false;
     // Keys let go so far; a key let go while its own press is still handled is not held.
     int key_releases_seen = 0;
-    int task_index = 0;
-    int pass_length = 0;
-    int wrong_count = 0;
-    int error_count = 0;
     QString typed_text;
-    bool first_try = true;
     int current_menu_item = 0;
     QString spoken_prefix;
     int field_min = 0;
@@ -154,7 +149,7 @@ public:
     void fyll_med_alla(int &k, int operation, int first_low, int first_high, int second_low,
                        int second_high);
     void make_random_order(int n, bool from_tasks);
-    // Every road into a drill ends here: the drill arrays hold pass_length tasks in asking
+    // Every road into a drill ends here: the drill arrays hold the prepared tasks in asking
     // order (generated, loaded or ordered again); the counters start at 0, the drill screen
     // is set up and the first task shown. With no task, no drill starts.
     void start_drill();
@@ -175,9 +170,8 @@ public:
     void collect_status_text(QString &text) const;
     // Esc and an interrupted answer: the drill is dropped and the main menu shown.
     void leave_to_main_menu();
-    // The running drill; the form fields task_index .. first_try mirror it.
+    // The running drill and the one home of its counters.
     drill::DrillSession &drill_session();
-    void mirror_drill_session();
     std::unique_ptr<drill::DrillSession> drill_session_;
     bool drill_running = false;
 

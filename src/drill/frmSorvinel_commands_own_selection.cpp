@@ -59,7 +59,7 @@ void frmSorvinel::own_selection_from_menu(int operation) {
     generate_selection_tasks(b[LowFirst], b[HighFirst], b[LowSecond], b[HighSecond],
                              modSorvinel.task_count);
     QApplication::restoreOverrideCursor();
-    if (pass_length <= 0) {
+    if (drill_session().pass_length() <= 0) {
         // Nothing to ask: the main menu stays as it was.
         menAvbryt->setEnabled(false);
         return;

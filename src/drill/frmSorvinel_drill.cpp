@@ -49,21 +49,12 @@ drill::DrillSession &frmSorvinel::drill_session() {
     return *drill_session_;
 }
 
-void frmSorvinel::mirror_drill_session() {
-    const drill::DrillSession &s = drill_session();
-    task_index = s.task_index();
-    pass_length = s.pass_length();
-    wrong_count = s.wrong_count();
-    error_count = s.error_count();
-    first_try = s.first_try();
-}
-
 void frmSorvinel::generate_selection_tasks(int first_low, int first_high, int second_low,
                                            int second_high, long count) {
     BarProgress bar(pbaMusse);
     drill::PacedProgress progress(bar);
-    pass_length = drill::generate_selection_tasks(
-        modSorvinel, {first_low, first_high, second_low, second_high}, count, &progress);
+    drill_session().set_prepared_tasks(drill::generate_selection_tasks(
+        modSorvinel, {first_low, first_high, second_low, second_high}, count, &progress));
 }
 
 void frmSorvinel::fyll_med_alla(int &k, int operation, int first_low, int first_high,
@@ -75,26 +66,23 @@ void frmSorvinel::fyll_med_alla(int &k, int operation, int first_low, int first_
 void frmSorvinel::make_random_order(int n, bool from_tasks) {
     BarProgress bar(pbaMusse);
     drill::PacedProgress progress(bar);
-    pass_length =
-        drill::make_random_order(modSorvinel, n, from_tasks, from_tasks ? &progress : nullptr);
+    drill_session().set_prepared_tasks(
+        drill::make_random_order(modSorvinel, n, from_tasks, from_tasks ? &progress : nullptr));
 }
 
 void frmSorvinel::start_drill() {
-    task_index = 0;
-    error_count = 0;
     start_drill_screen();
     show_next_task();
 }
 
 void frmSorvinel::start_drill_screen() {
-    drill_running = drill_session().start(pass_length);
+    drill_running = drill_session().start();
     if (!drill_running) {
         // Nothing to ask: the screen stays as it is.
         if (modSorvinel.beep_on)
             platform::beep();
         return;
     }
-    mirror_drill_session();
 
     shaRam[ram::Menu]->hide();
     hide_menu_images();
@@ -108,7 +96,7 @@ void frmSorvinel::start_drill_screen() {
         labTal[i]->raise();
     }
 
-    const QString count = QString::number(pass_length);
+    const QString count = QString::number(drill_session().pass_length());
     labFakta[fakta::Count]->setCaption(count);
     labFakta[fakta::Remaining]->setCaption(count);
     labFakta[fakta::Errors]->setCaption(QStringLiteral("0"));
@@ -131,7 +119,6 @@ void frmSorvinel::show_next_task() {
         return;
     drill::DrillSession &s = drill_session();
     const drill::NextStep step = s.show_next_task();
-    mirror_drill_session();
     if (step == drill::NextStep::DrillEnded) {
         drill_running = false;
         if (modSorvinel.clock_running)
@@ -174,7 +161,6 @@ void frmSorvinel::check_answer(bool &answer_ok) {
     answer_ok = false;
     const int answer = typed_text.toInt();
     const auto outcome = drill_session().answer(answer);
-    mirror_drill_session();
     if (!outcome)
         return;
     if (outcome->verdict == drill::Verdict::Right) {
@@ -182,7 +168,7 @@ void frmSorvinel::check_answer(bool &answer_ok) {
         return;
     }
 
-    labFakta[fakta::Errors]->setCaption(QString::number(error_count));
+    labFakta[fakta::Errors]->setCaption(QString::number(drill_session().error_count()));
     typed_text.clear();
     labTal[tal::Answer]->setCaption(kCursorMark);
     const drill::AnswerMarks &marks = drill_session().marks();

@@ -260,7 +260,7 @@ bool frmSorvinel::load_exercise_file(const QString &path, bool from_dialog) {
     if (shuffle_loaded_file)
         make_random_order(n, true);
     else
-        pass_length = drill::copy_in_stored_order(modSorvinel, n);
+        drill_session().set_prepared_tasks(drill::copy_in_stored_order(modSorvinel, n));
     // Records belong to "Till 10:an" drills only.
     modSorvinel.record_drill_active = false;
     start_drill();

@@ -142,7 +142,7 @@ void frmSorvinel::commit_selection_field() {
             drill::panel_generator_ranges(modSorvinel.current_operation, panel_bounds(*this));
         generate_selection_tasks(r.first_low, r.first_high, r.second_low, r.second_high,
                                  modSorvinel.task_count);
-        if (pass_length <= 0)
+        if (drill_session().pass_length() <= 0)
             return;
         hide_selection_lines();
         start_drill();

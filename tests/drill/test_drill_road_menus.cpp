@@ -156,11 +156,11 @@ TEST_P(Till10Road, EveryTaskOnceFromTheMenu) {
     EXPECT_EQ(caption(w->labFakta, 1), QString::number(c.tasks));
     EXPECT_EQ(caption(w->labFakta, 3), QString::number(c.tasks));
     EXPECT_EQ(caption(w->labFakta, 5), "0");
-    EXPECT_EQ(w->pass_length, c.tasks);
+    EXPECT_EQ(w->drill_session().pass_length(), c.tasks);
     EXPECT_EQ(modSorvinel.record_drill_active, modSorvinel.check_records);
 
     std::set<std::tuple<int, int, QString>> asked;
-    for (int i = 0; i < w->pass_length; ++i) {
+    for (int i = 0; i < w->drill_session().pass_length(); ++i) {
         const int a = modSorvinel.task_operands[drill::Row::AskedFirst][size_t(i)];
         const int b = modSorvinel.task_operands[drill::Row::AskedSecond][size_t(i)];
         const QString sign = modSorvinel.task_operators[drill::Row::AskedSign][size_t(i)];

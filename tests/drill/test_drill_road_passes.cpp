@@ -50,11 +50,11 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass) {
         EXPECT_EQ(caption(w->labTal, 4), "_");
         EXPECT_EQ(caption(w->labTal, 0), first) << "the task stays";
         EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
-        EXPECT_FALSE(w->first_try);
+        EXPECT_FALSE(w->drill_session().first_try());
     }
     answer(7);
-    EXPECT_EQ(w->wrong_count, 1);
-    EXPECT_EQ(w->error_count, 3);
+    EXPECT_EQ(w->drill_session().wrong_count(), 1);
+    EXPECT_EQ(w->drill_session().error_count(), 3);
     EXPECT_EQ(caption(w->labFakta, 3), left) << "a task answered wrongly first is not done";
     ASSERT_EQ(w->lstFel->count(), 1);
     EXPECT_EQ(w->lstFel->item(0)->text(), first + " + " + second + " =");
@@ -63,11 +63,12 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass) {
     EXPECT_EQ(caption(w->labTal, 6), "0");
 
     // The rest right; then the next pass asks that one task.
-    for (int guard = 0; guard < 200 && w->task_index < w->pass_length && w->wrong_count == 1 &&
-                        w->pass_length == 100;
+    for (int guard = 0;
+         guard < 200 && w->drill_session().task_index() < w->drill_session().pass_length() &&
+         w->drill_session().wrong_count() == 1 && w->drill_session().pass_length() == 100;
          ++guard)
         answer(right_answer());
-    EXPECT_EQ(w->pass_length, 1);
+    EXPECT_EQ(w->drill_session().pass_length(), 1);
     EXPECT_EQ(caption(w->labTal, 0), first);
     EXPECT_EQ(caption(w->labTal, 2), second);
     EXPECT_EQ(w->lstFel->count(), 1) << "the list lasts over the passes";
@@ -138,7 +139,7 @@ TEST_F(DrillRoad, AnswerDigitsAreLimited) {
     EXPECT_EQ(caption(w->labTal, 4), "_");
     // Keypad digits type like the others; Enter with nothing typed does nothing.
     press(key::Return);
-    EXPECT_EQ(w->error_count, 0);
+    EXPECT_EQ(w->drill_session().error_count(), 0);
     press(key::Numpad0 + 5);
     EXPECT_EQ(caption(w->labTal, 4), "5_");
     press(key::Return);
@@ -202,7 +203,7 @@ TEST_F(DrillRoad, NoDrillWithoutTasks) {
     modSorvinel.beep_on = true;
     // A divisor range of 0 alone holds no task.
     w->generate_selection_tasks(1, 5, 0, 0, 0);
-    EXPECT_EQ(w->pass_length, 0);
+    EXPECT_EQ(w->drill_session().pass_length(), 0);
     w->start_drill_screen();
     w->show_next_task();
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
@@ -296,7 +297,7 @@ TEST_F(DrillRoad, OnceMoreAsksTheSameTasksInANewOrder) {
     EXPECT_EQ(caption(w->labFakta, 1), "3");
     EXPECT_EQ(caption(w->labFakta, 3), "3");
     EXPECT_EQ(caption(w->labFakta, 5), "0");
-    EXPECT_EQ(w->error_count, 0);
+    EXPECT_EQ(w->drill_session().error_count(), 0);
     EXPECT_FALSE(shown(w->labResultat, 0));
     EXPECT_EQ(w->lstFel->count(), 0) << "a new drill empties the latest-wrong list";
     EXPECT_EQ(caption(w->labTal, 0), "3");
@@ -318,7 +319,7 @@ TEST_F(DrillRoad, ChosenCountGivesDistinctRandomTasksThenWholeRounds) {
     modSorvinel.current_operation = opAddition;
     // 1..3 x 1..3: nine tasks; 21 = three random ones and two whole rounds.
     w->generate_selection_tasks(1, 3, 1, 3, 21);
-    ASSERT_EQ(w->pass_length, 21);
+    ASSERT_EQ(w->drill_session().pass_length(), 21);
     EXPECT_EQ(modSorvinel.possible_task_count, 9);
     EXPECT_EQ(w->pbaMusse->maximum(), 42);
     EXPECT_LE(w->pbaMusse->value(), w->pbaMusse->maximum());

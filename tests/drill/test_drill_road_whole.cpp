@@ -54,7 +54,7 @@ TEST_F(DrillRoad, WholeAdditionDrillByKeyboard) {
     }
     // One task was wrong at first: it is asked again, alone.
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
-    EXPECT_EQ(w->pass_length, 1);
+    EXPECT_EQ(w->drill_session().pass_length(), 1);
     EXPECT_EQ(caption(w->labFakta, 3), "1");
     EXPECT_EQ(caption(w->labTal, 0) + " + " + caption(w->labTal, 2) + " =", wrong_task);
     ASSERT_EQ(w->lstFel->count(), 1);

@@ -80,7 +80,7 @@ protected:
     // Every asked task of the pass, with how often it is asked.
     std::map<std::pair<int, int>, int> asked() const {
         std::map<std::pair<int, int>, int> tasks;
-        for (int i = 0; i < w->pass_length; ++i)
+        for (int i = 0; i < w->drill_session().pass_length(); ++i)
             ++tasks[{modSorvinel.task_operands[drill::Row::AskedFirst][size_t(i)],
                      modSorvinel.task_operands[drill::Row::AskedSecond][size_t(i)]}];
         return tasks;
@@ -89,7 +89,7 @@ protected:
         EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
         EXPECT_FALSE(w->drill_running);
         EXPECT_FALSE(w->menAvbryt->isEnabled());
-        EXPECT_EQ(w->pass_length, 0);
+        EXPECT_EQ(w->drill_session().pass_length(), 0);
         EXPECT_TRUE(shown(w->labMenyVal, 0));
         EXPECT_TRUE(w->labFakta[1]->isHidden());
     }
@@ -127,7 +127,7 @@ TEST_F(OwnSelectionRoad, KlartAtOnceDrillsEveryTaskOfTheDefaultBoundsOnce) {
         ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
         EXPECT_EQ(modSorvinel.current_operation, c.operation);
         EXPECT_EQ(modSorvinel.task_count, 0);
-        EXPECT_EQ(w->pass_length, c.tasks);
+        EXPECT_EQ(w->drill_session().pass_length(), c.tasks);
         EXPECT_EQ(caption(w->labFakta, 1), QString::number(c.tasks));
         EXPECT_EQ(caption(w->labFakta, 5), "0");
         EXPECT_TRUE(w->menAvbryt->isEnabled());
@@ -154,7 +154,7 @@ TEST_F(OwnSelectionRoad, TheChosenCountAndBoundsMakeTheDrill) {
     w->menEgeturval[opMultiplikation]->trigger();
     ASSERT_TRUE(script.seen());
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
-    EXPECT_EQ(w->pass_length, 20);
+    EXPECT_EQ(w->drill_session().pass_length(), 20);
     EXPECT_EQ(caption(w->labFakta, 1), "20");
     EXPECT_EQ(modSorvinel.possible_task_count, 40);
     const auto tasks = asked();
@@ -182,7 +182,7 @@ TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewA
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     EXPECT_EQ(modSorvinel.task_count, 5);
     EXPECT_EQ(modSorvinel.possible_task_count, 4);
-    EXPECT_EQ(w->pass_length, 5);
+    EXPECT_EQ(w->drill_session().pass_length(), 5);
     const auto tasks = asked();
     const std::map<std::pair<int, int>, int> every = {
         {{2, 4}, 0}, {{2, 5}, 0}, {{3, 4}, 0}, {{3, 5}, 0}};
@@ -240,7 +240,7 @@ TEST_F(OwnSelectionRoad, EveryShowingStartsFromTheDefaults) {
     DialogScript script(klart);
     w->menEgeturval[opSubtraktion]->trigger();
     ASSERT_TRUE(script.seen());
-    EXPECT_EQ(w->pass_length, 55);
+    EXPECT_EQ(w->drill_session().pass_length(), 55);
 }
 
 TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill) {
@@ -253,7 +253,7 @@ TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill) {
     QTest::qWait(int(kPollEvery.count()) * 5);
     EXPECT_FALSE(script.seen());
     EXPECT_EQ(modSorvinel.current_operation, opAddition);
-    EXPECT_EQ(w->pass_length, 100);
+    EXPECT_EQ(w->drill_session().pass_length(), 100);
     EXPECT_EQ(caption(w->labTal, 0), first);
 }
 
