@@ -79,7 +79,7 @@ TEST_F(DrillRoad, DrillStartShowsTheBarAFewTimesOnly) {
         QSignalSpy changes(w->pbaMusse, &QProgressBar::valueChanged);
         w->pbaMusse->reset();
         w->generate_selection_tasks(1, 10, 1, 10, drill::till10_task_count(opBlandat));
-        ASSERT_EQ(w->pass_length, 355);
+        ASSERT_EQ(w->drill_session().pass_length(), 355);
         EXPECT_GE(changes.count(), 1) << "the bar starts at 0";
         EXPECT_LE(changes.count(), c.most_changes) << c.ms_per_read << " ms a read";
         EXPECT_TRUE(w->pbaMusse->isHidden());
