@@ -158,6 +158,7 @@ void frmSorvinel::create_controls() {
     txtJaws->setReadOnly(true);
     txtJaws->setMouseTracking(true);
     txtJaws->hide();
+    txtJaws_reader = std::make_unique<platform::ScreenReaderField>(txtJaws);
     connect(txtJaws, &QLineEdit::textChanged, this, [this] { txtJaws_Change(); });
 
     timKlocka = new QTimer(this);

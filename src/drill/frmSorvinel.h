@@ -4,6 +4,7 @@
 // Member functions live in several files by concern (frmSorvinel_*.cpp).
 
 #include "platform/controls.h"
+#include "platform/screen_reader.h"
 #include "shared/main_window_view.h"
 // --- drill road ---
 #include "drill/drill_pass.h"
@@ -64,6 +65,8 @@ public:
     VbLabel *picNer = nullptr;
     QListWidget *lstFel = nullptr;
     QLineEdit *txtJaws = nullptr;
+    // Tells a screen reader each text of txtJaws in one change it speaks.
+    std::unique_ptr<platform::ScreenReaderField> txtJaws_reader;
     SpeechEngine *tspSorvinel = nullptr;
     QTimer *timKlocka = nullptr;
     ControlArray<VbLabel> picDig;

@@ -84,7 +84,12 @@ void frmSorvinel::set_reader_field_visible(bool visible) {
 }
 
 void frmSorvinel::set_reader_text(const QString &text) {
-    txtJaws->setText(text);
+    // The same text again is no change of the field, yet it is heard and copied again.
+    if (txtJaws->text() == text)
+        txtJaws_Change();
+    else
+        txtJaws->setText(text);
+    txtJaws_reader->tell(text);
 }
 
 QString frmSorvinel::reader_text() const {

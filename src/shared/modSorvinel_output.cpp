@@ -77,11 +77,8 @@ void ModSorvinel::show_screen_reader_text(const QString &text, bool) {
     if (!main_window)
         return;
     const QString t = screen_reader_field_text(text);
-    // The whole text in one change: a screen reader speaks a changed field, but drops most
-    // of a text that grows a character at a time. The same text again is cleared first,
-    // so that it is heard (and copied) again.
-    if (main_window->reader_text() == t)
-        main_window->set_reader_text(QString());
+    // The whole text in one change: a screen reader drops most of a text that grows a
+    // character at a time. The field tells the reader and copies even a repeated text.
     main_window->set_reader_text(t);
 }
 

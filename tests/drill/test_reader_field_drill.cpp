@@ -21,9 +21,11 @@ protected:
     void run(const std::vector<Step> &steps) {
         for (const Step &s : steps) {
             QSignalSpy changes(w->txtJaws, &QLineEdit::textChanged);
+            const int told = w->txtJaws_reader->told_count();
             s.act();
             EXPECT_EQ(w->txtJaws->text(), QString::fromUtf8(s.field)) << s.what;
             EXPECT_EQ(changes.count(), 1) << s.what;
+            EXPECT_EQ(w->txtJaws_reader->told_count(), told + 1) << s.what;
             EXPECT_EQ(platform::clipboard_text(), QString::fromUtf8(s.clipboard)) << s.what;
         }
     }
