@@ -60,7 +60,7 @@ struct Window {
         window->timEnTangent->stop();
         modSorvinel.beep_on = false;
         modSorvinel.reward_min_tasks = kNoReward;
-        window->labMenyVal_Click(opAddition);
+        window->labMenyVal_Click(index_of(Operation::Addition));
         window->labMenyVal_Click(0);
     }
     void repaint_board() {

@@ -75,7 +75,7 @@ struct Window {
         if (modSorvinel.screen_state == ScreenState::TaskShown)
             return;
         window->back_to_main_menu();
-        window->labMenyVal_Click(opAddition);
+        window->labMenyVal_Click(index_of(Operation::Addition));
         window->labMenyVal_Click(0);
         speech.log.clear();
     }
@@ -147,7 +147,7 @@ QString exercise_folder(int count, int tasks) {
 void to_drill_type_menu(Window &w) {
     w.window->back_to_main_menu();
     w.window->back_to_main_menu();
-    w.window->labMenyVal_Click(opAddition);
+    w.window->labMenyVal_Click(index_of(Operation::Addition));
 }
 
 void BM_ListOf500FilesShownAndStepped(benchmark::State &state) {

@@ -85,7 +85,7 @@ BENCHMARK(BM_Generate1000)->Arg(10)->Arg(50)->Arg(999)->Unit(benchmark::kMillise
 
 // The editor's sort command on 1000 tasks, with the list shown again.
 void BM_EditorSort(benchmark::State &state) {
-    frmSkrivIn editor(nullptr, "Fel4", full_list());
+    frmSkrivIn editor(nullptr, {Operation::Blandat, true}, full_list());
     bool down = false;
     for (auto _ : state) {
         editor.sort_tasks(down ? SortMode::Descending : SortMode::Ascending);

@@ -47,7 +47,7 @@ struct Window {
     void start_drill(bool clock) {
         window->back_to_main_menu();
         modSorvinel.show_clock = clock;
-        window->labMenyVal_Click(opAddition);
+        window->labMenyVal_Click(index_of(Operation::Addition));
         window->labMenyVal_Click(0);
     }
     QTemporaryDir home;

@@ -23,15 +23,15 @@ QString spoken_word(const QString &screen_sign_text) {
     return QString();
 }
 
-int right_answer_of(int operation, int first, int second) {
-    switch (operation) {
-    case opAddition:
+int right_answer_of(std::optional<Operation> operation, int first, int second) {
+    switch (operation.value_or(Operation::Blandat)) {
+    case Operation::Addition:
         return first + second;
-    case opSubtraktion:
+    case Operation::Subtraktion:
         return first - second;
-    case opMultiplikation:
+    case Operation::Multiplikation:
         return first * second;
-    case opDivision:
+    case Operation::Division:
         return first; // held as (quotient, divisor)
     default:
         return 0;
@@ -50,17 +50,18 @@ template <typename T> T column_or_default(const std::vector<T> &row, int column)
 
 } // namespace
 
-QString screen_sign(int operation) {
-    if (operation == opMultiplikation)
+QString screen_sign(Operation operation) {
+    if (operation == Operation::Multiplikation)
         return kTimesOnScreen;
     return ModSorvinel::operation_sign(operation);
 }
 
-ShownTask shown_task(int operation, int first, int second, const QString &sign) {
-    const int op = operation == opBlandat ? operation_of_sign(sign) : operation;
+ShownTask shown_task(Operation operation, int first, int second, const QString &sign) {
+    const std::optional<Operation> op =
+        operation == Operation::Blandat ? operation_of_sign(sign) : operation;
     ShownTask task;
-    task.sign = op >= 0 ? screen_sign(op) : sign;
-    task.first = op == opDivision ? first * second : first;
+    task.sign = op ? screen_sign(*op) : sign;
+    task.first = op == Operation::Division ? first * second : first;
     task.second = second;
     task.right_answer = right_answer_of(op, first, second);
     return task;

@@ -30,11 +30,11 @@ struct ShownTask {
 };
 
 // The sign shown when the drill screen is set up: "+", "-", "•", "/", "¤" for Blandat.
-QString screen_sign(int operation);
+QString screen_sign(Operation operation);
 // The task (first, second, stored sign) of a drill of `operation` as shown. A division is
 // held as (quotient, divisor) and shown as quotient * divisor / divisor. A Blandat task takes
 // its own sign; one that is none of + - * / has the right answer 0.
-ShownTask shown_task(int operation, int first, int second, const QString &sign);
+ShownTask shown_task(Operation operation, int first, int second, const QString &sign);
 // Spoken form: "7 plus 5.", "12 delat med 3.".
 QString task_speech_text(const ShownTask &task);
 // Screen-reader form: "7+5=", "6*7=".

@@ -12,15 +12,12 @@
 namespace drill {
 namespace {
 
-// The four single operations a mixed drill draws from, in their storing order.
-constexpr std::array<int, 4> kSingleOperations{opAddition, opSubtraktion, opMultiplikation,
-                                               opDivision};
 // After this many rejected draws in a row the remaining random tasks are taken by a sweep,
 // so a generator that keeps repeating itself cannot hang the drill start.
 constexpr long kMaxRejectedDraws = 200000;
 
-bool is_single_operation(int operation) {
-    return operation >= opAddition && operation <= opDivision;
+bool is_single_operation(Operation operation) {
+    return operation != Operation::Blandat;
 }
 
 // Whole number in [low, high] from one random draw: Int((high - low + 1) * Rnd) + low.
@@ -47,27 +44,26 @@ void store_task(ModSorvinel &m, int k, int first, int second, const QString &sig
 }
 
 // Operations a pair is tried for: the drill's own, or all four for Blandat.
-std::vector<int> operations_of(int operation) {
-    if (operation == opBlandat)
+// The four single operations a mixed drill draws from are in their storing order.
+std::vector<Operation> operations_of(Operation operation) {
+    if (operation == Operation::Blandat)
         return {kSingleOperations.begin(), kSingleOperations.end()};
-    if (is_single_operation(operation))
-        return {operation};
-    return {};
+    return {operation};
 }
 
-using TaskKey = std::tuple<int, int, int>; // first, second, operation
+using TaskKey = std::tuple<int, int, Operation>; // first, second, operation
 
 // The remainder of a drill: `wanted` distinct random tasks at k onwards.
-void add_random_tasks(ModSorvinel &m, int &k, int wanted, int operation, const OperandRanges &r,
-                      Progress *progress) {
+void add_random_tasks(ModSorvinel &m, int &k, int wanted, Operation operation,
+                      const OperandRanges &r, Progress *progress) {
     std::set<TaskKey> used;
     const int target = k + wanted;
     long rejected = 0;
     while (k < target && rejected < kMaxRejectedDraws) {
         const int a = draw_between(r.first_low, r.first_high);
         const int b = draw_between(r.second_low, r.second_high);
-        int op = operation;
-        if (operation == opBlandat)
+        Operation op = operation;
+        if (operation == Operation::Blandat)
             op = kSingleOperations[static_cast<size_t>(
                 draw_between(0, static_cast<int>(kSingleOperations.size()) - 1))];
         if (is_valid_task(op, a, b) && used.insert({a, b, op}).second) {
@@ -82,7 +78,7 @@ void add_random_tasks(ModSorvinel &m, int &k, int wanted, int operation, const O
     // Fewer tasks wanted than one round holds, so the sweep always finds enough.
     for (int a = r.first_low; a <= r.first_high && k < target; ++a)
         for (int b = r.second_low; b <= r.second_high && k < target; ++b)
-            for (int op : operations_of(operation))
+            for (Operation op : operations_of(operation))
                 if (k < target && is_valid_task(op, a, b) && used.insert({a, b, op}).second)
                     store_task(m, k++, a, b, task_sign(op));
     if (progress)
@@ -99,46 +95,46 @@ size_t common_columns(const auto &rows, std::initializer_list<int> which) {
 
 } // namespace
 
-QString task_sign(int operation) {
+QString task_sign(Operation operation) {
     return is_single_operation(operation) ? ModSorvinel::operation_sign(operation) : QString();
 }
 
-int operation_of_sign(const QString &sign) {
-    for (int op : kSingleOperations)
+std::optional<Operation> operation_of_sign(const QString &sign) {
+    for (Operation op : kSingleOperations)
         if (sign == task_sign(op))
             return op;
-    return -1;
+    return std::nullopt;
 }
 
-bool is_valid_task(int operation, int first, int second) {
+bool is_valid_task(Operation operation, int first, int second) {
     const long long a = first;
     const long long b = second;
     switch (operation) {
-    case opAddition:
+    case Operation::Addition:
         return a + b < kOperandLimit;
-    case opSubtraktion:
+    case Operation::Subtraktion:
         return a >= b;
-    case opMultiplikation:
+    case Operation::Multiplikation:
         return a * b < kOperandLimit;
-    case opDivision:
+    case Operation::Division:
         return b != 0 && a * b < kOperandLimit;
     default:
         return false;
     }
 }
 
-long count_drill_tasks(int operation, const OperandRanges &r) {
+long count_drill_tasks(Operation operation, const OperandRanges &r) {
     long count = 0;
     ModSorvinel::count_possible_tasks(count, operation, r.first_low, r.first_high, r.second_low,
                                       r.second_high);
     // The shared count takes a divisor 0 for a task (its dividend 0 is small enough).
-    const bool divides = operation == opDivision || operation == opBlandat;
+    const bool divides = operation == Operation::Division || operation == Operation::Blandat;
     if (divides && r.second_low <= 0 && r.second_high >= 0 && r.first_high >= r.first_low)
         count -= static_cast<long>(static_cast<long long>(r.first_high) - r.first_low + 1);
     return count;
 }
 
-long till10_task_count(int operation) {
+long till10_task_count(Operation operation) {
     return count_drill_tasks(operation, till10_ranges());
 }
 
@@ -154,11 +150,11 @@ void dimension_drill_arrays(ModSorvinel &m, int n) {
     fresh(m.wrong_operators);
 }
 
-void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &r) {
-    const std::vector<int> operations = operations_of(operation);
+void fill_with_all(ModSorvinel &m, int &k, Operation operation, const OperandRanges &r) {
+    const std::vector<Operation> operations = operations_of(operation);
     for (int a = r.first_low; a <= r.first_high; ++a)
         for (int b = r.second_low; b <= r.second_high; ++b)
-            for (int op : operations)
+            for (Operation op : operations)
                 if (is_valid_task(op, a, b))
                     store_task(m, k++, a, b, task_sign(op));
 }
@@ -166,7 +162,7 @@ void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &r
 int generate_selection_tasks(ModSorvinel &m, const OperandRanges &ranges, long count,
                              Progress *progress) {
     platform::randomize();
-    const int operation = m.current_operation;
+    const Operation operation = m.current_operation;
     const long possible = count_drill_tasks(operation, ranges);
     m.possible_task_count = possible;
     const long total = count == 0 ? possible : count;

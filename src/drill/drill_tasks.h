@@ -8,6 +8,8 @@
 // A division task is held as (quotient, divisor); the screen shows quotient * divisor.
 // Random numbers come from platform::rnd(), seeded with platform::randomize().
 
+#include "shared/operation.h"
+
 #include <QString>
 
 class ModSorvinel;
@@ -59,24 +61,24 @@ public:
 };
 
 // Sign of a task of a single operation ("+", "-", "*", "/"); empty for Blandat or unknown.
-QString task_sign(int operation);
-// Operation index of a task sign, -1 for anything else.
-int operation_of_sign(const QString &sign);
+QString task_sign(Operation operation);
+// Operation of a task sign, none for anything else.
+std::optional<Operation> operation_of_sign(const QString &sign);
 // Whether (first, second) is a valid task of a single operation 0..3. A division never has
 // the divisor 0, and its dividend first * second stays below 10000.
-bool is_valid_task(int operation, int first, int second);
+bool is_valid_task(Operation operation, int first, int second);
 // Number of different tasks a drill of `operation` (0..4) over the ranges holds: the shared
 // count without divisions by 0, so that one whole round holds exactly this many tasks.
-long count_drill_tasks(int operation, const OperandRanges &ranges);
+long count_drill_tasks(Operation operation, const OperandRanges &ranges);
 // Number of tasks of "Till 10:an": 100, 55 for Subtraktion, 355 for Blandat.
-long till10_task_count(int operation);
+long till10_task_count(Operation operation);
 
 // Empties and sizes the four drill arrays (not task_order) for n tasks.
 void dimension_drill_arrays(ModSorvinel &m, int n);
 
 // Appends every valid task of the ranges at task number k onwards (rows 2, 3 and sign row 1),
 // Blandat once per valid operation in the order + - * /; k is advanced past the last task.
-void fill_with_all(ModSorvinel &m, int &k, int operation, const OperandRanges &ranges);
+void fill_with_all(ModSorvinel &m, int &k, Operation operation, const OperandRanges &ranges);
 
 // Generates the tasks of a drill of m.current_operation and orders them. `count` 0 means
 // every possible task once; otherwise count mod p distinct random tasks followed by

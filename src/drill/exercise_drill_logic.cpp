@@ -19,21 +19,17 @@ const std::array<QString, 5> kMissingPrefixes{
     QStringLiteral("Divisionsons"), QStringLiteral("Blandade ")};
 constexpr int kKeypadToMain = vb::key::Numpad0 - vb::key::D0;
 
-bool known_operation(int operation) {
-    return operation >= opAddition && operation <= opBlandat;
-}
-
-// The operation of an exercise type ("+" .. "¤"), -1 for none.
-int operation_of_type(const QString &type) {
-    for (int op = opAddition; op <= opBlandat; ++op)
+// The operation of an exercise type ("+" .. "¤"), none for anything else.
+std::optional<Operation> operation_of_type(const QString &type) {
+    for (Operation op : kOperations)
         if (!type.isEmpty() && ModSorvinel::operation_sign(op) == type)
             return op;
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace
 
-QString exercise_list_pattern(int operation) {
+QString exercise_list_pattern(Operation operation) {
     return QStringLiteral("*.") +
            exercises::extension_for_type(ModSorvinel::operation_sign(operation));
 }
@@ -48,9 +44,9 @@ QString exercise_entry_path(const QString &folder, const QString &entry) {
     return folder + kPathSeparator + entry;
 }
 
-QString missing_exercises_question(int operation) {
-    const QString prefix = known_operation(operation) ? kMissingPrefixes[size_t(operation)] : "";
-    return prefix + QStringLiteral("övningar saknas.\r\nVill du skapa sådana övningar?");
+QString missing_exercises_question(Operation operation) {
+    return kMissingPrefixes[static_cast<size_t>(index_of(operation))] +
+           QStringLiteral("övningar saknas.\r\nVill du skapa sådana övningar?");
 }
 
 int next_file_index(int index, int count) {
@@ -96,11 +92,12 @@ int file_jump_steps(const QStringList &entries, int index, QChar c) {
 LoadedExercise read_exercise_for_drill(const QString &path) {
     LoadedExercise loaded;
     const QString type = exercises::type_from_path(path);
-    loaded.operation = operation_of_type(type);
-    if (loaded.operation < 0) {
+    const std::optional<Operation> operation = operation_of_type(type);
+    if (!operation) {
         loaded.failed = true;
         return loaded;
     }
+    loaded.operation = *operation;
     const exercises::TaskReadResult read =
         exercises::read_exercise_tasks(path, type, kMaxExerciseTasks);
     loaded.failed = read.failed;

@@ -3,6 +3,8 @@
 // stepped, and reading a file into the drill arrays with the drill's own rules (the fewest
 // tasks a file must hold, a division kept as quotient and divisor, at most 1000 tasks).
 
+#include "shared/operation.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,13 +15,13 @@ class ModSorvinel;
 namespace drill {
 
 // "*.add" .. "*.bla" by operation.
-QString exercise_list_pattern(int operation);
+QString exercise_list_pattern(Operation operation);
 // One blank, the entry in lower case without its extension, one blank: " plus 7 ".
 QString exercise_display_name(const QString &entry);
 // The file itself, in the list's folder.
 QString exercise_entry_path(const QString &folder, const QString &entry);
 // "Additionsövningar saknas." and the offer to make such exercises.
-QString missing_exercises_question(int operation);
+QString missing_exercises_question(Operation operation);
 
 // The entry after `index` (the first after the last), and the one before it.
 int next_file_index(int index, int count);
@@ -38,8 +40,8 @@ struct LoadedTask {
     QString sign;
 };
 struct LoadedExercise {
-    bool failed = false; // unreadable, or no exercise type in its name
-    int operation = -1;  // by the file's extension
+    bool failed = false;                       // unreadable, or no exercise type in its name
+    Operation operation = Operation::Addition; // by the file's extension
     std::vector<LoadedTask> tasks;
     long long left_out = 0; // valid lines beyond the 1000 kept
 };

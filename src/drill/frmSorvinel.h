@@ -8,6 +8,7 @@
 #include "shared/main_window_view.h"
 // --- drill road ---
 #include "drill/drill_pass.h"
+#include "exercises/editor_tag.h"
 #include "shared/clock_face.h"
 
 #include <QEvent>
@@ -38,8 +39,8 @@ public:
     void Form_Resize();
     void Form_Unload();
 
-    // The form's `Tag` string: the operation handed to dialogs, or their answer.
-    QString Tag;
+    // The form's Tag: what it hands the exercise editor.
+    exercises::EditorStart Tag;
 
     // --- controls --------------------------------------------------------------------
     QWidget *form = nullptr; // the client area; every control below lives on it
@@ -135,7 +136,7 @@ public:
     // On-screen menus (frmSorvinel_onscreen_menus.cpp).
     void show_drill_type_menu(const QString &caption);
     void show_drill_type_items();
-    void select_till10_from_menu(int operation, int &item);
+    void select_till10_from_menu(Operation operation, int &item);
     void labMenyVal_Click(int index);
     void labMenyVal_MouseMove(int index);
     void highlight_menu_item(int item);
@@ -149,7 +150,7 @@ public:
     // Generation, passes and result (frmSorvinel_drill.cpp).
     void generate_selection_tasks(int first_low, int first_high, int second_low, int second_high,
                                   long count);
-    void fyll_med_alla(int &k, int operation, int first_low, int first_high, int second_low,
+    void fyll_med_alla(int &k, Operation operation, int first_low, int first_high, int second_low,
                        int second_high);
     void make_random_order(int n, bool from_tasks);
     // Every road into a drill ends here: the drill arrays hold the prepared tasks in asking
@@ -165,7 +166,7 @@ public:
     void hide_task_display();
     void visa_tid();
     // The message window with `text` of `kind` (MessageKind); sets modSorvinel.message_go_on.
-    void show_message(const QString &text, int kind);
+    void show_message(const QString &text, MessageKind kind);
     // Answer entry (frmSorvinel_keys.cpp).
     void type_character(int keyCode);
     void erase_last_character();
@@ -180,7 +181,7 @@ public:
 
     // --- drill windows and commands ---
     // Menu-bar commands of the drill (frmSorvinel_commands_drill.cpp).
-    void menTill10an_Click(int operation);
+    void menTill10an_Click(Operation operation);
     void menRekord_Click();
     void menAvbryt_Click();
     // Opening "Tabellövning": drills can be chosen only from the main menu.
@@ -203,7 +204,7 @@ public:
 
     // --- exercise editor (frmSorvinel_commands_editor.cpp) ----------------------------
     // menAddition_Click .. menBlandat_Click: a new exercise of that operation.
-    void menEditor_Click(int operation);
+    void menEditor_Click(Operation operation);
     // The latest wrong tasks as an exercise.
     void menSenasteFel_Click();
     // Shows a fresh editor modally for `Tag`.
@@ -215,7 +216,7 @@ public:
     void menSubtraktionEgeturval_Click();
     void menMultiplikationEgeturval_Click();
     void menDivisionEgeturval_Click();
-    void own_selection_from_menu(int operation);
+    void own_selection_from_menu(Operation operation);
 
     // --- exercise-file drills (frmSorvinel_file_drills.cpp) ----------------------------
     void connect_file_drill_commands();
@@ -232,12 +233,12 @@ public:
     void labFilnamn_Click();
     void open_chosen_exercise();
     // "Övningar..." of the menu bar: the open dialog filtered by the operation.
-    void menOevningar_Click(int operation);
+    void menOevningar_Click(Operation operation);
     void open_exercise_dialog(bool show_dialog);
     // Reads the file and starts its drill; true when the drill started.
     bool load_exercise_file(const QString &path, bool from_dialog);
     bool shuffle_loaded_file = false;
-    int exercise_dialog_operation = 0;
+    Operation exercise_dialog_operation = Operation::Addition;
     // The arrow pictures: 0 down pressed, 1 down, 2 up pressed, 3 up.
     std::array<QPixmap, 4> imaKnapp;
 

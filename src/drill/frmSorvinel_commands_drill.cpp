@@ -18,9 +18,10 @@ constexpr int Locked = 1;
 } // namespace
 
 void frmSorvinel::connect_drill_commands() {
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        connect(menTill10an[op], &QAction::triggered, this, [this, op] { menTill10an_Click(op); });
-        menTill10an[op]->setEnabled(true);
+    for (Operation op : kOperations) {
+        QAction *item = menTill10an[index_of(op)];
+        connect(item, &QAction::triggered, this, [this, op] { menTill10an_Click(op); });
+        item->setEnabled(true);
     }
     connect(menRekord, &QAction::triggered, this, [this] { menRekord_Click(); });
     menRekord->setEnabled(true);
@@ -30,7 +31,7 @@ void frmSorvinel::connect_drill_commands() {
     connect(menVerktyg, &QMenu::aboutToShow, this, [this] { menVerktyg_Click(); });
 }
 
-void frmSorvinel::menTill10an_Click(int operation) {
+void frmSorvinel::menTill10an_Click(Operation operation) {
     int item = menu_item::Till10;
     select_till10_from_menu(operation, item);
 }

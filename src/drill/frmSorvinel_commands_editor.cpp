@@ -1,5 +1,5 @@
 // Menu-bar commands of the exercise editor: a new exercise of an operation, or one made of
-// the latest wrong tasks. The editor reads the operation from the Tag; nothing comes back.
+// the latest wrong tasks. The editor reads what to start with from the Tag; nothing comes back.
 #include "drill/frmSorvinel.h"
 #include "exercises/frmSkrivIn.h"
 #include "shared/modSorvinel.h"
@@ -7,14 +7,11 @@
 #include <QAbstractItemModel>
 #include <QAction>
 
-namespace {
-const QString kWrongTasksTag = QStringLiteral("Fel");
-} // namespace
-
 void frmSorvinel::connect_editor_commands() {
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        connect(menEditor[op], &QAction::triggered, this, [this, op] { menEditor_Click(op); });
-        menEditor[op]->setEnabled(true);
+    for (Operation op : kOperations) {
+        QAction *item = menEditor[index_of(op)];
+        connect(item, &QAction::triggered, this, [this, op] { menEditor_Click(op); });
+        item->setEnabled(true);
     }
     connect(menSenasteFel, &QAction::triggered, this, [this] { menSenasteFel_Click(); });
     // F2 works as soon as a drill has left wrong tasks, not only after "Verktyg" was opened.
@@ -25,8 +22,8 @@ void frmSorvinel::connect_editor_commands() {
     connect(wrong, &QAbstractItemModel::modelReset, this, follow_list);
 }
 
-void frmSorvinel::menEditor_Click(int operation) {
-    Tag = ModSorvinel::operation_name(operation);
+void frmSorvinel::menEditor_Click(Operation operation) {
+    Tag = {operation, false};
     show_exercise_editor();
 }
 
@@ -35,7 +32,7 @@ void frmSorvinel::menSenasteFel_Click() {
     if (lstFel->count() == 0)
         return;
     // The operation of the drill that filled the list, not the one chosen since.
-    Tag = kWrongTasksTag + QString::number(modSorvinel.latest_errors_operation);
+    Tag = {modSorvinel.latest_errors_operation, true};
     show_exercise_editor();
 }
 

@@ -1,6 +1,5 @@
-// Menu-bar commands of this area: "Eget urval" of the four single operations. The dialog
-// gets the operation through Tag and empties Tag when cancelled; otherwise the drill of
-// the chosen bounds and count starts at once.
+// Menu-bar commands of this area: "Eget urval" of the four single operations. Unless the
+// dialog is cancelled, the drill of the chosen bounds and count starts at once.
 #include "drill/frmSorvinel.h"
 #include "exercises/frmEgetVal.h"
 #include "shared/modSorvinel.h"
@@ -10,37 +9,37 @@
 
 void frmSorvinel::connect_own_selection_commands() {
     // Mixed drills have no own selection: its item stays disabled.
-    const std::array<void (frmSorvinel::*)(), opBlandat> handlers = {
+    const std::array<void (frmSorvinel::*)(), kSingleOperations.size()> handlers = {
         &frmSorvinel::menAdditionEgeturval_Click, &frmSorvinel::menSubtraktionEgeturval_Click,
         &frmSorvinel::menMultiplikationEgeturval_Click, &frmSorvinel::menDivisionEgeturval_Click};
-    for (int op = opAddition; op < opBlandat; ++op) {
-        menEgeturval[op]->setEnabled(true);
-        connect(menEgeturval[op], &QAction::triggered, this, handlers[op]);
+    for (Operation op : kSingleOperations) {
+        const auto i = static_cast<size_t>(index_of(op));
+        menEgeturval[i]->setEnabled(true);
+        connect(menEgeturval[i], &QAction::triggered, this, handlers[i]);
     }
 }
 
 void frmSorvinel::menAdditionEgeturval_Click() {
-    own_selection_from_menu(opAddition);
+    own_selection_from_menu(Operation::Addition);
 }
 void frmSorvinel::menSubtraktionEgeturval_Click() {
-    own_selection_from_menu(opSubtraktion);
+    own_selection_from_menu(Operation::Subtraktion);
 }
 void frmSorvinel::menMultiplikationEgeturval_Click() {
-    own_selection_from_menu(opMultiplikation);
+    own_selection_from_menu(Operation::Multiplikation);
 }
 void frmSorvinel::menDivisionEgeturval_Click() {
-    own_selection_from_menu(opDivision);
+    own_selection_from_menu(Operation::Division);
 }
 
-void frmSorvinel::own_selection_from_menu(int operation) {
+void frmSorvinel::own_selection_from_menu(Operation operation) {
     // A drill starts only from the main menu, never on top of another one.
     if (modSorvinel.screen_state != ScreenState::MainMenu)
         return;
-    Tag = ModSorvinel::operation_name(operation);
     bool chosen = false;
     {
-        frmEgetVal dialog(Tag); // no owner; a fresh dialog with the defaults each time
-        // "&Klart" accepts; every way of cancelling rejects (and empties the Tag).
+        frmEgetVal dialog(operation); // no owner; a fresh dialog with the defaults each time
+        // "&Klart" accepts; every way of cancelling rejects.
         chosen = dialog.exec() == QDialog::Accepted;
     }
     if (!chosen)

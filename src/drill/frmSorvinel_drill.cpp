@@ -57,7 +57,7 @@ void frmSorvinel::generate_selection_tasks(int first_low, int first_high, int se
         modSorvinel, {first_low, first_high, second_low, second_high}, count, &progress));
 }
 
-void frmSorvinel::fyll_med_alla(int &k, int operation, int first_low, int first_high,
+void frmSorvinel::fyll_med_alla(int &k, Operation operation, int first_low, int first_high,
                                 int second_low, int second_high) {
     drill::fill_with_all(modSorvinel, k, operation,
                          {first_low, first_high, second_low, second_high});
@@ -256,7 +256,7 @@ void frmSorvinel::visa_tid() {
     highlight_menu_item(current_menu_item);
 }
 
-void frmSorvinel::show_message(const QString &text, int kind) {
+void frmSorvinel::show_message(const QString &text, MessageKind kind) {
     modSorvinel.message_text = text;
     modSorvinel.message_kind = kind;
     modSorvinel.message_speak = modSorvinel.speak_menus && modSorvinel.speech_available;

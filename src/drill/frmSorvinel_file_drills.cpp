@@ -37,10 +37,10 @@ void show_picture(VbLabel *arrow, const QPixmap &picture) {
 } // namespace
 
 void frmSorvinel::connect_file_drill_commands() {
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        connect(menOevningarDrill[op], &QAction::triggered, this,
-                [this, op] { menOevningar_Click(op); });
-        menOevningarDrill[op]->setEnabled(true);
+    for (Operation op : kOperations) {
+        QAction *item = menOevningarDrill[index_of(op)];
+        connect(item, &QAction::triggered, this, [this, op] { menOevningar_Click(op); });
+        item->setEnabled(true);
     }
     for (size_t i = 0; i < imaKnapp.size(); ++i)
         imaKnapp[i] = QPixmap(kArrowPictures[i]);
@@ -53,7 +53,7 @@ void frmSorvinel::connect_file_drill_commands() {
 }
 
 void frmSorvinel::show_exercise_list() {
-    const int op = modSorvinel.current_operation;
+    const Operation op = modSorvinel.current_operation;
     filSorvinel.setPattern(drill::exercise_list_pattern(op));
     // An unusable folder lists the program's own folder; the setting stays.
     if (!filSorvinel.setPath(modSorvinel.exercise_folder))
@@ -187,7 +187,7 @@ void frmSorvinel::open_chosen_exercise() {
     load_exercise_file(path, false);
 }
 
-void frmSorvinel::menOevningar_Click(int operation) {
+void frmSorvinel::menOevningar_Click(Operation operation) {
     // A drill starts only from the main menu, never on top of another one.
     if (modSorvinel.screen_state != ScreenState::MainMenu)
         return;
@@ -199,7 +199,7 @@ void frmSorvinel::open_exercise_dialog(bool show_dialog) {
     platform::FileDialogRequest request;
     request.title = kOpenTitle;
     request.filter = exercises::open_dialog_filter();
-    request.filter_index = exercise_dialog_operation + 1;
+    request.filter_index = index_of(exercise_dialog_operation) + 1;
     request.folder = modSorvinel.exercise_folder;
     const QString path = platform::open_file_dialog(request, this);
     // A cancelled dialog does nothing.

@@ -21,7 +21,7 @@ drill::InputMode current_input_mode() {
 drill::MenuContext menu_context(const frmSorvinel &w) {
     drill::MenuContext c;
     c.screen_state = modSorvinel.screen_state;
-    c.blandat = modSorvinel.current_operation == opBlandat;
+    c.blandat = modSorvinel.current_operation == Operation::Blandat;
     c.time_shown = !w.labResultat[result::Time]->isHidden();
     return c;
 }

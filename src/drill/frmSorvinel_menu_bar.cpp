@@ -18,14 +18,14 @@ void frmSorvinel::create_menu_bar() {
 
     menTabelltraening = bar->addMenu(QString());
     menVal = menTabelltraening->addMenu(QString());
-    for (int op = 0; op < 5; ++op) {
+    for (int op = 0; op < int(kOperations.size()); ++op) {
         menOperationVal[op] = menVal->addMenu(QString());
         menTill10an[op] = menOperationVal[op]->addAction(QString());
         menEgeturval[op] = menOperationVal[op]->addAction(QString());
         menOevningarDrill[op] = menOperationVal[op]->addAction(QString());
     }
     // An own-selection drill of the mixed operation cannot be chosen from the menu bar.
-    menEgeturval[opBlandat]->setEnabled(false);
+    menEgeturval[index_of(Operation::Blandat)]->setEnabled(false);
     menVal->addSeparator();
     menRekord = menVal->addAction(QString());
     menTabelltraening->addSeparator();
@@ -35,7 +35,7 @@ void frmSorvinel::create_menu_bar() {
 
     menVerktyg = bar->addMenu(QString());
     menOevningar = menVerktyg->addMenu(QString());
-    for (int op = 0; op < 5; ++op)
+    for (int op = 0; op < int(kOperations.size()); ++op)
         menEditor[op] = menOevningar->addAction(QString());
     menVerktyg->addSeparator();
     menSenasteFel = menVerktyg->addAction(QString());
@@ -55,7 +55,7 @@ void frmSorvinel::create_menu_bar() {
     menOm = menHjaelp->addAction(QString());
 
     // Commands whose windows come with their areas start disabled; each area enables its own.
-    for (int op = 0; op < 5; ++op) {
+    for (int op = 0; op < int(kOperations.size()); ++op) {
         menTill10an[op]->setEnabled(false);
         menEgeturval[op]->setEnabled(false);
         menOevningarDrill[op]->setEnabled(false);
@@ -78,14 +78,14 @@ void frmSorvinel::set_captions() {
     menAvsluta->setText("&Avsluta");
     menTabelltraening->setTitle("&Tabellövning");
     menVal->setTitle("&Val");
-    menTill10an[opAddition]->setText("&Till 10:an");
-    menEgeturval[opAddition]->setText("&Eget urval...");
-    menOevningarDrill[opAddition]->setText("&Övningar...");
-    for (int op = 0; op < 5; ++op) {
+    menTill10an[index_of(Operation::Addition)]->setText("&Till 10:an");
+    menEgeturval[index_of(Operation::Addition)]->setText("&Eget urval...");
+    menOevningarDrill[index_of(Operation::Addition)]->setText("&Övningar...");
+    for (int op = 0; op < int(kOperations.size()); ++op) {
         menOperationVal[op]->setTitle(kOperationCaptions[op]);
-        menTill10an[op]->setText(menTill10an[opAddition]->text());
-        menEgeturval[op]->setText(menEgeturval[opAddition]->text());
-        menOevningarDrill[op]->setText(menOevningarDrill[opAddition]->text());
+        menTill10an[op]->setText(menTill10an[index_of(Operation::Addition)]->text());
+        menEgeturval[op]->setText(menEgeturval[index_of(Operation::Addition)]->text());
+        menOevningarDrill[op]->setText(menOevningarDrill[index_of(Operation::Addition)]->text());
         menEditor[op]->setText(QString(kOperationCaptions[op]) + "...");
     }
     menRekord->setText("&Rekord...");

@@ -121,18 +121,18 @@ void frmSorvinel::show_drill_type_items() {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     for (int i = 0; i < kDrillTypeShown; ++i) {
         const bool offered =
-            !(i == menu_item::OwnSelection && modSorvinel.current_operation == opBlandat);
+            !(i == menu_item::OwnSelection && modSorvinel.current_operation == Operation::Blandat);
         labMenyVal[i]->setVisible(offered);
         if (offered)
             labMenyVal[i]->raise();
     }
 }
 
-void frmSorvinel::select_till10_from_menu(int operation, int &item) {
+void frmSorvinel::select_till10_from_menu(Operation operation, int &item) {
     modSorvinel.screen_state = ScreenState::DrillTypeMenu;
     menVal->setEnabled(false);
     menAvbryt->setEnabled(true);
-    labMeny->setCaption(labMenyVal[operation]->Caption());
+    labMeny->setCaption(labMenyVal[index_of(operation)]->Caption());
     modSorvinel.current_operation = operation;
     labMenyVal_Click(item);
 }
@@ -140,9 +140,10 @@ void frmSorvinel::select_till10_from_menu(int operation, int &item) {
 void frmSorvinel::labMenyVal_Click(int index) {
     switch (modSorvinel.screen_state) {
     case ScreenState::MainMenu:
-        if (index >= opAddition && index <= opBlandat) {
-            modSorvinel.current_operation = index;
-            show_drill_type_menu(ModSorvinel::operation_name(index));
+        // The first five items are the operations, in their order.
+        if (const std::optional<Operation> op = operation_at(index)) {
+            modSorvinel.current_operation = *op;
+            show_drill_type_menu(ModSorvinel::operation_name(*op));
         } else if (index == menu_item::Quit) {
             close();
         }

@@ -24,7 +24,7 @@ drill::PanelBounds panel_bounds(const frmSorvinel &w) {
 
 void frmSorvinel::show_selection_panel() {
     // Mixed drills offer no own selection, whatever road led here.
-    if (modSorvinel.current_operation == opBlandat)
+    if (modSorvinel.current_operation == Operation::Blandat)
         return;
     shaRam[ram::Menu]->hide();
     hide_menu_images();
@@ -68,7 +68,7 @@ void frmSorvinel::draw_selection_panel(int &low_first, int &high_first, int &low
                                        int &high_second) {
     hide_selection_lines();
     const ScreenState field = modSorvinel.screen_state;
-    const int op = modSorvinel.current_operation;
+    const Operation op = modSorvinel.current_operation;
     const drill::PanelBounds bounds{low_first, low_second, high_first, high_second};
     labUrval[urval::Template]->setCaption(drill::panel_template_line(field, op, bounds));
     VbLabel *prompt = labUrval[urval::Prompt];

@@ -16,7 +16,7 @@ void frmSorvinel::timEnTangent_Timer() {
     at.screen = modSorvinel.screen_state;
     at.menu_item = current_menu_item;
     at.board_key = board_key;
-    at.blandat = modSorvinel.current_operation == opBlandat;
+    at.blandat = modSorvinel.current_operation == Operation::Blandat;
     at.board_steered = modSorvinel.number_board_shown && !modSorvinel.board_clickable;
     at.dwell = scan_dwell_count;
     const scanning::Step s = scanning::step(at, modSorvinel.beep_on);

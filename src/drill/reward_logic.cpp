@@ -26,14 +26,11 @@ bool is_new_record(long stored_seconds, long elapsed_seconds) {
 bool store_record_if_better(ModSorvinel &m) {
     if (!m.record_drill_active)
         return false;
-    const int slot = m.current_operation;
-    if (slot < 0 || slot >= int(kRecordKeys.size()))
-        return false;
-    auto &stored = m.record_times[std::size_t(slot)];
+    auto &stored = m.record_times[std::size_t(index_of(m.current_operation))];
     if (!is_new_record(stored, m.drill_elapsed_seconds))
         return false;
     stored = m.drill_elapsed_seconds;
-    const SettingKey &k = setting_key(kRecordKeys[std::size_t(slot)]);
+    const SettingKey &k = setting_key(kRecordKeys[std::size_t(index_of(m.current_operation))]);
     // A failed write is not reported: the record still counts for this session.
     (void)m.save_setting(section_of(k), key_of(k), written_number(stored));
     return true;

@@ -23,28 +23,28 @@ int product_limit(int divisor) {
     return int(std::min<long>(kMaxResult / divisor, kMaxOperand));
 }
 
-bool multiplies(int operation) {
-    return operation == opMultiplikation || operation == opDivision;
+bool multiplies(Operation operation) {
+    return operation == Operation::Multiplikation || operation == Operation::Division;
 }
 
-QString sign_of(int operation) {
+QString sign_of(Operation operation) {
     switch (operation) {
-    case opAddition:
+    case Operation::Addition:
         return QStringLiteral("+");
-    case opSubtraktion:
+    case Operation::Subtraktion:
         return QStringLiteral("-");
-    case opMultiplikation:
+    case Operation::Multiplikation:
         return QStringLiteral("•");
     default:
         return QStringLiteral("=");
     }
 }
 
-QString result_of(int operation, int first, int second) {
+QString result_of(Operation operation, int first, int second) {
     switch (operation) {
-    case opAddition:
+    case Operation::Addition:
         return QString::number(first + second);
-    case opSubtraktion:
+    case Operation::Subtraktion:
         return QString::number(first - second);
     default:
         return QString::number(first * second);
@@ -71,20 +71,20 @@ const QString kFourBlanks = QStringLiteral("    ");
 
 } // namespace
 
-FieldLimits panel_field_limits(ScreenState field, int operation, const PanelBounds &b,
+FieldLimits panel_field_limits(ScreenState field, Operation operation, const PanelBounds &b,
                                int min_task_count) {
     const bool mul = multiplies(operation);
     switch (field) {
     case ScreenState::PanelLowFirst:
-        return {operation == opDivision ? int(kMinDivisor) : 0, int(kMaxOperand)};
+        return {operation == Operation::Division ? int(kMinDivisor) : 0, int(kMaxOperand)};
     case ScreenState::PanelLowSecond:
-        if (operation == opSubtraktion)
+        if (operation == Operation::Subtraktion)
             return {0, b.low_first};
         return {0, mul ? product_limit(b.low_first) : int(kMaxOperand)};
     case ScreenState::PanelHighFirst:
         return {b.low_first, mul ? product_limit(b.low_second) : int(kMaxOperand)};
     case ScreenState::PanelHighSecond:
-        if (operation == opSubtraktion)
+        if (operation == Operation::Subtraktion)
             return {b.low_second, b.high_first};
         return {b.low_second, mul ? product_limit(b.high_first) : int(kMaxOperand)};
     case ScreenState::PanelCount:
@@ -94,9 +94,9 @@ FieldLimits panel_field_limits(ScreenState field, int operation, const PanelBoun
     }
 }
 
-QString panel_template_line(ScreenState field, int operation, const PanelBounds &b) {
+QString panel_template_line(ScreenState field, Operation operation, const PanelBounds &b) {
     const int n = field_number(field);
-    const bool division = operation == opDivision;
+    const bool division = operation == Operation::Division;
     const QString sign = sign_of(operation);
     QString line = kFrom;
     if (division)
@@ -126,7 +126,7 @@ QString panel_template_line(ScreenState field, int operation, const PanelBounds 
     return line;
 }
 
-QString panel_prompt(ScreenState field, int operation, const FieldLimits &limits,
+QString panel_prompt(ScreenState field, Operation operation, const FieldLimits &limits,
                      long possible_task_count) {
     const QString range = QStringLiteral(" (") + number(limits.min) + QStringLiteral(" - ") +
                           number(limits.max) + QStringLiteral("): ");
@@ -138,9 +138,9 @@ QString panel_prompt(ScreenState field, int operation, const FieldLimits &limits
     const QString word = n <= 2 ? QStringLiteral("Lägsta ") : QStringLiteral("Högsta ");
     const bool first = n % 2 == 1;
     QString name;
-    if (operation == opMultiplikation)
+    if (operation == Operation::Multiplikation)
         name = first ? QStringLiteral("första faktor") : QStringLiteral("andra faktor");
-    else if (operation == opDivision)
+    else if (operation == Operation::Division)
         name = first ? QStringLiteral("nämnare") : QStringLiteral("kvot");
     else
         name = first ? QStringLiteral("första term") : QStringLiteral("andra term");
@@ -160,8 +160,8 @@ QString speak_range_text(const QString &text) {
     return spoken;
 }
 
-GeneratorRanges panel_generator_ranges(int operation, const PanelBounds &b) {
-    if (operation == opDivision)
+GeneratorRanges panel_generator_ranges(Operation operation, const PanelBounds &b) {
+    if (operation == Operation::Division)
         return {b.low_second, b.high_second, b.low_first, b.high_first};
     return {b.low_first, b.high_first, b.low_second, b.high_second};
 }

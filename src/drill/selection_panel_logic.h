@@ -24,13 +24,13 @@ struct FieldLimits {
 };
 // Inclusive limits of `field`; a product or a dividend never exceeds 9999 and no bound
 // exceeds 999. The count field runs from `min_task_count` to 1000.
-FieldLimits panel_field_limits(ScreenState field, int operation, const PanelBounds &bounds,
+FieldLimits panel_field_limits(ScreenState field, Operation operation, const PanelBounds &bounds,
                                int min_task_count);
 
 // The range template: "Från 2 + 3 = 5    till 9 + 7 = 16 ", "#" for what is not known yet.
-QString panel_template_line(ScreenState field, int operation, const PanelBounds &bounds);
+QString panel_template_line(ScreenState field, Operation operation, const PanelBounds &bounds);
 // The prompt: "Lägsta första term (0 - 999): ", "Antal av 80 (5 - 1000): ".
-QString panel_prompt(ScreenState field, int operation, const FieldLimits &limits,
+QString panel_prompt(ScreenState field, Operation operation, const FieldLimits &limits,
                      long possible_task_count);
 // The prompt for the voice: "(" read as ". mellan ", "-" as "och", ")" left out.
 QString speak_range_text(const QString &text);
@@ -39,6 +39,6 @@ QString speak_range_text(const QString &text);
 struct GeneratorRanges {
     int first_low, first_high, second_low, second_high;
 };
-GeneratorRanges panel_generator_ranges(int operation, const PanelBounds &bounds);
+GeneratorRanges panel_generator_ranges(Operation operation, const PanelBounds &bounds);
 
 } // namespace drill

@@ -15,7 +15,6 @@ const QString kTitleSave = QStringLiteral("Spara");
 const QString kTitleDelete = QStringLiteral("Ta bort");
 const QString kTitlePrefix = QStringLiteral("Övningar - ");
 const QString kTitleSeparator = QStringLiteral(" - ");
-const QString kWrongTasksTagPrefix = QStringLiteral("Fel");
 constexpr int kInformation = vb::vbOKOnly + vb::vbInformation;
 // Sorting, shuffling, random reduction and filling out need two tasks to work on.
 constexpr int kListToolMinimum = 2;
@@ -57,20 +56,6 @@ std::optional<MessageText> read_notice(const ReadResult &read, const QString &pa
 
 ExerciseDocument::ExerciseDocument(const QString &type, const QString &last_directory)
     : type_(is_exercise_type(type) ? type : kTypeAddition), last_directory_(last_directory) {}
-
-QString ExerciseDocument::type_for_start_tag(const QString &tag) {
-    if (is_wrong_tasks_tag(tag)) {
-        bool ok = false;
-        const int operation = tag.mid(kWrongTasksTagPrefix.size()).toInt(&ok);
-        return ok ? ModSorvinel::operation_sign(operation) : QString();
-    }
-    const int operation = ModSorvinel::operation_from_name(tag);
-    return operation < 0 ? QString() : ModSorvinel::operation_sign(operation);
-}
-
-bool ExerciseDocument::is_wrong_tasks_tag(const QString &tag) {
-    return tag.startsWith(kWrongTasksTagPrefix);
-}
 
 QString ExerciseDocument::title() const {
     return kTitlePrefix + operation_name_for_type(type_) + kTitleSeparator +

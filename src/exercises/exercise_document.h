@@ -64,10 +64,6 @@ public:
     explicit ExerciseDocument(const QString &type = kTypeAddition,
                               const QString &last_directory = QString());
 
-    // The type named by an editor start tag ("Addition".."Blandat", "Fel0".."Fel4").
-    static QString type_for_start_tag(const QString &tag);
-    static bool is_wrong_tasks_tag(const QString &tag);
-
     const QString &exercise_type() const { return type_; }
     const QString &current_path() const { return path_; }
     const QString &last_directory() const { return last_directory_; }

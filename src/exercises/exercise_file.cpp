@@ -15,17 +15,18 @@ struct TypeInfo {
     QString code;
     QString extension;
     QString filter_name;
-    int operation;
+    Operation operation;
 };
 
 const std::array<TypeInfo, 5> &type_table() {
     static const std::array<TypeInfo, 5> table{{
-        {kTypeAddition, QStringLiteral("add"), QStringLiteral("Addition"), opAddition},
-        {kTypeSubtraction, QStringLiteral("sub"), QStringLiteral("Subtraktion"), opSubtraktion},
+        {kTypeAddition, QStringLiteral("add"), QStringLiteral("Addition"), Operation::Addition},
+        {kTypeSubtraction, QStringLiteral("sub"), QStringLiteral("Subtraktion"),
+         Operation::Subtraktion},
         {kTypeMultiplication, QStringLiteral("mul"), QStringLiteral("Multiplikation"),
-         opMultiplikation},
-        {kTypeDivision, QStringLiteral("div"), QStringLiteral("Division"), opDivision},
-        {kTypeMixed, QStringLiteral("bla"), QStringLiteral("Blandade"), opBlandat},
+         Operation::Multiplikation},
+        {kTypeDivision, QStringLiteral("div"), QStringLiteral("Division"), Operation::Division},
+        {kTypeMixed, QStringLiteral("bla"), QStringLiteral("Blandade"), Operation::Blandat},
     }};
     return table;
 }
@@ -85,8 +86,13 @@ QString with_type_extension(const QString &path, const QString &type) {
 }
 
 QString operation_name_for_type(const QString &type) {
+    const std::optional<Operation> operation = operation_for_type(type);
+    return operation ? ModSorvinel::operation_name(*operation) : QString();
+}
+
+std::optional<Operation> operation_for_type(const QString &type) {
     const TypeInfo *info = find_type(type);
-    return info ? ModSorvinel::operation_name(info->operation) : QString();
+    return info ? std::optional(info->operation) : std::nullopt;
 }
 
 QString dialog_filter_entry(const QString &type) {

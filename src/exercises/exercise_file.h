@@ -4,11 +4,13 @@
 // with the file's sign ("¤" for a mixed file, where each line brings its own sign).
 
 #include "platform/atomic_file.h"
+#include "shared/operation.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace exercises {
@@ -30,6 +32,8 @@ QString type_from_path(const QString &path);
 QString with_type_extension(const QString &path, const QString &type);
 // "Addition", "Subtraktion", "Multiplikation", "Division" or "Blandat".
 QString operation_name_for_type(const QString &type);
+// The operation of a type code; none for anything else.
+std::optional<Operation> operation_for_type(const QString &type);
 
 // File dialog filters, entries separated by "|" as pairs of description and pattern.
 QString dialog_filter_entry(const QString &type);  // "Addition (*.add)|*.add"

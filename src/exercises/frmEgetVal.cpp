@@ -99,10 +99,11 @@ bool is_typing_key(int code) {
 
 } // namespace
 
-frmEgetVal::frmEgetVal(QString &tag, QWidget *parent)
+frmEgetVal::frmEgetVal(Operation operation, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      labText(this), labOperator(this), labTal(this), labRubrik(this), shaOK(this), tag_(tag) {
+      labText(this), labOperator(this), labTal(this), labRubrik(this), shaOK(this),
+      operation(operation) {
     setModal(true);
     QFont f(kFontFamily);
     f.setPointSizeF(kFontPt);
@@ -170,7 +171,6 @@ void frmEgetVal::create_controls() {
 
 void frmEgetVal::Form_Load() {
     edit_field = -1;
-    operation = tag_;
     set_headings();
 
     field_values = initial_field_values(operation, modSorvinel.possible_task_count);
@@ -181,7 +181,7 @@ void frmEgetVal::Form_Load() {
         labText[i]->setCaption(QString::number(field_values[i]) + kTypingCursor);
         comOK[i]->setText(QString::number(field_values[i]));
     }
-    setWindowTitle(kDialogTitle + QStringLiteral(" - ") + operation);
+    setWindowTitle(kDialogTitle + QStringLiteral(" - ") + ModSorvinel::operation_name(operation));
 
     layout_controls();
     create_markers();
@@ -193,13 +193,11 @@ void frmEgetVal::Form_Load() {
 }
 
 void frmEgetVal::set_headings() {
-    const int op = ModSorvinel::operation_from_name(operation);
-    const bool known = op >= opAddition && op <= opDivision;
-    const QString sign = known ? QString::fromUtf8(kHeadings[op].sign) : kDefaultSign;
-    labRubrik[kHeadingLow]->setCaption(kFrom +
-                                       (known ? QString::fromUtf8(kHeadings[op].low) : QString()));
-    labRubrik[kHeadingHigh]->setCaption(
-        kTo + (known ? QString::fromUtf8(kHeadings[op].high) : QString()));
+    // A mixed operation has no headings of its own.
+    const Headings *h = operation != Operation::Blandat ? &kHeadings[index_of(operation)] : nullptr;
+    const QString sign = h ? QString::fromUtf8(h->sign) : kDefaultSign;
+    labRubrik[kHeadingLow]->setCaption(kFrom + (h ? QString::fromUtf8(h->low) : QString()));
+    labRubrik[kHeadingHigh]->setCaption(kTo + (h ? QString::fromUtf8(h->high) : QString()));
     labOperator[0]->setCaption(sign);
     labOperator[1]->setCaption(sign);
 }
@@ -207,7 +205,7 @@ void frmEgetVal::set_headings() {
 // Rows of five columns: first operand, sign, second operand, "=", result. A division row
 // reads dividend / denominator = quotient, so the result and the quotient change places.
 void frmEgetVal::layout_controls() {
-    const bool division = ModSorvinel::operation_from_name(operation) == opDivision;
+    const bool division = operation == Operation::Division;
     const double field_width = labText[0]->Width() + kFieldButtonWidth;
     const double column = std::max(field_width, labTal[0]->Width());
     const double row_width = 2 * column + 2 * kSignWidth + field_width + 4 * kColumnGap;
@@ -402,7 +400,6 @@ void frmEgetVal::comKlart_Click() {
 }
 
 void frmEgetVal::comAvbryt_Click() {
-    tag_.clear();
     QDialog::reject();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // The own-selection dialog: for one operation the user sets the lowest and highest first
 // and second operand and the number of tasks, one field at a time with the keyboard. The
-// operation comes in through the caller's Tag; "&Klart" hands the choice over through the
-// shared module and leaves the Tag alone, "&Avbryt" (also Esc and the close box) empties
-// it. The arithmetic is in own_selection_rules.h; this is the window, the typing and the
-// hand-over. Callers make a fresh object for every showing, so nothing is remembered.
+// caller names the operation; "&Klart" accepts and hands the choice over through the shared
+// module, "&Avbryt" (also Esc and the close box) rejects. The arithmetic is in
+// own_selection_rules.h; this is the window, the typing and the hand-over. Callers make a fresh
+// object for every showing, so nothing is remembered.
 
 #include "exercises/own_selection_rules.h"
 #include "platform/controls.h"
@@ -18,15 +18,14 @@ class QPushButton;
 class frmEgetVal : public QDialog {
     Q_OBJECT
 public:
-    // `tag` is the caller's Tag: read for the operation, emptied on cancel.
-    explicit frmEgetVal(QString &tag, QWidget *parent = nullptr);
+    explicit frmEgetVal(Operation operation, QWidget *parent = nullptr);
     ~frmEgetVal() override;
 
     // --- form state ----------------------------------------------------------------------
     own_selection::FieldValues field_values{};
     int edit_field = -1; // the field in edit mode, -1 when none
     long value_before_edit = 0;
-    QString operation;
+    Operation operation;
     long shown_possible = 0; // the number of possible tasks that labTal(2) shows
 
     // --- controls ------------------------------------------------------------------------
@@ -68,6 +67,5 @@ private:
     void confirm_edit(int index);
     void update_klart();
 
-    QString &tag_;
     std::array<bool, own_selection::field::Total> marker_state_{};
 };

@@ -28,7 +28,7 @@ QPushButton *make_button(QWidget *parent, const QString &caption, const QString 
 
 } // namespace
 
-frmSkrivIn::frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringList &wrong_tasks)
+frmSkrivIn::frmSkrivIn(QWidget *owner, exercises::EditorStart start, const QStringList &wrong_tasks)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
@@ -41,7 +41,7 @@ frmSkrivIn::frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringLi
     connect_list_tool_commands();
     connect_generate_commands();
     connect_print_commands();
-    Form_Load(start_tag, wrong_tasks);
+    Form_Load(start, wrong_tasks);
 }
 
 void frmSkrivIn::create_controls() {

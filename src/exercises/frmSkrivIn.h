@@ -31,9 +31,9 @@ public:
     static constexpr int kOperatorKey = 11;
     static constexpr int kTypeCount = 5;
 
-    // `start_tag` is the main window's Tag: "Addition".."Blandat", or "Fel0".."Fel4" for an
-    // exercise of the latest wrong tasks, `wrong_tasks`.
-    frmSkrivIn(QWidget *owner, const QString &start_tag, const QStringList &wrong_tasks = {});
+    // `start` is the main window's Tag; `wrong_tasks` are its latest wrong tasks, the
+    // exercise when the start asks for them.
+    frmSkrivIn(QWidget *owner, exercises::EditorStart start, const QStringList &wrong_tasks = {});
 
     // Channel to the fill-out and reduce dialogs: the type out, their outcome back.
     exercises::EditorTag Tag;
@@ -90,7 +90,7 @@ public:
     const exercises::ExerciseDocument &document() const { return doc_; }
 
     // --- set-up (frmSkrivIn_load.cpp) ------------------------------------------------------
-    void Form_Load(const QString &start_tag, const QStringList &wrong_tasks);
+    void Form_Load(exercises::EditorStart start, const QStringList &wrong_tasks);
 
     // --- task view and menu states (frmSkrivIn_view.cpp) -------------------------------------
     // Window caption from the document; the operator key shows its type.

@@ -112,8 +112,10 @@ bool frmSkrivIn::confirm_minimum_count() {
 }
 
 void frmSkrivIn::menAktRS_Click(int index) {
-    if (ask_save_changes()) {
-        doc_.start_new(ModSorvinel::operation_sign(index));
+    // The type items stand in the order of the operations.
+    const std::optional<Operation> operation = operation_at(index);
+    if (operation && ask_save_changes()) {
+        doc_.start_new(ModSorvinel::operation_sign(*operation));
         show_exercise_title();
         show_tasks();
         reset_entry();

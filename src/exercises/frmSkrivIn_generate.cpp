@@ -30,15 +30,14 @@ void frmSkrivIn::menEgetUrval_Click() {
     if (!doc_.tools_menu_state(chkSkrivIn->isChecked()).own_selection)
         return;
     const QString sign = doc_.exercise_type();
-    const int operation =
-        ModSorvinel::operation_from_name(exercises::operation_name_for_type(sign));
-    QString tag = ModSorvinel::operation_name(operation);
-    {
-        frmEgetVal selection(tag, this);
-        selection.exec();
-    }
-    if (tag.isEmpty())
+    const std::optional<Operation> operation = exercises::operation_for_type(sign);
+    if (!operation)
         return;
+    {
+        frmEgetVal selection(*operation, this);
+        if (selection.exec() != QDialog::Accepted)
+            return;
+    }
     const exercises::BusyCursor busy(this);
     platform::randomize();
     const exercises::Generation gen = exercises::generate_from_selection(

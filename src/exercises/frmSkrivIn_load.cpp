@@ -69,7 +69,7 @@ void frmSkrivIn::make_type_items() {
     }
 }
 
-void frmSkrivIn::Form_Load(const QString &start_tag, const QStringList &wrong_tasks) {
+void frmSkrivIn::Form_Load(exercises::EditorStart start, const QStringList &wrong_tasks) {
     doc_.set_last_directory(modSorvinel.exercise_folder);
     load_complete = false;
 
@@ -162,13 +162,11 @@ void frmSkrivIn::Form_Load(const QString &start_tag, const QStringList &wrong_ta
 
     make_type_items();
 
-    const QString type = exercises::ExerciseDocument::type_for_start_tag(start_tag);
-    const bool wrong_tasks_start = exercises::ExerciseDocument::is_wrong_tasks_tag(start_tag);
-    doc_.start_new(type);
+    doc_.start_new(ModSorvinel::operation_sign(start.operation));
     show_exercise_title();
     load_complete = true;
 
-    if (wrong_tasks_start) {
+    if (start.latest_wrong_tasks) {
         doc_.start_from_wrong_tasks(doc_.exercise_type(), wrong_tasks);
         show_tasks();
         modSorvinel.duplicates_allowed = true;

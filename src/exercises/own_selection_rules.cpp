@@ -8,22 +8,17 @@ namespace own_selection {
 
 namespace {
 
-const QString kAddition = QStringLiteral("Addition");
-const QString kSubtraktion = QStringLiteral("Subtraktion");
-const QString kMultiplikation = QStringLiteral("Multiplikation");
-const QString kDivision = QStringLiteral("Division");
-
 constexpr int kLastDigit = 9;
 constexpr int kMaxTypedDigits = 3;
 // The one four-digit count that can be typed: "100" followed by 0.
 const QString kFourDigitPrefix = QStringLiteral("100");
 constexpr int kFourDigitSuffix = 0;
 
-bool is_division(const QString &operation) {
-    return operation == kDivision;
+bool is_division(Operation operation) {
+    return operation == Operation::Division;
 }
 
-bool exceeds_limit(long first, long second, const QString &operation) {
+bool exceeds_limit(long first, long second, Operation operation) {
     const std::optional<long> r = compute_result(first, second, operation);
     return r && *r > kMaxResult;
 }
@@ -34,8 +29,8 @@ QString typed_digits(const QString &typing_text) {
 }
 
 // Every bound changed: propose every possible task (at most the cap) and keep the minimum.
-void count_step(FieldValues &v, const QString &operation, int min_task_count,
-                long &possible_task_count, RuleOutcome &out) {
+void count_step(FieldValues &v, Operation operation, int min_task_count, long &possible_task_count,
+                RuleOutcome &out) {
     const long n =
         count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
                                v[field::HighSecond], operation, possible_task_count);
@@ -46,7 +41,7 @@ void count_step(FieldValues &v, const QString &operation, int min_task_count,
 }
 
 // Sum and product share their rules; the result limit moves the bound on the other side.
-void sum_or_product_rules(FieldValues &v, int field_index, const QString &op) {
+void sum_or_product_rules(FieldValues &v, int field_index, Operation op) {
     long &v0 = v[field::LowFirst];
     long &v1 = v[field::LowSecond];
     long &v2 = v[field::HighFirst];
@@ -157,27 +152,26 @@ void difference_rules(FieldValues &v, int field_index) {
 
 } // namespace
 
-ResultClass result_class(const QString &operation) {
-    if (operation == kAddition)
+ResultClass result_class(Operation operation) {
+    switch (operation) {
+    case Operation::Addition:
         return ResultClass::Sum;
-    if (operation == kSubtraktion)
+    case Operation::Subtraktion:
         return ResultClass::Difference;
-    if (operation == kMultiplikation || operation == kDivision)
+    case Operation::Multiplikation:
+    case Operation::Division:
         return ResultClass::Product;
+    case Operation::Blandat:
+        break;
+    }
     return ResultClass::None;
 }
 
-int operator_index(const QString &operation) {
-    if (operation == kSubtraktion)
-        return opSubtraktion;
-    if (operation == kMultiplikation)
-        return opMultiplikation;
-    if (operation == kDivision)
-        return opDivision;
-    return opAddition;
+Operation counted_operation(Operation operation) {
+    return operation == Operation::Blandat ? Operation::Addition : operation;
 }
 
-std::optional<long> compute_result(long first, long second, const QString &operation) {
+std::optional<long> compute_result(long first, long second, Operation operation) {
     switch (result_class(operation)) {
     case ResultClass::Sum:
         return first + second;
@@ -191,12 +185,12 @@ std::optional<long> compute_result(long first, long second, const QString &opera
     return std::nullopt;
 }
 
-QString result_text(long first, long second, const QString &operation) {
+QString result_text(long first, long second, Operation operation) {
     const std::optional<long> r = compute_result(first, second, operation);
     return r ? QString::number(*r) : QString();
 }
 
-long limit_to_max_result(long other, long &bound, const QString &operation) {
+long limit_to_max_result(long other, long &bound, Operation operation) {
     if (!exceeds_limit(other, bound, operation))
         return bound;
     switch (result_class(operation)) {
@@ -215,9 +209,9 @@ long limit_to_max_result(long other, long &bound, const QString &operation) {
     return bound;
 }
 
-long count_tasks_for_bounds(long v0, long v1, long v2, long v3, const QString &operation,
+long count_tasks_for_bounds(long v0, long v1, long v2, long v3, Operation operation,
                             long &possible_task_count) {
-    ModSorvinel::count_possible_tasks(possible_task_count, operator_index(operation),
+    ModSorvinel::count_possible_tasks(possible_task_count, counted_operation(operation),
                                       static_cast<int>(v0), static_cast<int>(v2),
                                       static_cast<int>(v1), static_cast<int>(v3));
     return possible_task_count;
@@ -235,7 +229,7 @@ QString min_task_count_message(int min_task_count) {
            QString::number(min_task_count);
 }
 
-FieldValues initial_field_values(const QString &operation, long &possible_task_count) {
+FieldValues initial_field_values(Operation operation, long &possible_task_count) {
     FieldValues v = kDefaultValues;
     v[field::Count] =
         count_tasks_for_bounds(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
@@ -243,7 +237,7 @@ FieldValues initial_field_values(const QString &operation, long &possible_task_c
     return v;
 }
 
-FieldRange field_range(int field_index, const QString &operation) {
+FieldRange field_range(int field_index, Operation operation) {
     switch (field_index) {
     case field::LowSecond:
     case field::HighSecond:
@@ -255,7 +249,7 @@ FieldRange field_range(int field_index, const QString &operation) {
     }
 }
 
-RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QString &operation,
+RuleOutcome apply_field_rules(FieldValues &values, int field_index, Operation operation,
                               int min_task_count, long &possible_task_count) {
     RuleOutcome out;
     if (field_index == field::Count) {
@@ -280,7 +274,7 @@ RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QStrin
 }
 
 ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString &typing_text,
-                             long value_before_edit, const QString &operation, int min_task_count,
+                             long value_before_edit, Operation operation, int min_task_count,
                              long &possible_task_count) {
     ConfirmOutcome out;
     if (field_index < 0 || field_index >= field::Total)
@@ -307,7 +301,7 @@ ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString
     return out;
 }
 
-KeyEffect type_digit(QString &typing_text, int digit, int field_index, const QString &operation) {
+KeyEffect type_digit(QString &typing_text, int digit, int field_index, Operation operation) {
     if (digit < 0 || digit > kLastDigit)
         return KeyEffect::Ignored;
     const QString digits = typed_digits(typing_text);

@@ -8,6 +8,8 @@
 // user confirms a field and then shows what the outcome says. Everything the rules need
 // comes in as arguments; the shared possible-task count is passed by reference.
 
+#include "shared/operation.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -44,23 +46,23 @@ inline const QString kTypingCursor = QStringLiteral("_");
 // How an operation's pairs give their result.
 enum class ResultClass { Sum, Difference, Product, None };
 
-ResultClass result_class(const QString &operation);
-// The operator index handed to the possible-task counter; 0 for an unknown operation.
-int operator_index(const QString &operation);
+ResultClass result_class(Operation operation);
+// The operation handed to the possible-task counter; Addition for a mixed one.
+Operation counted_operation(Operation operation);
 
-// The result of a pair for the operation; nothing for an unknown operation.
-std::optional<long> compute_result(long first, long second, const QString &operation);
-// compute_result as the dialog shows it: decimal text, empty for an unknown operation.
-QString result_text(long first, long second, const QString &operation);
+// The result of a pair for the operation; nothing for a mixed one.
+std::optional<long> compute_result(long first, long second, Operation operation);
+// compute_result as the dialog shows it: decimal text, empty for a mixed one.
+QString result_text(long first, long second, Operation operation);
 
 // A new value for a bound whose result with `other` exceeds the limit; also stored in
 // `bound`. A bound that does not exceed the limit, and every bound of an operation without
 // a limit rule, stays as it is. Never negative.
-long limit_to_max_result(long other, long &bound, const QString &operation);
+long limit_to_max_result(long other, long &bound, Operation operation);
 
 // Counts the possible tasks of the ranges V0..V2 and V1..V3, stores the count in
 // `possible_task_count` and returns it.
-long count_tasks_for_bounds(long v0, long v1, long v2, long v3, const QString &operation,
+long count_tasks_for_bounds(long v0, long v1, long v2, long v3, Operation operation,
                             long &possible_task_count);
 
 // Raises `task_count` to `min_task_count` when below it; true when it did, and the dialog
@@ -70,14 +72,14 @@ QString min_task_count_message(int min_task_count);
 
 // The values at load: the default bounds and, as V4, every possible task (no cap, no
 // minimum check). `possible_task_count` receives the count too.
-FieldValues initial_field_values(const QString &operation, long &possible_task_count);
+FieldValues initial_field_values(Operation operation, long &possible_task_count);
 
 // The lowest and highest value a field can hold for the operation.
 struct FieldRange {
     long lowest;
     long highest;
 };
-FieldRange field_range(int field_index, const QString &operation);
+FieldRange field_range(int field_index, Operation operation);
 
 // What the rules of one confirmed field did.
 struct RuleOutcome {
@@ -87,7 +89,7 @@ struct RuleOutcome {
 };
 
 // Runs the rules of field `field_index` after its value changed to values[field_index].
-RuleOutcome apply_field_rules(FieldValues &values, int field_index, const QString &operation,
+RuleOutcome apply_field_rules(FieldValues &values, int field_index, Operation operation,
                               int min_task_count, long &possible_task_count);
 
 // What a confirmation did, for the dialog to show.
@@ -101,14 +103,14 @@ struct ConfirmOutcome {
 // digits and cursor), or `value_before_edit` when nothing was typed, kept within
 // field_range(); runs the field rules when the value changed.
 ConfirmOutcome confirm_field(FieldValues &values, int field_index, const QString &typing_text,
-                             long value_before_edit, const QString &operation, int min_task_count,
+                             long value_before_edit, Operation operation, int min_task_count,
                              long &possible_task_count);
 
 // --- typing in a field in edit mode ------------------------------------------------------
 enum class KeyEffect { Changed, Beep, Ignored };
 
 // A digit key (0..9) for field `field_index`; changes `typing_text` or tells to beep/ignore.
-KeyEffect type_digit(QString &typing_text, int digit, int field_index, const QString &operation);
+KeyEffect type_digit(QString &typing_text, int digit, int field_index, Operation operation);
 // Backspace: removes the last typed digit, or beeps when none is typed.
 KeyEffect erase_digit(QString &typing_text);
 

@@ -3,6 +3,8 @@
 // several windows use. One instance, `modSorvinel`, read and written directly by the forms,
 // like the public variables of a module. Tests reset it with `modSorvinel.reset()`.
 
+#include "shared/operation.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -11,15 +13,6 @@
 class SettingsStore;
 class SpeechEngine;
 class MainWindowView;
-
-// Operation index; also the record slot and the exercise-file type.
-enum Operation : int {
-    opAddition = 0,
-    opSubtraktion = 1,
-    opMultiplikation = 2,
-    opDivision = 3,
-    opBlandat = 4
-};
 
 // What the main window shows; keys, speech and the number board act by it.
 enum class ScreenState : int {
@@ -42,10 +35,10 @@ constexpr bool is_panel_field(ScreenState s) {
 }
 
 // Message window channel kinds.
-namespace MessageKind {
-constexpr int Notice = 1; // "Åter"
-constexpr int Pause = 64; // "Huvudmeny" and a 12-second countdown
-} // namespace MessageKind
+enum class MessageKind : int {
+    Notice = 1, // "Åter"
+    Pause = 64, // "Huvudmeny" and a 12-second countdown
+};
 
 inline const QString kApplicationName = QStringLiteral("PLOXA Sorvinel");
 inline const QString kApplicationTitle = QStringLiteral("Sorvinel");
@@ -113,7 +106,7 @@ public:
 
     // --- drill state --------------------------------------------------------------------
     ScreenState screen_state = ScreenState::MainMenu;
-    int current_operation = opAddition;
+    Operation current_operation = Operation::Addition;
     long task_count = 0;
     long possible_task_count = 0;
     std::array<int, 4> selection_bounds{0, 0, 0, 0};
@@ -132,7 +125,7 @@ public:
     std::array<std::vector<int>, 3> wrong_operands;
     std::array<std::vector<QString>, 2> wrong_operators;
     // Operation of the drill that last filled the main window's latest-wrong list.
-    int latest_errors_operation = opAddition;
+    Operation latest_errors_operation = Operation::Addition;
 
     // --- exercise editor channel ----------------------------------------------------
     bool duplicates_allowed = false;
@@ -140,7 +133,7 @@ public:
 
     // --- message window channel ---------------------------------------------------------
     QString message_text;
-    int message_kind = MessageKind::Notice;
+    MessageKind message_kind = MessageKind::Notice;
     bool message_speak = false;
     bool message_go_on = false;
 
@@ -176,7 +169,7 @@ public:
     // --- task utilities (modSorvinel_tasks.cpp) ----------------------------------------
     static void parse_task(const QString &line, QString &op, int &first, int &second,
                            bool &first_found, bool &ok, QString &message);
-    static void count_possible_tasks(long &count, int operation, int first_from, int first_to,
+    static void count_possible_tasks(long &count, Operation operation, int first_from, int first_to,
                                      int second_from, int second_to);
     static QString format_duration(long seconds);
     static QString path_directory(const QString &path);
@@ -195,9 +188,9 @@ public:
     void set_one_key_scanning(bool on);
 
     // Operation helpers.
-    static QString operation_name(int operation);        // "Addition" .. "Blandat"
-    static QString operation_sign(int operation);        // "+", "-", "*", "/", "¤"
-    static int operation_from_name(const QString &name); // -1 when none
+    static QString operation_name(Operation operation); // "Addition" .. "Blandat"
+    static QString operation_sign(Operation operation); // "+", "-", "*", "/", "¤"
+    static std::optional<Operation> operation_from_name(const QString &name);
 };
 
 extern ModSorvinel modSorvinel;

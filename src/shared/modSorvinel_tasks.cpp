@@ -165,12 +165,12 @@ void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &
     }
 }
 
-void ModSorvinel::count_possible_tasks(long &count, int operation, int first_from, int first_to,
-                                       int second_from, int second_to) {
-    const bool add = operation == opAddition || operation == opBlandat;
-    const bool sub = operation == opSubtraktion || operation == opBlandat;
-    const bool mul = operation == opMultiplikation || operation == opBlandat;
-    const bool div = operation == opDivision || operation == opBlandat;
+void ModSorvinel::count_possible_tasks(long &count, Operation operation, int first_from,
+                                       int first_to, int second_from, int second_to) {
+    const bool add = operation == Operation::Addition || operation == Operation::Blandat;
+    const bool sub = operation == Operation::Subtraktion || operation == Operation::Blandat;
+    const bool mul = operation == Operation::Multiplikation || operation == Operation::Blandat;
+    const bool div = operation == Operation::Division || operation == Operation::Blandat;
 
     long long n = 0;
     for (long long i = first_from; i <= first_to; ++i) {
@@ -211,22 +211,17 @@ QString ModSorvinel::path_file_name(const QString &path) {
     return at < 0 ? path : path.mid(at + 1);
 }
 
-QString ModSorvinel::operation_name(int operation) {
-    if (operation < opAddition || operation > opBlandat)
-        return QString();
-    return operation_table()[static_cast<size_t>(operation)].name;
+QString ModSorvinel::operation_name(Operation operation) {
+    return operation_table()[static_cast<size_t>(index_of(operation))].name;
 }
 
-QString ModSorvinel::operation_sign(int operation) {
-    if (operation < opAddition || operation > opBlandat)
-        return QString();
-    return operation_table()[static_cast<size_t>(operation)].sign;
+QString ModSorvinel::operation_sign(Operation operation) {
+    return operation_table()[static_cast<size_t>(index_of(operation))].sign;
 }
 
-int ModSorvinel::operation_from_name(const QString &name) {
-    const auto &table = operation_table();
-    for (size_t i = 0; i < table.size(); ++i)
-        if (table[i].name == name)
-            return static_cast<int>(i);
-    return -1;
+std::optional<Operation> ModSorvinel::operation_from_name(const QString &name) {
+    for (Operation op : kOperations)
+        if (operation_name(op) == name)
+            return op;
+    return std::nullopt;
 }

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(BoardMethod, KeyboardOnlyHasNoBoard) {
     load_with_method("0");
-    start_drill(opAddition, {{2, 3, "+"}});
+    start_drill(Operation::Addition, {{2, 3, "+"}});
     EXPECT_FALSE(w->labSiffertavla.loaded(1));
     EXPECT_TRUE(w->labSiffertavla[0]->isHidden());
     answer(5);
@@ -41,7 +41,7 @@ TEST_F(BoardMethod, KeyboardOnlyHasNoBoard) {
 
 TEST_F(BoardMethod, MouseHoverPressAndClickTypeAsTheKeyboard) {
     load_with_method("1");
-    start_drill(opAddition, {{3, 4, "+"}});
+    start_drill(Operation::Addition, {{3, 4, "+"}});
     ASSERT_TRUE(w->labSiffertavla.loaded(11));
     EXPECT_FALSE(w->labSiffertavla[8]->isHidden());
     EXPECT_EQ(w->labSiffertavla[11]->Caption(), QString(QChar(0x00AB)));
@@ -67,7 +67,7 @@ TEST_F(BoardMethod, MouseHoverPressAndClickTypeAsTheKeyboard) {
 
 TEST_F(BoardMethod, AHeldKeyIsNotReleasedByAClick) {
     load_with_method("1");
-    start_drill(opAddition, {{3, 4, "+"}});
+    start_drill(Operation::Addition, {{3, 4, "+"}});
     int enter = vb::key::Return;
     type("7");
     w->Form_KeyDown(enter, 0); // held: no key-up yet
@@ -180,7 +180,7 @@ TEST_F(BoardMethod, AnIntervalOfZeroIsAStoppedTimerNotASpinningOne) {
 
 TEST_F(BoardMethod, RowsChangedDuringADrillRebuildTheShownBoard) {
     load_with_method("2");
-    start_drill(opAddition, {{2, 3, "+"}});
+    start_drill(Operation::Addition, {{2, 3, "+"}});
     const double key0_top = w->labSiffertavla[0]->Top();
     EXPECT_GT(w->labSiffertavla[6]->Top(), key0_top);
     ModSorvinel &m = modSorvinel;
@@ -202,7 +202,7 @@ namespace {
 
 TEST_F(BoardMethod, TheOwnSelectionPanelIsSteppedWithoutADwellOnOk) {
     load_with_method("3");
-    modSorvinel.current_operation = opAddition;
+    modSorvinel.current_operation = Operation::Addition;
     w->show_selection_panel();
     ASSERT_TRUE(is_panel_field(modSorvinel.screen_state));
     EXPECT_TRUE(w->labSiffertavla[0]->font().bold());

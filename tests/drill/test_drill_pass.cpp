@@ -38,7 +38,7 @@ struct StoredTask {
 };
 
 // Puts the tasks into the drill arrays, asked in the given order.
-int load(ModSorvinel &m, int operation, const std::vector<StoredTask> &tasks) {
+int load(ModSorvinel &m, Operation operation, const std::vector<StoredTask> &tasks) {
     m.current_operation = operation;
     const int n = static_cast<int>(tasks.size());
     drill::dimension_drill_arrays(m, n);
@@ -51,7 +51,7 @@ int load(ModSorvinel &m, int operation, const std::vector<StoredTask> &tasks) {
 }
 
 struct ShownCase {
-    int operation;
+    Operation operation;
     StoredTask stored;
     int first;
     const char *sign;
@@ -80,27 +80,51 @@ TEST_P(Shown, TaskAsScreenSpeechReaderAndList) {
 INSTANTIATE_TEST_SUITE_P(
     Tasks, Shown,
     ::testing::Values(
-        ShownCase{opAddition, {7, 5, "+"}, 7, "+", 5, 12, "7 plus 5.", "7+5=", "7 + 5 ="},
-        ShownCase{opSubtraktion, {9, 9, "-"}, 9, "-", 9, 0, "9 minus 9.", "9-9=", "9 - 9 ="},
-        ShownCase{opMultiplikation, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=", "6 * 7 ="},
-        ShownCase{opDivision, {4, 3, "/"}, 12, "/", 3, 4, "12 delat med 3.", "12/3=", "12 / 3 ="},
-        ShownCase{opBlandat, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=", "6 * 7 ="},
+        ShownCase{Operation::Addition, {7, 5, "+"}, 7, "+", 5, 12, "7 plus 5.", "7+5=", "7 + 5 ="},
         ShownCase{
-            opBlandat, {5, 10, "/"}, 50, "/", 10, 5, "50 delat med 10.", "50/10=", "50 / 10 ="},
-        ShownCase{opBlandat, {8, 2, "-"}, 8, "-", 2, 6, "8 minus 2.", "8-2=", "8 - 2 ="},
+            Operation::Subtraktion, {9, 9, "-"}, 9, "-", 9, 0, "9 minus 9.", "9-9=", "9 - 9 ="},
+        ShownCase{Operation::Multiplikation,
+                  {6, 7, "*"},
+                  6,
+                  "•",
+                  7,
+                  42,
+                  "6 gånger 7.",
+                  "6*7=",
+                  "6 * 7 ="},
+        ShownCase{Operation::Division,
+                  {4, 3, "/"},
+                  12,
+                  "/",
+                  3,
+                  4,
+                  "12 delat med 3.",
+                  "12/3=",
+                  "12 / 3 ="},
+        ShownCase{Operation::Blandat, {6, 7, "*"}, 6, "•", 7, 42, "6 gånger 7.", "6*7=", "6 * 7 ="},
+        ShownCase{Operation::Blandat,
+                  {5, 10, "/"},
+                  50,
+                  "/",
+                  10,
+                  5,
+                  "50 delat med 10.",
+                  "50/10=",
+                  "50 / 10 ="},
+        ShownCase{Operation::Blandat, {8, 2, "-"}, 8, "-", 2, 6, "8 minus 2.", "8-2=", "8 - 2 ="},
         // A sign that is no task sign: shown as it is, answered by 0.
-        ShownCase{opBlandat, {3, 4, "x"}, 3, "x", 4, 0, "34.", "3x4=", "3 * 4 ="},
+        ShownCase{Operation::Blandat, {3, 4, "x"}, 3, "x", 4, 0, "34.", "3x4=", "3 * 4 ="},
         // The drill's operation rules a single-operation drill.
-        ShownCase{opAddition, {3, 4, ""}, 3, "+", 4, 7, "3 plus 4.", "3+4=", "3 + 4 ="}));
+        ShownCase{Operation::Addition, {3, 4, ""}, 3, "+", 4, 7, "3 plus 4.", "3+4=", "3 + 4 ="}));
 
 TEST(ScreenSign, PerOperation) {
     const char *const signs[] = {"+", "-", "•", "/", "¤"};
-    for (int op = opAddition; op <= opBlandat; ++op)
-        EXPECT_EQ(drill::screen_sign(op), QString::fromUtf8(signs[op]));
+    for (Operation op : kOperations)
+        EXPECT_EQ(drill::screen_sign(op), QString::fromUtf8(signs[index_of(op)]));
 }
 
 TEST(Texts, ReaderFieldVerdictsAndTime) {
-    const drill::ShownTask t = drill::shown_task(opAddition, 3, 2, "+");
+    const drill::ShownTask t = drill::shown_task(Operation::Addition, 3, 2, "+");
     const QString note = drill::verdict_reader_note(7, Verdict::TooHigh);
     EXPECT_EQ(note, "7 är för högt. ");
     EXPECT_EQ(drill::task_reader_field_text(note, t), "7 är för högt. 3+2=");
@@ -148,7 +172,7 @@ TEST_F(Session, NothingToDoWithoutTasks) {
 
 TEST_F(Session, WrongTriesMarkThenKeepTheTaskOnce) {
     SeededRandom random(4u);
-    const int n = load(m, opAddition, {{1, 1, "+"}, {3, 4, "+"}, {2, 6, "+"}});
+    const int n = load(m, Operation::Addition, {{1, 1, "+"}, {3, 4, "+"}, {2, 6, "+"}});
     ASSERT_TRUE(session.start(n));
     EXPECT_EQ(m.screen_state, ScreenState::DrillSetUp);
     EXPECT_EQ(m.drill_start_time, 1000);
@@ -225,13 +249,13 @@ TEST_F(Session, WrongTriesMarkThenKeepTheTaskOnce) {
 }
 
 TEST_F(Session, ManyWrongTriesKeepTheTaskOnceAndCountEach) {
-    const int n = load(m, opMultiplikation, {{6, 7, "*"}});
+    const int n = load(m, Operation::Multiplikation, {{6, 7, "*"}});
     ASSERT_TRUE(session.start(n));
     session.show_next_task();
     for (int wrong : {40, 41, 50, 43})
         ASSERT_NE(session.answer(wrong)->verdict, Verdict::Right);
     EXPECT_EQ(answer_right().latest_errors_line, "6 * 7 =");
-    EXPECT_EQ(m.latest_errors_operation, opMultiplikation);
+    EXPECT_EQ(m.latest_errors_operation, Operation::Multiplikation);
     EXPECT_EQ(session.wrong_count(), 1);
     EXPECT_EQ(session.error_count(), 4);
     ASSERT_EQ(session.show_next_task(), NextStep::ShowTask);
@@ -261,7 +285,7 @@ TEST_P(Marks, NearestOrLatest) {
     ModSorvinel m;
     m.wrong_answer_display = c.display;
     drill::DrillSession session(m);
-    ASSERT_TRUE(session.start(load(m, opAddition, {{3, 4, "+"}})));
+    ASSERT_TRUE(session.start(load(m, Operation::Addition, {{3, 4, "+"}})));
     session.show_next_task();
     for (int a : c.answers)
         session.answer(a);
@@ -282,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MarksCase{0, {9999}, false, 0, true, 9999}));
 
 TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient) {
-    ASSERT_TRUE(session.start(load(m, opDivision, {{4, 3, "/"}})));
+    ASSERT_TRUE(session.start(load(m, Operation::Division, {{4, 3, "/"}})));
     session.show_next_task();
     EXPECT_EQ(session.task().first, 12);
     EXPECT_EQ(session.answer(12)->verdict, Verdict::TooHigh);
@@ -293,7 +317,7 @@ TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient) {
 
 TEST_F(Session, TimeAcrossMidnight) {
     clock.now = 23 * 3600 + 59 * 60 + 50;
-    ASSERT_TRUE(session.start(load(m, opAddition, {{1, 2, "+"}})));
+    ASSERT_TRUE(session.start(load(m, Operation::Addition, {{1, 2, "+"}})));
     session.show_next_task();
     answer_right();
     clock.now = 20;
@@ -317,7 +341,7 @@ TEST_P(Reward, ErrorFreeDrillOfEnoughTasks) {
     m.possible_task_count = c.possible;
     m.reward_min_tasks = c.reward_min;
     drill::DrillSession session(m);
-    ASSERT_TRUE(session.start(load(m, opAddition, {{1, 2, "+"}})));
+    ASSERT_TRUE(session.start(load(m, Operation::Addition, {{1, 2, "+"}})));
     session.show_next_task();
     session.answer(3);
     ASSERT_EQ(session.show_next_task(), NextStep::DrillEnded);
@@ -334,7 +358,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, Reward,
 
 TEST_F(Session, WholeTill10DrillAndOnceMore) {
     SeededRandom random(21u);
-    m.current_operation = opDivision;
+    m.current_operation = Operation::Division;
     m.reward_min_tasks = 50;
     const int n = drill::generate_till10_tasks(m);
     ASSERT_TRUE(session.start(n));

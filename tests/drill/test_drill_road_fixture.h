@@ -66,7 +66,7 @@ protected:
         int first, second;
         const char *sign;
     };
-    void start_drill(int operation, const std::vector<Task> &tasks) {
+    void start_drill(Operation operation, const std::vector<Task> &tasks) {
         modSorvinel.current_operation = operation;
         const int n = int(tasks.size());
         drill::dimension_drill_arrays(modSorvinel, n);

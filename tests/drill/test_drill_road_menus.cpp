@@ -44,7 +44,7 @@ TEST_F(DrillRoad, HotKeysChooseOnlyByLetter) {
     }
     letter('S');
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
-    EXPECT_EQ(modSorvinel.current_operation, opSubtraktion);
+    EXPECT_EQ(modSorvinel.current_operation, Operation::Subtraktion);
     EXPECT_EQ(w->labMeny->Caption(), "Subtraktion");
     EXPECT_TRUE(w->menAvbryt->isEnabled());
     const char *const items[] = {"Till 10:an", "Eget urval", "Övningar", "Huvudmeny"};
@@ -85,7 +85,7 @@ TEST_F(DrillRoad, ArrowsMoveTheHighlightWithoutWrapAndSpaceWraps) {
     press(key::Down);
     press(key::Return);
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
-    EXPECT_EQ(modSorvinel.current_operation, opSubtraktion);
+    EXPECT_EQ(modSorvinel.current_operation, Operation::Subtraktion);
 }
 
 TEST_F(DrillRoad, BlandatNeverReachesTheHiddenOwnSelection) {
@@ -140,7 +140,7 @@ TEST_F(DrillRoad, MenusSpeakAndWriteTheReaderField) {
 }
 
 struct Till10Case {
-    int operation;
+    Operation operation;
     char hot_key;
     long tasks;
 };
@@ -164,8 +164,10 @@ TEST_P(Till10Road, EveryTaskOnceFromTheMenu) {
         const int a = modSorvinel.task_operands[drill::Row::AskedFirst][size_t(i)];
         const int b = modSorvinel.task_operands[drill::Row::AskedSecond][size_t(i)];
         const QString sign = modSorvinel.task_operators[drill::Row::AskedSign][size_t(i)];
-        const int op = c.operation == opBlandat ? drill::operation_of_sign(sign) : c.operation;
-        EXPECT_TRUE(drill::is_valid_task(op, a, b)) << a << sign.toStdString() << b;
+        const std::optional<Operation> op =
+            c.operation == Operation::Blandat ? drill::operation_of_sign(sign) : c.operation;
+        ASSERT_TRUE(op);
+        EXPECT_TRUE(drill::is_valid_task(*op, a, b)) << a << sign.toStdString() << b;
         EXPECT_TRUE(a >= 1 && a <= 10 && b >= 1 && b <= 10);
         EXPECT_TRUE(asked.insert({a, b, sign}).second) << "twice: " << a << " " << b;
     }
@@ -176,15 +178,15 @@ TEST_P(Till10Road, EveryTaskOnceFromTheMenu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, Till10Road,
-                         ::testing::Values(Till10Case{opAddition, 'A', 100},
-                                           Till10Case{opSubtraktion, 'S', 55},
-                                           Till10Case{opMultiplikation, 'M', 100},
-                                           Till10Case{opDivision, 'D', 100},
-                                           Till10Case{opBlandat, 'B', 355}));
+                         ::testing::Values(Till10Case{Operation::Addition, 'A', 100},
+                                           Till10Case{Operation::Subtraktion, 'S', 55},
+                                           Till10Case{Operation::Multiplikation, 'M', 100},
+                                           Till10Case{Operation::Division, 'D', 100},
+                                           Till10Case{Operation::Blandat, 'B', 355}));
 
 TEST_F(DrillRoad, TheMenuBarRoadRunsTheSameDrill) {
     int item = 0;
-    w->select_till10_from_menu(opMultiplikation, item);
+    w->select_till10_from_menu(Operation::Multiplikation, item);
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     EXPECT_EQ(w->labMeny->Caption(), "Multiplikation");
     EXPECT_FALSE(w->menVal->isEnabled());

@@ -79,7 +79,7 @@ TEST_F(DrillRoad, WrongTriesMarkBelowAndAboveThenTheTaskGoesIntoTheNextPass) {
 }
 
 TEST_F(DrillRoad, DivisionShowsTheDividendAndListsItAsSuch) {
-    start_drill(opDivision, {{4, 3, "/"}, {2, 5, "/"}});
+    start_drill(Operation::Division, {{4, 3, "/"}, {2, 5, "/"}});
     EXPECT_EQ(caption(w->labTal, 0), "12");
     EXPECT_EQ(caption(w->labTal, 1), "/");
     EXPECT_EQ(caption(w->labTal, 2), "3");
@@ -92,7 +92,7 @@ TEST_F(DrillRoad, DivisionShowsTheDividendAndListsItAsSuch) {
 }
 
 TEST_F(DrillRoad, MixedTasksShowTheirOwnSign) {
-    start_drill(opBlandat, {{6, 7, "*"}, {8, 2, "-"}});
+    start_drill(Operation::Blandat, {{6, 7, "*"}, {8, 2, "-"}});
     EXPECT_EQ(caption(w->labTal, 1), QString::fromUtf8("•"));
     answer(41);
     answer(42);
@@ -105,7 +105,7 @@ TEST_F(DrillRoad, TasksAreSpokenAndWrittenForTheScreenReader) {
     speak_everything();
     modSorvinel.screen_reader_text_on = true;
     modSorvinel.reader_text_blanks = false;
-    start_drill(opAddition, {{3, 2, "+"}, {7, 5, "+"}});
+    start_drill(Operation::Addition, {{3, 2, "+"}, {7, 5, "+"}});
     EXPECT_EQ(spoken().last(), "3 plus 2.");
     EXPECT_EQ(w->txtJaws->text(), "3+2=");
     answer(7);
@@ -123,7 +123,7 @@ TEST_F(DrillRoad, TasksAreSpokenAndWrittenForTheScreenReader) {
 
 TEST_F(DrillRoad, AnswerDigitsAreLimited) {
     speak_everything();
-    start_drill(opAddition, {{3, 2, "+"}});
+    start_drill(Operation::Addition, {{3, 2, "+"}});
     type("05");
     EXPECT_EQ(w->typed_text, "0");
     EXPECT_EQ(caption(w->labTal, 4), "0_");
@@ -147,7 +147,7 @@ TEST_F(DrillRoad, AnswerDigitsAreLimited) {
 }
 
 TEST_F(DrillRoad, AHeldKeyActsOnceUntilItIsLetGo) {
-    start_drill(opAddition, {{3, 2, "+"}});
+    start_drill(Operation::Addition, {{3, 2, "+"}});
     int code = key::D0 + 4;
     w->Form_KeyDown(code, 0);
     code = key::D0 + 4;
@@ -168,7 +168,7 @@ TEST_F(DrillRoad, AHeldKeyActsOnceUntilItIsLetGo) {
 }
 
 TEST_F(DrillRoad, PageUpReadsTheStatusLineWhenTasksAreSpoken) {
-    start_drill(opAddition, {{3, 2, "+"}, {1, 1, "+"}});
+    start_drill(Operation::Addition, {{3, 2, "+"}, {1, 1, "+"}});
     answer(5);
     answer(3);
     press(key::PageUp);
@@ -214,14 +214,14 @@ TEST_F(DrillRoad, NoDrillWithoutTasks) {
 
 TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough) {
     speak_everything();
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
     answer(4);
     EXPECT_EQ(caption(w->labResultat, 0), QString::fromUtf8("Alla rätt!"));
     EXPECT_FALSE(spoken().contains(QString::fromUtf8("Alla rätt! Mycket bra!")));
 
     modSorvinel.reward_min_tasks = 2;
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
     end_next_modal();
     answer(4);
@@ -233,7 +233,7 @@ TEST_F(DrillRoad, ErrorFreeDrillEndsWithPraiseOnlyWhenLongEnough) {
 
 TEST_F(DrillRoad, EndMenuItemsAndTheTimeAcrossMidnight) {
     now = 23 * 3600 + 59 * 60 + 50;
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
     now = 20;
     answer(4);
@@ -279,7 +279,7 @@ TEST_F(DrillRoad, EndMenuItemsAndTheTimeAcrossMidnight) {
 }
 
 TEST_F(DrillRoad, OnceMoreAsksTheSameTasksInANewOrder) {
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}, {3, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}, {3, 2, "+"}});
     answer(2);
     answer(3);
     answer(4);
@@ -316,7 +316,7 @@ TEST_F(DrillRoad, ChosenCountGivesDistinctRandomTasksThenWholeRounds) {
     // Random draws walk through the pairs; the orderings that follow draw too.
     int draw = 0;
     platform::set_random_source([&draw] { return double((draw++ * 7) % 100) / 100.0; });
-    modSorvinel.current_operation = opAddition;
+    modSorvinel.current_operation = Operation::Addition;
     // 1..3 x 1..3: nine tasks; 21 = three random ones and two whole rounds.
     w->generate_selection_tasks(1, 3, 1, 3, 21);
     ASSERT_EQ(w->drill_session().pass_length(), 21);

@@ -79,25 +79,26 @@ std::map<Task, int> tally(const std::vector<Task> &tasks) {
 }
 
 // Every valid task of the ranges, the reference for one whole round.
-std::map<Task, int> one_round(int operation, const OperandRanges &r) {
+std::map<Task, int> one_round(Operation operation, const OperandRanges &r) {
     std::map<Task, int> counts;
     for (int a = r.first_low; a <= r.first_high; ++a)
         for (int b = r.second_low; b <= r.second_high; ++b)
-            for (int op = opAddition; op <= opDivision; ++op)
-                if ((operation == opBlandat || operation == op) && drill::is_valid_task(op, a, b))
+            for (Operation op : kSingleOperations)
+                if ((operation == Operation::Blandat || operation == op) &&
+                    drill::is_valid_task(op, a, b))
                     ++counts[{a, b, drill::task_sign(op)}];
     return counts;
 }
 
 bool every_task_valid(const std::vector<Task> &tasks) {
     for (const auto &[a, b, sign] : tasks)
-        if (!drill::is_valid_task(drill::operation_of_sign(sign), a, b))
+        if (const auto op = drill::operation_of_sign(sign); !op || !drill::is_valid_task(*op, a, b))
             return false;
     return true;
 }
 
 struct Till10Case {
-    int operation;
+    Operation operation;
     int expected;
 };
 
@@ -121,16 +122,16 @@ TEST_P(Till10, EveryTaskOnceInSomeOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, Till10,
-                         ::testing::Values(Till10Case{opAddition, 100},
-                                           Till10Case{opSubtraktion, 55},
-                                           Till10Case{opMultiplikation, 100},
-                                           Till10Case{opDivision, 100},
-                                           Till10Case{opBlandat, 355}));
+                         ::testing::Values(Till10Case{Operation::Addition, 100},
+                                           Till10Case{Operation::Subtraktion, 55},
+                                           Till10Case{Operation::Multiplikation, 100},
+                                           Till10Case{Operation::Division, 100},
+                                           Till10Case{Operation::Blandat, 355}));
 
 TEST(Till10Subtraction, NoNegativeDifference) {
     RandomScript random(3u);
     ModSorvinel m;
-    m.current_operation = opSubtraktion;
+    m.current_operation = Operation::Subtraktion;
     const int n = drill::generate_till10_tasks(m);
     for (const auto &[a, b, sign] : stored_tasks(m, n)) {
         EXPECT_GE(a, b);
@@ -141,15 +142,15 @@ TEST(Till10Subtraction, NoNegativeDifference) {
 TEST(OwnSelection, CountZeroAsksEveryTaskOnce) {
     RandomScript random(11u);
     ModSorvinel m;
-    m.current_operation = opMultiplikation;
+    m.current_operation = Operation::Multiplikation;
     const OperandRanges r{3, 12, 0, 7};
     const int n = drill::generate_selection_tasks(m, r, 0);
     ASSERT_EQ(n, m.possible_task_count);
-    EXPECT_EQ(tally(stored_tasks(m, n)), one_round(opMultiplikation, r));
+    EXPECT_EQ(tally(stored_tasks(m, n)), one_round(Operation::Multiplikation, r));
 }
 
 struct RoundsCase {
-    int operation;
+    Operation operation;
     OperandRanges ranges;
     int whole_rounds;
     int extra;
@@ -159,7 +160,7 @@ class OwnSelectionRounds : public ::testing::TestWithParam<RoundsCase> {};
 
 TEST_P(OwnSelectionRounds, DistinctRandomTasksThenWholeRounds) {
     const RoundsCase &c = GetParam();
-    RandomScript random(static_cast<unsigned>(c.extra * 31 + c.operation));
+    RandomScript random(static_cast<unsigned>(c.extra * 31 + index_of(c.operation)));
     ModSorvinel m;
     m.current_operation = c.operation;
     const long p = drill::count_drill_tasks(c.operation, c.ranges);
@@ -193,26 +194,27 @@ TEST_P(OwnSelectionRounds, DistinctRandomTasksThenWholeRounds) {
     EXPECT_FALSE(progress.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, OwnSelectionRounds,
-                         ::testing::Values(RoundsCase{opAddition, {1, 10, 1, 10}, 2, 3},
-                                           RoundsCase{opSubtraktion, {0, 9, 0, 9}, 1, 17},
-                                           RoundsCase{opMultiplikation, {90, 110, 90, 110}, 1, 40},
-                                           RoundsCase{opDivision, {90, 110, 90, 110}, 0, 50},
-                                           RoundsCase{opBlandat, {1, 5, 1, 5}, 0, 40},
-                                           RoundsCase{opBlandat, {1, 4, 1, 4}, 3, 30},
-                                           RoundsCase{opAddition, {1, 10, 1, 10}, 0, 99}));
+INSTANTIATE_TEST_SUITE_P(
+    Counts, OwnSelectionRounds,
+    ::testing::Values(RoundsCase{Operation::Addition, {1, 10, 1, 10}, 2, 3},
+                      RoundsCase{Operation::Subtraktion, {0, 9, 0, 9}, 1, 17},
+                      RoundsCase{Operation::Multiplikation, {90, 110, 90, 110}, 1, 40},
+                      RoundsCase{Operation::Division, {90, 110, 90, 110}, 0, 50},
+                      RoundsCase{Operation::Blandat, {1, 5, 1, 5}, 0, 40},
+                      RoundsCase{Operation::Blandat, {1, 4, 1, 4}, 3, 30},
+                      RoundsCase{Operation::Addition, {1, 10, 1, 10}, 0, 99}));
 
 TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds) {
     struct Case {
-        int op;
+        Operation op;
         OperandRanges r;
         int at_first, at_second;     // a result of 9999: a task
         int over_first, over_second; // a result of 10000: never one
     };
     const Case cases[] = {
-        {opMultiplikation, {90, 110, 90, 110}, 99, 101, 100, 100},
-        {opDivision, {90, 110, 90, 110}, 99, 101, 100, 100},
-        {opAddition, {4990, 5010, 4990, 5010}, 5000, 4999, 5000, 5000},
+        {Operation::Multiplikation, {90, 110, 90, 110}, 99, 101, 100, 100},
+        {Operation::Division, {90, 110, 90, 110}, 99, 101, 100, 100},
+        {Operation::Addition, {4990, 5010, 4990, 5010}, 5000, 4999, 5000, 5000},
     };
     RandomScript random(5u);
     for (const Case &c : cases) {
@@ -226,14 +228,14 @@ TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds) {
         EXPECT_EQ(counts.count({c.over_first, c.over_second, sign}), 0u) << c.op;
         for (const auto &[task, times] : counts) {
             const auto [a, b, s] = task;
-            EXPECT_LT(c.op == opAddition ? a + b : a * b, kOperandLimit) << c.op;
+            EXPECT_LT(c.op == Operation::Addition ? a + b : a * b, kOperandLimit) << c.op;
         }
     }
 }
 
 TEST(OwnSelection, DivisorZeroIsNeverATask) {
     RandomScript random(9u);
-    for (int op : {opDivision, opBlandat}) {
+    for (Operation op : {Operation::Division, Operation::Blandat}) {
         ModSorvinel m;
         m.current_operation = op;
         const OperandRanges r{0, 6, 0, 3};
@@ -255,15 +257,15 @@ TEST(OwnSelection, DivisorZeroIsNeverATask) {
 
 TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany) {
     ModSorvinel m;
-    m.current_operation = opSubtraktion;
+    m.current_operation = Operation::Subtraktion;
     m.task_operands[drill::Row::StoredFirst] = {4, 5};
     // First operands all below the second ones: no task.
     EXPECT_EQ(drill::generate_selection_tasks(m, {0, 3, 5, 9}, 10), 0);
     EXPECT_EQ(m.possible_task_count, 0);
     EXPECT_EQ(drill::generate_selection_tasks(m, {0, 3, 5, 9}, 0), 0);
-    m.current_operation = opDivision;
+    m.current_operation = Operation::Division;
     EXPECT_EQ(drill::generate_selection_tasks(m, {1, 10, 0, 0}, 20), 0);
-    m.current_operation = opAddition;
+    m.current_operation = Operation::Addition;
     EXPECT_EQ(drill::generate_selection_tasks(m, {0, 999, 0, 999}, 0), 0);
     EXPECT_EQ(drill::generate_selection_tasks(m, {1, 10, 1, 10}, drill::kMaxDrillTasks + 1L), 0);
     EXPECT_EQ(m.task_operands[drill::Row::StoredFirst], (std::vector<int>{4, 5}));
@@ -275,7 +277,7 @@ TEST(OwnSelection, NoDrillWithoutTasksOrWithTooMany) {
 TEST(OwnSelection, RepeatingRandomSourceStillFinishes) {
     RandomScript random(std::vector<double>{0.0});
     ModSorvinel m;
-    m.current_operation = opAddition;
+    m.current_operation = Operation::Addition;
     const int n = drill::generate_selection_tasks(m, {1, 10, 1, 10}, 30);
     ASSERT_EQ(n, 30);
     EXPECT_EQ(tally(stored_tasks(m, n)).size(), 30u);
@@ -287,7 +289,7 @@ TEST(OwnSelection, ScaledRandomNumbersPickOperands) {
     // the same two again, so the last task is found by the sweep.
     RandomScript random(std::vector<double>{0.0, 0.99, 0.3, 0.5, 0.2, 0.8});
     ModSorvinel m;
-    m.current_operation = opBlandat;
+    m.current_operation = Operation::Blandat;
     ASSERT_EQ(drill::generate_selection_tasks(m, {1, 10, 1, 10}, 2), 2);
     EXPECT_EQ(stored_tasks(m, 2), (std::vector<Task>{{6, 3, "/"}, {1, 1, "+"}}));
 }

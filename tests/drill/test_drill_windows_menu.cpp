@@ -67,11 +67,11 @@ protected:
 };
 
 TEST_F(MenuBar, DrillItemsAndRecordListAreAvailableOthersWaitForTheirWindows) {
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        EXPECT_TRUE(w->menTill10an[op]->isEnabled()) << op;
-        EXPECT_TRUE(w->menOevningarDrill[op]->isEnabled()) << op;
+    for (Operation op : kOperations) {
+        EXPECT_TRUE(w->menTill10an[index_of(op)]->isEnabled()) << op;
+        EXPECT_TRUE(w->menOevningarDrill[index_of(op)]->isEnabled()) << op;
     }
-    EXPECT_FALSE(w->menEgeturval[opBlandat]->isEnabled());
+    EXPECT_FALSE(w->menEgeturval[index_of(Operation::Blandat)]->isEnabled());
     EXPECT_TRUE(w->menRekord->isEnabled());
     EXPECT_FALSE(w->menAvbryt->isEnabled());
     EXPECT_EQ(w->menAvbryt->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -103,15 +103,15 @@ TEST_F(MenuBar, AbortAvailableFromTheDrillTypeMenuToTheEnd) {
 
 TEST_F(MenuBar, Till10FromTheMenuBarForEveryOperation) {
     const long counts[] = {100, 55, 100, 100, 355};
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        modSorvinel.check_records = op % 2 == 0;
-        w->menTill10an[op]->trigger();
+    for (Operation op : kOperations) {
+        modSorvinel.check_records = index_of(op) % 2 == 0;
+        w->menTill10an[index_of(op)]->trigger();
         EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown) << op;
         EXPECT_EQ(modSorvinel.current_operation, op);
-        EXPECT_EQ(w->labFakta[1]->Caption(), QString::number(counts[op])) << op;
+        EXPECT_EQ(w->labFakta[1]->Caption(), QString::number(counts[index_of(op)])) << op;
         EXPECT_FALSE(w->menVal->isEnabled());
         EXPECT_TRUE(w->menAvbryt->isEnabled());
-        EXPECT_EQ(modSorvinel.record_drill_active, op % 2 == 0) << op;
+        EXPECT_EQ(modSorvinel.record_drill_active, index_of(op) % 2 == 0) << op;
         w->menAvbryt->trigger();
         EXPECT_TRUE(w->menVal->isEnabled());
     }
@@ -120,7 +120,7 @@ TEST_F(MenuBar, Till10FromTheMenuBarForEveryOperation) {
 TEST_F(MenuBar, CtrlZAbortsTheDrill) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    w->menTill10an[opMultiplikation]->trigger();
+    w->menTill10an[index_of(Operation::Multiplikation)]->trigger();
     ++now;
     answer(right_answer());
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
@@ -130,7 +130,7 @@ TEST_F(MenuBar, CtrlZAbortsTheDrill) {
     for (int i = 0; i <= 6; ++i)
         EXPECT_TRUE(w->labTal[i]->isHidden()) << i;
     EXPECT_FALSE(modSorvinel.record_drill_active);
-    EXPECT_EQ(modSorvinel.record_times[opMultiplikation], 0);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Multiplikation)], 0);
     EXPECT_EQ(stored("Rekord2"), "none");
     // On the main menu the command is off: Ctrl+Z does nothing.
     QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
@@ -139,7 +139,7 @@ TEST_F(MenuBar, CtrlZAbortsTheDrill) {
 
 TEST_F(MenuBar, AbortFromTheEndMenuAndTheOwnSelectionPanel) {
     modSorvinel.reward_min_tasks = 1000; // no reward window in this test
-    w->menTill10an[opSubtraktion]->trigger();
+    w->menTill10an[index_of(Operation::Subtraktion)]->trigger();
     answer_all_right();
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::EndMenu);
     ASSERT_TRUE(w->labResultat[0]->isVisible());
@@ -182,12 +182,12 @@ TEST_F(MenuBar, AbortInTheFileListGoesBackToTheDrillTypeMenu) {
 }
 
 TEST_F(MenuBar, RecordListIsOwnedByTheMainWindow) {
-    modSorvinel.record_times[opBlandat] = 200;
+    modSorvinel.record_times[index_of(Operation::Blandat)] = 200;
     QWidget *owner = nullptr;
     QString line;
     when_modal<frmRekord>(fixture.modal, [&](frmRekord *r) {
         owner = r->parentWidget();
-        line = r->labRekord[opBlandat]->text();
+        line = r->labRekord[index_of(Operation::Blandat)]->text();
         r->reject();
     });
     w->menRekord->trigger();
@@ -209,23 +209,23 @@ TEST_F(MenuBar, VerktygOpeningSetsTheLockCaption) {
 }
 
 TEST_F(MenuBar, LatestWrongTasksKeepTheOperationThatFilledThem) {
-    w->menTill10an[opDivision]->trigger();
+    w->menTill10an[index_of(Operation::Division)]->trigger();
     ++now;
     answer(right_answer() + 1);
     answer(right_answer());
     ASSERT_EQ(w->lstFel->count(), 1);
     w->menAvbryt->trigger();
     key(vb::key::A); // Addition's drill-type menu
-    ASSERT_EQ(modSorvinel.current_operation, opAddition);
+    ASSERT_EQ(modSorvinel.current_operation, Operation::Addition);
     open_verktyg();
     ASSERT_TRUE(w->menSenasteFel->isEnabled());
-    QString tagSeen;
+    exercises::EditorStart tagSeen;
     when_modal<QDialog>(fixture.modal, [&](QDialog *editor) {
         tagSeen = w->Tag;
         editor->reject();
     });
     w->menSenasteFel->trigger();
-    EXPECT_EQ(tagSeen, "Fel3");
+    EXPECT_EQ(tagSeen, (exercises::EditorStart{Operation::Division, true}));
 }
 
 TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
@@ -234,13 +234,13 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
     long shownRecord = -1;
     QString storedWhileShown;
     when_modal<frmBeloening>(fixture.modal, [&](frmBeloening *r) {
-        shownRecord = modSorvinel.record_times[opAddition];
+        shownRecord = modSorvinel.record_times[index_of(Operation::Addition)];
         storedWhileShown = stored("Rekord0");
         r->timBel_Timer();
         r->timRub_Timer();
         press(r, Qt::Key_Return);
     });
-    w->menTill10an[opAddition]->trigger();
+    w->menTill10an[index_of(Operation::Addition)]->trigger();
     answer_all_right();
     EXPECT_EQ(shownRecord, 100);
     EXPECT_EQ(storedWhileShown, "100");
@@ -255,10 +255,10 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
         press(r, Qt::Key_Return);
     });
     w->menAvbryt->trigger();
-    w->menTill10an[opAddition]->trigger();
+    w->menTill10an[index_of(Operation::Addition)]->trigger();
     answer_all_right();
     EXPECT_EQ(shownRecord, 0);
-    EXPECT_EQ(modSorvinel.record_times[opAddition], 100);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Addition)], 100);
 }
 
 } // namespace

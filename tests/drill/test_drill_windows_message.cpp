@@ -29,7 +29,7 @@ protected:
         w = fixture.window.get();
         fixture.speech.log.clear();
     }
-    std::unique_ptr<frmMeddelande> open(const QString &text, int kind) {
+    std::unique_ptr<frmMeddelande> open(const QString &text, MessageKind kind) {
         modSorvinel.message_text = text;
         modSorvinel.message_kind = kind;
         auto m = std::make_unique<frmMeddelande>(w);
@@ -37,7 +37,7 @@ protected:
         return m;
     }
     // The key that opened the window is let go first, as a child would.
-    std::unique_ptr<frmMeddelande> open_armed(const QString &text, int kind) {
+    std::unique_ptr<frmMeddelande> open_armed(const QString &text, MessageKind kind) {
         auto m = open(text, kind);
         release(m.get(), Qt::Key_Escape);
         return m;
@@ -92,7 +92,7 @@ TEST_F(MessageWindow, NoticeEveryKeyGoesOnOnlyTheLabelGoesBack) {
         EXPECT_FALSE(m->isVisible()) << key;
         EXPECT_TRUE(modSorvinel.message_go_on) << key;
     }
-    for (int kind : {MessageKind::Notice, MessageKind::Pause}) {
+    for (MessageKind kind : {MessageKind::Notice, MessageKind::Pause}) {
         modSorvinel.message_go_on = true;
         auto m = open(QStringLiteral("För litet tal!"), kind);
         QTest::mouseClick(m->labMeddelandeMeny, Qt::LeftButton);

@@ -46,11 +46,11 @@ TEST_F(RecordList, EachLineShowsItsOperationsTime) {
 TEST_F(RecordList, ShowsARecordSetJustBefore) {
     MainWindowFixture fixture;
     fixture.load();
-    modSorvinel.record_times[opSubtraktion] = 61;
+    modSorvinel.record_times[index_of(Operation::Subtraktion)] = 61;
     QString line;
     bool closedByEnter = false;
     when_modal<frmRekord>(fixture.modal, [&](frmRekord *r) {
-        line = r->labRekord[opSubtraktion]->text();
+        line = r->labRekord[index_of(Operation::Subtraktion)]->text();
         QTest::keyClick(r, Qt::Key_Return);
         closedByEnter = !r->isVisible();
         if (!closedByEnter)

@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         fixture.load();
         w = fixture.window.get();
-        modSorvinel.current_operation = opDivision;
+        modSorvinel.current_operation = Operation::Division;
         modSorvinel.record_drill_active = true;
         modSorvinel.drill_elapsed_seconds = 75;
     }
@@ -51,7 +51,7 @@ protected:
 TEST_F(RewardWindows, EmptySlotStoresTheRecordAndShowsItInYellow) {
     auto r = open_reward();
     EXPECT_TRUE(r->new_record);
-    EXPECT_EQ(modSorvinel.record_times[opDivision], 75);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Division)], 75);
     EXPECT_EQ(stored("Rekord3"), "75");
     EXPECT_EQ(r->rings.colour_a, 6);
     EXPECT_EQ(r->rings.colour_b, 14);
@@ -63,11 +63,11 @@ TEST_F(RewardWindows, EmptySlotStoresTheRecordAndShowsItInYellow) {
 }
 
 TEST_F(RewardWindows, EqualTimeIsNoRecordBlueRingsNormalPicture) {
-    modSorvinel.record_times[opDivision] = 75;
+    modSorvinel.record_times[index_of(Operation::Division)] = 75;
     modSorvinel.save_setting("Special", "Rekord3", "75");
     auto r = open_reward();
     EXPECT_FALSE(r->new_record);
-    EXPECT_EQ(modSorvinel.record_times[opDivision], 75);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Division)], 75);
     EXPECT_EQ(r->rings.colour_a, 1);
     EXPECT_EQ(r->rings.colour_b, 9);
     run_to_flicker(*r);
@@ -80,7 +80,7 @@ TEST_F(RewardWindows, RecordKeepingOffStoresNothing) {
     modSorvinel.record_drill_active = false;
     auto r = open_reward();
     EXPECT_FALSE(r->new_record);
-    EXPECT_EQ(modSorvinel.record_times[opDivision], 0);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Division)], 0);
     EXPECT_EQ(stored("Rekord3"), "none");
 }
 
@@ -171,7 +171,7 @@ TEST_F(RewardWindows, ModalRewardRunsItsTimersUntilAKey) {
     });
     show_reward_window(w);
     EXPECT_TRUE(sawFlicker);
-    EXPECT_EQ(modSorvinel.record_times[opDivision], 75);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Division)], 75);
 }
 
 TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter) {
@@ -189,7 +189,7 @@ TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter) {
         show_reward_window(w);
         EXPECT_TRUE(stayedOpen) << closing;
     }
-    EXPECT_EQ(modSorvinel.record_times[opDivision], 0);
+    EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Division)], 0);
     EXPECT_EQ(stored("Rekord3"), "none");
 }
 

@@ -26,11 +26,11 @@ TEST(ExerciseDrillLogic, NamesStepsAndJumps) {
     EXPECT_EQ(drill::exercise_entry_path("/a/b", "C.ADD"), "/a/b/C.ADD");
     EXPECT_EQ(drill::exercise_entry_path("/a/b/", "C.ADD"), "/a/b/C.ADD");
     struct Case {
-        int op;
+        Operation op;
         const char *prefix;
-    } questions[] = {{opAddition, "Additionsövningar"},
-                     {opDivision, "Divisionsonsövningar"},
-                     {opBlandat, "Blandade övningar"}};
+    } questions[] = {{Operation::Addition, "Additionsövningar"},
+                     {Operation::Division, "Divisionsonsövningar"},
+                     {Operation::Blandat, "Blandade övningar"}};
     for (const Case &c : questions)
         EXPECT_EQ(drill::missing_exercises_question(c.op),
                   QString(c.prefix) + " saknas.\r\nVill du skapa sådana övningar?");
@@ -166,7 +166,7 @@ TEST_F(FileDrills, DialogRoadAsksToShuffleAndKeepsDivisionAsQuotient) {
                                          "0 / 6 =\r\n8 / 0 =\r\n30 / 10 =\r\n");
     platform::script_file_dialogs({path});
     platform::script_msg_box({vb::vbNo});
-    w->menOevningarDrill[opDivision]->trigger();
+    w->menOevningarDrill[index_of(Operation::Division)]->trigger();
     ASSERT_EQ(platform::file_dialog_calls().size(), 1u);
     EXPECT_EQ(platform::file_dialog_calls()[0].request.filter_index, 4);
     ASSERT_EQ(prompts(), QStringList{"Skall uppgifterna blandas?"});
@@ -182,19 +182,19 @@ TEST_F(FileDrills, DialogRoadAsksToShuffleAndKeepsDivisionAsQuotient) {
         EXPECT_EQ(modSorvinel.task_operands[drill::Row::AskedSecond][i], divisors[size_t(i)]);
     }
     EXPECT_EQ(w->labTal[0]->Caption(), "12") << "shown as quotient times divisor";
-    EXPECT_EQ(modSorvinel.current_operation, opDivision);
+    EXPECT_EQ(modSorvinel.current_operation, Operation::Division);
     EXPECT_FALSE(w->menVal->isEnabled());
 }
 
 TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
     platform::script_file_dialogs({""});
-    w->menOevningarDrill[opAddition]->trigger();
+    w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
     EXPECT_TRUE(prompts().isEmpty()) << "a cancel is silent";
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
 
     const QString few = put("Få.add", lines(3));
     platform::script_file_dialogs({few});
-    w->menOevningarDrill[opAddition]->trigger();
+    w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
     EXPECT_EQ(prompts().back(), "Filen " + few.toLower() +
                                     " innehöll endast 3 uppgifter.\n\rMinsta antal är "
                                     "inställt till 5");
@@ -204,7 +204,7 @@ TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
     const QString big = put("stor.bla", "3 \xa4 4 =\r\n" + lines(1200, "+") + "6 * 7 =\r\n");
     platform::script_file_dialogs({big});
     platform::script_msg_box({vb::vbOK, vb::vbYes});
-    w->menOevningarDrill[opBlandat]->trigger();
+    w->menOevningarDrill[index_of(Operation::Blandat)]->trigger();
     EXPECT_TRUE(prompts().contains("Det fanns 1201 uppgifter. Endast de 1000 första lästes in."));
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     EXPECT_EQ(modSorvinel.task_count, 1000);
@@ -229,7 +229,7 @@ TEST_F(FileDrills, StepsAreSpokenAndWrittenAndRandomOrderIsOffered) {
     modSorvinel.random_order = true;
     platform::script_file_dialogs({folder + "/Bil.SUB"});
     platform::script_msg_box({vb::vbYes});
-    w->menOevningarDrill[opSubtraktion]->trigger();
+    w->menOevningarDrill[index_of(Operation::Subtraktion)]->trigger();
     ASSERT_EQ(prompts(), QStringList{"Skall uppgifterna blandas?"});
     EXPECT_EQ(platform::msg_box_calls()[0].style, vb::vbYesNo + vb::vbQuestion)
         << "Yes is the default with random order";

@@ -82,7 +82,7 @@ TEST_F(Looks, NumberLineIsBuiltShownWithTheTaskAndHidden) {
         EXPECT_EQ(w->linTalindex[1]->BorderWidth(), c.marking == 0 ? 5 : 1);
         EXPECT_LT(w->labTalindex[1]->Left(), w->labTalindex[2]->Left());
 
-        start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+        start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
         EXPECT_FALSE(w->linTallinje->isHidden());
         EXPECT_FALSE(w->labTalindex[c.length]->isHidden());
         w->back_to_main_menu();
@@ -102,7 +102,7 @@ TEST_F(Looks, ClockRunsFromTheDrillScreenToItsEndOrAbort) {
     };
     for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false}}) {
         modSorvinel.show_clock = c.show;
-        start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+        start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
         EXPECT_EQ(modSorvinel.clock_running, c.show);
         EXPECT_EQ(w->picDig.count(), c.show ? 6 : 1);
         EXPECT_EQ(w->timKlocka->isActive(), c.show);
@@ -129,7 +129,7 @@ TEST_F(Looks, ClockRunsFromTheDrillScreenToItsEndOrAbort) {
 TEST_F(Looks, ClockTickShowsTheElapsedTimeAcrossMidnight) {
     modSorvinel.show_clock = true;
     now = 23 * 3600 + 59 * 60 + 50;
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
     const QImage zero = w->picDig[0]->pixmap().toImage();
     now = 5; // 00:00:05, 15 seconds on
     w->timKlocka_Timer();
@@ -143,7 +143,7 @@ TEST_F(Looks, DrillTimeComesFromTheSteadyClockNotTheTimeOfDay) {
     double steady = 1000.4;
     platform::set_monotonic_source([&steady] { return steady; });
     now = 2 * 3600 + 59 * 60;
-    start_drill(opAddition, {{1, 2, "+"}, {2, 2, "+"}});
+    start_drill(Operation::Addition, {{1, 2, "+"}, {2, 2, "+"}});
     answer(3);
     now = 2 * 3600 + 10; // the clocks were put back an hour
     steady = 1071.5;     // 71.1 s later; whole seconds round half to even

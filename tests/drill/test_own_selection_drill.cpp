@@ -39,6 +39,7 @@ public:
                 seen_ = true;
                 modal_ = d->isModal();
                 parent_ = d->parentWidget();
+                operation_ = d->operation;
                 act(*d);
                 return true;
             },
@@ -47,11 +48,13 @@ public:
     bool seen() const { return seen_; }
     QWidget *parent_seen() const { return parent_; }
     bool modal_seen() const { return modal_; }
+    Operation operation_seen() const { return operation_; }
 
 private:
     bool seen_ = false;
     bool modal_ = false;
     QWidget *parent_ = nullptr;
+    Operation operation_ = Operation::Blandat;
     ModalWatch watch_; // last, so it stops before the flags it writes go
 };
 
@@ -96,34 +99,34 @@ protected:
 };
 
 TEST_F(OwnSelectionRoad, OnlyTheFourSingleOperationsHaveTheCommand) {
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        EXPECT_EQ(w->menEgeturval[op]->text(), "&Eget urval...");
-        EXPECT_EQ(w->menEgeturval[op]->isEnabled(), op != opBlandat) << op;
+    for (Operation op : kOperations) {
+        EXPECT_EQ(w->menEgeturval[index_of(op)]->text(), "&Eget urval...");
+        EXPECT_EQ(w->menEgeturval[index_of(op)]->isEnabled(), op != Operation::Blandat) << op;
     }
 }
 
 struct DefaultCase {
-    int operation;
+    Operation operation;
     int tasks;
 };
 
 TEST_F(OwnSelectionRoad, KlartAtOnceDrillsEveryTaskOfTheDefaultBoundsOnce) {
     for (const DefaultCase &c :
-         {DefaultCase{opAddition, 100}, DefaultCase{opSubtraktion, 55},
-          DefaultCase{opMultiplikation, 100}, DefaultCase{opDivision, 100}}) {
+         {DefaultCase{Operation::Addition, 100}, DefaultCase{Operation::Subtraktion, 55},
+          DefaultCase{Operation::Multiplikation, 100}, DefaultCase{Operation::Division, 100}}) {
         SCOPED_TRACE(c.operation);
-        if (c.operation != opAddition) {
+        if (c.operation != Operation::Addition) {
             // Back to the main menu after the previous drill.
             w->menAvbryt->trigger();
             ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
         }
         modSorvinel.check_records = true;
         DialogScript script(klart);
-        w->menEgeturval[c.operation]->trigger();
+        w->menEgeturval[index_of(c.operation)]->trigger();
         ASSERT_TRUE(script.seen());
         EXPECT_TRUE(script.modal_seen());
         EXPECT_EQ(script.parent_seen(), nullptr);
-        EXPECT_EQ(w->Tag, ModSorvinel::operation_name(c.operation));
+        EXPECT_EQ(script.operation_seen(), c.operation);
         ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
         EXPECT_EQ(modSorvinel.current_operation, c.operation);
         EXPECT_EQ(modSorvinel.task_count, 0);
@@ -151,7 +154,7 @@ TEST_F(OwnSelectionRoad, TheChosenCountAndBoundsMakeTheDrill) {
         set_field(d, Count, "20");
         klart(d);
     });
-    w->menEgeturval[opMultiplikation]->trigger();
+    w->menEgeturval[index_of(Operation::Multiplikation)]->trigger();
     ASSERT_TRUE(script.seen());
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     EXPECT_EQ(w->drill_session().pass_length(), 20);
@@ -174,7 +177,7 @@ TEST_F(OwnSelectionRoad, ADivisionDrillHoldsQuotientAndDivisorAndRepeatsWhenFewA
         set_field(d, HighSecond, "5");
         klart(d);
     });
-    w->menEgeturval[opDivision]->trigger();
+    w->menEgeturval[index_of(Operation::Division)]->trigger();
     ASSERT_TRUE(script.seen());
     ASSERT_EQ(platform::msg_box_calls().size(), 1u);
     EXPECT_EQ(platform::msg_box_calls().front().prompt,
@@ -220,9 +223,8 @@ TEST_F(OwnSelectionRoad, ACancelledDialogStartsNothing) {
                 break;
             }
         });
-        w->menEgeturval[opAddition]->trigger();
+        w->menEgeturval[index_of(Operation::Addition)]->trigger();
         ASSERT_TRUE(script.seen());
-        EXPECT_TRUE(w->Tag.isEmpty());
         expect_main_menu_untouched();
     }
 }
@@ -234,25 +236,25 @@ TEST_F(OwnSelectionRoad, EveryShowingStartsFromTheDefaults) {
             set_field(d, Count, "7");
             d.reject();
         });
-        w->menEgeturval[opSubtraktion]->trigger();
+        w->menEgeturval[index_of(Operation::Subtraktion)]->trigger();
         ASSERT_TRUE(cancel.seen());
     }
     DialogScript script(klart);
-    w->menEgeturval[opSubtraktion]->trigger();
+    w->menEgeturval[index_of(Operation::Subtraktion)]->trigger();
     ASSERT_TRUE(script.seen());
     EXPECT_EQ(w->drill_session().pass_length(), 55);
 }
 
 TEST_F(OwnSelectionRoad, NoDialogOverARunningDrill) {
     int item = 0;
-    w->select_till10_from_menu(opAddition, item);
+    w->select_till10_from_menu(Operation::Addition, item);
     ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
     const QString first = caption(w->labTal, 0);
     DialogScript script(klart);
-    w->menEgeturval[opDivision]->trigger();
+    w->menEgeturval[index_of(Operation::Division)]->trigger();
     QTest::qWait(int(kPollEvery.count()) * 5);
     EXPECT_FALSE(script.seen());
-    EXPECT_EQ(modSorvinel.current_operation, opAddition);
+    EXPECT_EQ(modSorvinel.current_operation, Operation::Addition);
     EXPECT_EQ(w->drill_session().pass_length(), 100);
     EXPECT_EQ(caption(w->labTal, 0), first);
 }

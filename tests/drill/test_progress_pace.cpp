@@ -75,10 +75,10 @@ TEST_F(DrillRoad, DrillStartShowsTheBarAFewTimesOnly) {
     } const cases[] = {{0, 1}, {1, 1 + 710 / 50}, {60, 1 + 100}};
     for (const Case &c : cases) {
         SteppingClock clock(c.ms_per_read);
-        modSorvinel.current_operation = opBlandat;
+        modSorvinel.current_operation = Operation::Blandat;
         QSignalSpy changes(w->pbaMusse, &QProgressBar::valueChanged);
         w->pbaMusse->reset();
-        w->generate_selection_tasks(1, 10, 1, 10, drill::till10_task_count(opBlandat));
+        w->generate_selection_tasks(1, 10, 1, 10, drill::till10_task_count(Operation::Blandat));
         ASSERT_EQ(w->drill_session().pass_length(), 355);
         EXPECT_GE(changes.count(), 1) << "the bar starts at 0";
         EXPECT_LE(changes.count(), c.most_changes) << c.ms_per_read << " ms a read";

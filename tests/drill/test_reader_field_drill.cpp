@@ -40,7 +40,7 @@ TEST_F(ReaderFieldDrill, EveryKeyWritesOneWholeText) {
         {"arrow down", [this] { press(key::Down); }, "Subtraktion", "Subtraktion"},
         {"hot key", [this] { letter('A'); }, "Till 10:an", "till tian"},
     });
-    start_drill(opAddition, {{3, 2, "+"}, {7, 5, "+"}});
+    start_drill(Operation::Addition, {{3, 2, "+"}, {7, 5, "+"}});
     ASSERT_EQ(w->txtJaws->text(), " 3 + 2 = ");
     run({
         {"digit", [this] { type("7"); }, " 3 + 2 = 7", "7"},

@@ -10,22 +10,22 @@ using S = ScreenState;
 TEST(SelectionPanelLogic, FieldLimits) {
     struct Case {
         S field;
-        int op;
+        Operation op;
         drill::PanelBounds b;
         int min, max;
     } cases[] = {
-        {S::PanelLowFirst, opDivision, {}, 1, 999},
-        {S::PanelLowFirst, opMultiplikation, {}, 0, 999},
-        {S::PanelLowSecond, opSubtraktion, {5, 0, 0, 0}, 0, 5},
-        {S::PanelLowSecond, opMultiplikation, {0, 0, 0, 0}, 0, 999}, // divisor 0: 999
-        {S::PanelLowSecond, opMultiplikation, {100, 0, 0, 0}, 0, 99},
-        {S::PanelLowSecond, opDivision, {3, 0, 0, 0}, 0, 999}, // never above 999
-        {S::PanelHighFirst, opDivision, {3, 0, 0, 0}, 3, 999}, // quotient 0
-        {S::PanelHighFirst, opMultiplikation, {2, 50, 0, 0}, 2, 199},
-        {S::PanelHighSecond, opSubtraktion, {5, 2, 9, 0}, 2, 9},
-        {S::PanelHighSecond, opAddition, {5, 2, 9, 0}, 2, 999},
-        {S::PanelHighSecond, opDivision, {3, 4, 20, 0}, 4, 499},
-        {S::PanelCount, opAddition, {}, 7, 1000},
+        {S::PanelLowFirst, Operation::Division, {}, 1, 999},
+        {S::PanelLowFirst, Operation::Multiplikation, {}, 0, 999},
+        {S::PanelLowSecond, Operation::Subtraktion, {5, 0, 0, 0}, 0, 5},
+        {S::PanelLowSecond, Operation::Multiplikation, {0, 0, 0, 0}, 0, 999}, // divisor 0: 999
+        {S::PanelLowSecond, Operation::Multiplikation, {100, 0, 0, 0}, 0, 99},
+        {S::PanelLowSecond, Operation::Division, {3, 0, 0, 0}, 0, 999}, // never above 999
+        {S::PanelHighFirst, Operation::Division, {3, 0, 0, 0}, 3, 999}, // quotient 0
+        {S::PanelHighFirst, Operation::Multiplikation, {2, 50, 0, 0}, 2, 199},
+        {S::PanelHighSecond, Operation::Subtraktion, {5, 2, 9, 0}, 2, 9},
+        {S::PanelHighSecond, Operation::Addition, {5, 2, 9, 0}, 2, 999},
+        {S::PanelHighSecond, Operation::Division, {3, 4, 20, 0}, 4, 499},
+        {S::PanelCount, Operation::Addition, {}, 7, 1000},
     };
     for (const Case &c : cases) {
         const drill::FieldLimits l = drill::panel_field_limits(c.field, c.op, c.b, 7);
@@ -37,24 +37,30 @@ TEST(SelectionPanelLogic, FieldLimits) {
 TEST(SelectionPanelLogic, TemplatesAndPrompts) {
     struct Case {
         S field;
-        int op;
+        Operation op;
         drill::PanelBounds b;
         const char *line;
     } cases[] = {
-        {S::PanelLowFirst, opAddition, {}, "Från    +    = #   till    +    = #"},
-        {S::PanelCount, opAddition, {2, 3, 9, 7}, "Från 2 + 3 = 5    till 9 + 7 = 16 "},
-        {S::PanelHighFirst, opDivision, {3, 4, 0, 0}, "Från 12 / 3 = 4   till   # /    =    "},
-        {S::PanelCount, opDivision, {3, 4, 9, 7}, "Från 12 / 3 = 4   till 63 / 9 = 7"},
-        {S::PanelHighSecond, opMultiplikation, {2, 3, 4, 0}, "Från 2 • 3 = 6    till 4 •    = #"},
+        {S::PanelLowFirst, Operation::Addition, {}, "Från    +    = #   till    +    = #"},
+        {S::PanelCount, Operation::Addition, {2, 3, 9, 7}, "Från 2 + 3 = 5    till 9 + 7 = 16 "},
+        {S::PanelHighFirst,
+         Operation::Division,
+         {3, 4, 0, 0},
+         "Från 12 / 3 = 4   till   # /    =    "},
+        {S::PanelCount, Operation::Division, {3, 4, 9, 7}, "Från 12 / 3 = 4   till 63 / 9 = 7"},
+        {S::PanelHighSecond,
+         Operation::Multiplikation,
+         {2, 3, 4, 0},
+         "Från 2 • 3 = 6    till 4 •    = #"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(drill::panel_template_line(c.field, c.op, c.b), c.line) << int(c.field);
 
-    EXPECT_EQ(drill::panel_prompt(S::PanelLowSecond, opSubtraktion, {0, 5}, 0),
+    EXPECT_EQ(drill::panel_prompt(S::PanelLowSecond, Operation::Subtraktion, {0, 5}, 0),
               "Lägsta andra term (0 - 5): ");
-    EXPECT_EQ(drill::panel_prompt(S::PanelHighFirst, opDivision, {1, 999}, 0),
+    EXPECT_EQ(drill::panel_prompt(S::PanelHighFirst, Operation::Division, {1, 999}, 0),
               "Högsta nämnare (1 - 999): ");
-    EXPECT_EQ(drill::panel_prompt(S::PanelCount, opAddition, {5, 1000}, 80),
+    EXPECT_EQ(drill::panel_prompt(S::PanelCount, Operation::Addition, {5, 1000}, 80),
               "Antal av 80 (5 - 1000): ");
     EXPECT_EQ(drill::speak_range_text("Lägsta första term (0 - 999): "),
               "Lägsta första term . mellan 0 och 999: ");
@@ -97,7 +103,7 @@ TEST_F(SelectionPanel, FieldsInTurnStartTheDrillOfTheChosenCount) {
     field("4");
     EXPECT_EQ(w->labUrval[0]->Caption(), "Från 5 - 2 = 3    till 9 - 4 = 5 ");
     long possible = 0;
-    ModSorvinel::count_possible_tasks(possible, opSubtraktion, 5, 9, 2, 4);
+    ModSorvinel::count_possible_tasks(possible, Operation::Subtraktion, 5, 9, 2, 4);
     EXPECT_EQ(prompt(), QString("Antal av %1 (5 - 1000): ").arg(possible));
     EXPECT_EQ(w->labUrval[2]->Left(),
               input_left + w->labUrval[1]->Width() - (input_left - w->labUrval[1]->Left()))

@@ -57,28 +57,6 @@ const FileWriter failing_writer = [](const QString &, const QByteArray &) { retu
 
 } // namespace
 
-TEST(ExerciseDocumentStart, StartTagsNameTheType) {
-    const struct {
-        const char *tag;
-        QString type;
-    } cases[] = {
-        {"Addition", kTypeAddition},
-        {"Subtraktion", kTypeSubtraction},
-        {"Multiplikation", kTypeMultiplication},
-        {"Division", kTypeDivision},
-        {"Blandat", kTypeMixed},
-        {"Fel0", kTypeAddition},
-        {"Fel3", kTypeDivision},
-        {"Fel4", kTypeMixed},
-        {"Fel9", QString()},
-        {"", QString()},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(ExerciseDocument::type_for_start_tag(c.tag), c.type) << c.tag;
-    EXPECT_TRUE(ExerciseDocument::is_wrong_tasks_tag("Fel2"));
-    EXPECT_FALSE(ExerciseDocument::is_wrong_tasks_tag("Blandat"));
-}
-
 TEST(ExerciseDocumentStart, FreshExerciseIsSavedAndAsksNothing) {
     const struct {
         QString type;

@@ -17,11 +17,11 @@ using namespace own_selection;
 
 namespace {
 
-const QString kAdd = QStringLiteral("Addition");
-const QString kSub = QStringLiteral("Subtraktion");
-const QString kMul = QStringLiteral("Multiplikation");
-const QString kDiv = QStringLiteral("Division");
-const QString kMixed = QStringLiteral("Blandat");
+constexpr Operation kAdd = Operation::Addition;
+constexpr Operation kSub = Operation::Subtraktion;
+constexpr Operation kMul = Operation::Multiplikation;
+constexpr Operation kDiv = Operation::Division;
+constexpr Operation kMixed = Operation::Blandat;
 constexpr int kMinCount = 5;
 constexpr int kSentinel = 77;
 constexpr int kOnePixel = 1;
@@ -38,9 +38,9 @@ protected:
     void TearDown() override { platform::stop_msg_box_script(); }
 };
 
-// One showing of the dialog for `operation`, with the caller's Tag.
+// One showing of the dialog for `operation`.
 struct Open {
-    explicit Open(const QString &operation) : tag(operation), dlg(tag) { dlg.show(); }
+    explicit Open(Operation operation) : dlg(operation) { dlg.show(); }
 
     void click(int i) { QTest::mouseClick(dlg.comOK[i], Qt::LeftButton); }
     // Keys go where the focus is, as a user's keys do.
@@ -67,12 +67,11 @@ struct Open {
         return l;
     }
 
-    QString tag;
     frmEgetVal dlg;
 };
 
 struct LoadCase {
-    QString operation;
+    Operation operation;
     QString low_heading;
     QString high_heading;
     QString sign;
@@ -94,10 +93,10 @@ TEST_F(EgetValTest, LoadShowsDefaultsHeadingsAndCountsForEachOperation) {
         {kMixed, "Från", "till", "+", "", "", 100},
     };
     for (const LoadCase &c : cases) {
-        SCOPED_TRACE(c.operation.toStdString());
+        SCOPED_TRACE(index_of(c.operation));
         modSorvinel.possible_task_count = -1;
         Open o(c.operation);
-        EXPECT_EQ(o.dlg.windowTitle(), "Eget urval - " + c.operation);
+        EXPECT_EQ(o.dlg.windowTitle(), "Eget urval - " + ModSorvinel::operation_name(c.operation));
         EXPECT_EQ(o.dlg.labRubrik[0]->text(), c.low_heading);
         EXPECT_EQ(o.dlg.labRubrik[1]->text(), c.high_heading);
         EXPECT_EQ(o.dlg.labRubrik[2]->text(), "Antal uppgifter: ");
@@ -125,8 +124,8 @@ TEST_F(EgetValTest, LoadShowsDefaultsHeadingsAndCountsForEachOperation) {
 // Every control inside the window, nothing on top of another (a field button covers its
 // typing label by design), and a marker sitting on each field button.
 TEST_F(EgetValTest, LayoutKeepsControlsApartAndInsideTheWindow) {
-    for (const QString &op : {kAdd, kSub, kMul, kDiv, kMixed}) {
-        SCOPED_TRACE(op.toStdString());
+    for (Operation op : {kAdd, kSub, kMul, kDiv, kMixed}) {
+        SCOPED_TRACE(index_of(op));
         Open o(op);
         std::vector<QWidget *> parts = {o.dlg.comKlart, o.dlg.comAvbryt};
         for (int i = 0; i < field::Total; ++i)
@@ -179,13 +178,13 @@ TEST_F(EgetValTest, DivisionRowsShowTheDividendFirstAndTheQuotientLast) {
     EXPECT_LT(a.dlg.labOperator[2]->x(), a.dlg.labTal[0]->x());
 }
 
-TEST_F(EgetValTest, KlartAtOnceHandsOverTheDefaultsAndKeepsTheTag) {
+TEST_F(EgetValTest, KlartAtOnceHandsOverTheDefaults) {
     modSorvinel.task_count = kSentinel;
     Open o(kAdd);
     o.dlg.comKlart->click();
     EXPECT_EQ(o.dlg.result(), QDialog::Accepted);
     EXPECT_FALSE(o.dlg.isVisible());
-    EXPECT_EQ(o.tag, kAdd);
+    EXPECT_EQ(o.dlg.operation, kAdd);
     EXPECT_EQ(modSorvinel.selection_bounds, (std::array<int, 4>{1, 1, 10, 10}));
     EXPECT_EQ(modSorvinel.task_count, 0);
     EXPECT_EQ(modSorvinel.possible_task_count, 100);
@@ -231,7 +230,7 @@ struct KeyPress {
 
 struct TypingCase {
     const char *name;
-    QString operation;
+    Operation operation;
     int field_index;
     std::vector<KeyPress> keys;
     QString shown;
@@ -323,7 +322,7 @@ struct Step {
 
 struct RulesCase {
     const char *name;
-    QString operation;
+    Operation operation;
     std::vector<Step> steps;
     QStringList captions;
     QString row1;
@@ -435,7 +434,7 @@ TEST_F(EgetValTest, TooFewPossibleTasksRaiseTheCountToTheMinimumWithAMessage) {
 
 struct CountCase {
     const char *name;
-    QString operation;
+    Operation operation;
     QString typed;
     QString shown;
     long task_count;
@@ -463,7 +462,7 @@ TEST_F(EgetValTest, KlartHandsOverTheChosenCount) {
         EXPECT_EQ(o.dlg.result(), QDialog::Accepted);
         EXPECT_EQ(modSorvinel.task_count, c.task_count);
         EXPECT_EQ(modSorvinel.possible_task_count, c.possible);
-        EXPECT_EQ(o.tag, c.operation);
+        EXPECT_EQ(o.dlg.operation, c.operation);
     }
 }
 
@@ -479,7 +478,7 @@ TEST_F(EgetValTest, AChangedBoundReplacesTheChosenCountAnUnchangedOneKeepsIt) {
 
 enum class CancelWay { AvbrytIdle, AvbrytEditing, Escape, EscapeEditing, CloseBox };
 
-TEST_F(EgetValTest, EveryWayOfCancellingEmptiesTheTagAndWritesNothing) {
+TEST_F(EgetValTest, EveryWayOfCancellingRejectsAndWritesNothing) {
     for (CancelWay way : {CancelWay::AvbrytIdle, CancelWay::AvbrytEditing, CancelWay::Escape,
                           CancelWay::EscapeEditing, CancelWay::CloseBox}) {
         SCOPED_TRACE(int(way));
@@ -506,7 +505,6 @@ TEST_F(EgetValTest, EveryWayOfCancellingEmptiesTheTagAndWritesNothing) {
         }
         EXPECT_FALSE(o.dlg.isVisible());
         EXPECT_EQ(o.dlg.result(), QDialog::Rejected);
-        EXPECT_TRUE(o.tag.isEmpty());
         EXPECT_EQ(modSorvinel.selection_bounds,
                   (std::array<int, 4>{kSentinel, kSentinel, kSentinel, kSentinel}));
         EXPECT_EQ(modSorvinel.task_count, kSentinel);
@@ -524,7 +522,7 @@ TEST_F(EgetValTest, KlartIsImpossibleWhileNoTaskIsPossible) {
     EXPECT_FALSE(o.dlg.comKlart->isEnabled());
     o.dlg.comKlart_Click();
     EXPECT_TRUE(o.dlg.isVisible());
-    EXPECT_EQ(o.tag, kAdd);
+    EXPECT_EQ(o.dlg.operation, kAdd);
     EXPECT_EQ(modSorvinel.task_count, kSentinel);
 
     // Widening the range makes tasks possible again.

@@ -33,7 +33,7 @@ constexpr int kNotice = vb::vbOKOnly + vb::vbInformation;
 TEST_F(EditorTest, NewEditSaveSaveAsDelete) {
     put_file(path("six.add"), additions(6));
     put_file(path("more.add"), additions(2, 50));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     EXPECT_EQ(file_menu(w), (FileMenu{false, false, false, true}));
 
     // Edit: tasks inserted from a file.
@@ -105,7 +105,7 @@ TEST_F(EditorTest, NewEditSaveSaveAsDelete) {
 
 TEST_F(EditorTest, DeleteAnsweredOtherwiseOrFailingChangesNothing) {
     put_file(path("a.sub"), "9 - 1 =\r\n");
-    frmSkrivIn &w = open("Subtraktion");
+    frmSkrivIn &w = open({Operation::Subtraktion});
     answer({}, {path("a.sub")});
     w.menOeppna->trigger();
     for (int refusal : {vb::vbNo, vb::vbCancel}) {
@@ -132,7 +132,7 @@ TEST_F(EditorTest, NewAsksBeforeGivingUpChanges) {
     };
     for (const Case c :
          {Case{vb::vbNo, true, 0}, Case{vb::vbCancel, false, 0}, Case{vb::vbYes, false, 1}}) {
-        frmSkrivIn &w = open("Fel0", {"1 + 2 ="});
+        frmSkrivIn &w = open({Operation::Addition, true}, {"1 + 2 ="});
         w.labText->setCaption("12 + _"); // a task half typed
         answer({c.answer});              // the save dialog, if shown, is cancelled
         w.menAktRS[3]->trigger();
@@ -162,7 +162,7 @@ TEST_F(EditorTest, NewAsksBeforeGivingUpChanges) {
 TEST_F(EditorTest, SavingFewerThanTheMinimumAsksFirst) {
     modSorvinel.min_task_count = 5;
     put_file(path("three.add"), additions(3));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("three.add")});
     w.menOeppna->trigger();
     answer({}, {path("more.add")});
@@ -192,7 +192,7 @@ TEST_F(EditorTest, SavingFewerThanTheMinimumAsksFirst) {
 
 TEST_F(EditorTest, OpenAsksFirstThenTakesTheFile) {
     put_file(path("Mix.BLA"), "7 - 3 =\r\n6 * 4 =\r\n");
-    frmSkrivIn &w = open("Fel2", {"3 * 4 ="});
+    frmSkrivIn &w = open({Operation::Multiplikation, true}, {"3 * 4 ="});
     w.chkSkrivIn->setChecked(false);
 
     answer({vb::vbCancel}, {path("Mix.BLA")});
@@ -222,7 +222,7 @@ TEST_F(EditorTest, OpenAsksFirstThenTakesTheFile) {
 TEST_F(EditorTest, OpeningAFileWithoutTasksKeepsTheExercise) {
     put_file(path("empty.div"), "hello\r\n7 / 2 =\r\n");
     put_file(path("keep.add"), additions(2));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("keep.add")});
     w.menOeppna->trigger();
 
@@ -238,11 +238,11 @@ TEST_F(EditorTest, OpeningAFileWithoutTasksKeepsTheExercise) {
 
 TEST_F(EditorTest, InsertOffersTheExercisesOwnFilesAndKeepsItsName) {
     struct Case {
-        QString tag;
+        exercises::EditorStart tag;
         QString filter_start;
     };
-    for (const Case &c : {Case{"Blandat", "Alla (*.add *.sub *.mul *.div *.bla)|"},
-                          Case{"Addition", "Addition (*.add)|*.add"}}) {
+    for (const Case &c : {Case{{Operation::Blandat}, "Alla (*.add *.sub *.mul *.div *.bla)|"},
+                          Case{{Operation::Addition}, "Addition (*.add)|*.add"}}) {
         frmSkrivIn &w = open(c.tag);
         QDir(dir.path()).mkdir("elsewhere");
         put_file(path("elsewhere/x.add"), additions(2));
@@ -261,7 +261,7 @@ TEST_F(EditorTest, InsertOffersTheExercisesOwnFilesAndKeepsItsName) {
 
 TEST_F(EditorTest, InsertIsOfferedOnlyBelowTheLimit) {
     put_file(path("full.add"), additions(kMaxExerciseTasks));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("full.add")});
     w.menOeppna->trigger();
     EXPECT_FALSE(file_menu(w).insert);
@@ -270,7 +270,8 @@ TEST_F(EditorTest, InsertIsOfferedOnlyBelowTheLimit) {
 
 TEST_F(EditorTest, SaveAsAsksBeforeReplacingTheFileReallyWritten) {
     put_file(path("prov.add"), "1 + 1 =\r\n");
-    frmSkrivIn &w = open("Fel0", {"2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 ="});
+    frmSkrivIn &w =
+        open({Operation::Addition, true}, {"2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 ="});
 
     // "Nej" shows the dialog again; cancelling it then writes nothing.
     answer({vb::vbNo}, {path("prov"), QString()});
@@ -299,7 +300,7 @@ TEST_F(EditorTest, SaveAsAsksBeforeReplacingTheFileReallyWritten) {
 TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators) {
     QDir(dir.path()).mkdir("a&b");
     put_file(path("a&b/t.add"), additions(1));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("a&b/t.add")});
     w.menOeppna->trigger();
     file_menu(w);
@@ -307,7 +308,7 @@ TEST_F(EditorTest, PathsInCaptionsMakeNoAccelerators) {
 }
 
 TEST_F(EditorTest, ToolsFollowTheirRulesAsTheMenuOpens) {
-    frmSkrivIn &w = open("Fel0", {"1 + 2 =", "3 + 4 ="});
+    frmSkrivIn &w = open({Operation::Addition, true}, {"1 + 2 =", "3 + 4 ="});
     emit w.menVerktyg->aboutToShow();
     for (QMenu *m : {w.menGenerera, w.menSortera, w.menReducera})
         EXPECT_TRUE(m->menuAction()->isEnabled());
@@ -333,7 +334,7 @@ TEST_F(EditorTest, ToolsFollowTheirRulesAsTheMenuOpens) {
 TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {
     platform::stop_file_dialog_script();
     put_file(path("t.mul"), "2 * 3 =\r\n");
-    frmSkrivIn &w = open("Multiplikation");
+    frmSkrivIn &w = open({Operation::Multiplikation});
     QStringList filters;
     QString selected, folder;
     QTimer guard; // never wait for a person

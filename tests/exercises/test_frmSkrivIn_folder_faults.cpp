@@ -21,7 +21,7 @@ protected:
     frmSkrivIn &unsaved_exercise() {
         put_file(path("keep.add"), additions(2));
         put_file(path("one.add"), additions(1, 7));
-        frmSkrivIn &w = open("Addition");
+        frmSkrivIn &w = open({Operation::Addition});
         answer({}, {path("keep.add")});
         w.menOeppna->trigger();
         answer({}, {path("one.add")});
@@ -87,7 +87,7 @@ TEST_F(FolderFaults, FolderTurnedIntoAFileBetweenChoosingAndReading) {
 TEST_F(FolderFaults, FolderOfTheExerciseGoneBeforeSaving) {
     QDir(dir.path()).mkdir("class");
     put_file(path("class/keep.add"), additions(2));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("class/keep.add")});
     w.menOeppna->trigger();
     w.document().mark_changed();

@@ -11,7 +11,7 @@ using namespace editor_test;
 namespace {
 
 struct StartCase {
-    QString tag;
+    exercises::EditorStart tag;
     QStringList wrong;
     QString type;
     QString title;
@@ -55,20 +55,33 @@ TEST_P(EditorStart, TagGivesTheExercise) {
 INSTANTIATE_TEST_SUITE_P(
     Tags, EditorStart,
     ::testing::Values(
-        StartCase{"Addition", {}, "+", "Övningar - Addition - [namnlös]", {}, true, false},
-        StartCase{"Subtraktion", {}, "-", "Övningar - Subtraktion - [namnlös]", {}, true, false},
         StartCase{
-            "Multiplikation", {}, "*", "Övningar - Multiplikation - [namnlös]", {}, true, false},
-        StartCase{"Division", {}, "/", "Övningar - Division - [namnlös]", {}, true, false},
-        StartCase{"Blandat", {}, "¤", "Övningar - Blandat - [namnlös]", {}, true, false},
-        StartCase{"Fel2",
+            {Operation::Addition}, {}, "+", "Övningar - Addition - [namnlös]", {}, true, false},
+        StartCase{{Operation::Subtraktion},
+                  {},
+                  "-",
+                  "Övningar - Subtraktion - [namnlös]",
+                  {},
+                  true,
+                  false},
+        StartCase{{Operation::Multiplikation},
+                  {},
+                  "*",
+                  "Övningar - Multiplikation - [namnlös]",
+                  {},
+                  true,
+                  false},
+        StartCase{
+            {Operation::Division}, {}, "/", "Övningar - Division - [namnlös]", {}, true, false},
+        StartCase{{Operation::Blandat}, {}, "¤", "Övningar - Blandat - [namnlös]", {}, true, false},
+        StartCase{{Operation::Multiplikation, true},
                   {"3 * 4 =", "5 * 6 =", "3 * 4 ="},
                   "*",
                   "Övningar - Multiplikation - [namnlös]",
                   {"3 * 4 =", "5 * 6 =", "3 * 4 ="},
                   false,
                   true},
-        StartCase{"Fel4",
+        StartCase{{Operation::Blandat, true},
                   {"7 - 3 =", "6 * 4 ="},
                   "¤",
                   "Övningar - Blandat - [namnlös]",
@@ -76,10 +89,17 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   true},
         // An empty list of wrong tasks still starts an exercise of wrong tasks.
-        StartCase{"Fel0", {}, "+", "Övningar - Addition - [namnlös]", {}, false, true}));
+        StartCase{{Operation::Addition, true},
+                  {},
+                  "+",
+                  "Övningar - Addition - [namnlös]",
+                  {},
+                  false,
+                  true}));
 
 TEST_F(EditorTest, WrongTasksAreCheckedLikeFileLines) {
-    frmSkrivIn &w = open("Fel3", {"8 / 2 =", "", "7 / 2 =", "5 / 0 =", "6 + 1 =", "9 / 3 ="});
+    frmSkrivIn &w = open({Operation::Division, true},
+                         {"8 / 2 =", "", "7 / 2 =", "5 / 0 =", "6 + 1 =", "9 / 3 ="});
     EXPECT_EQ(list_items(w.lstSkrivIn), (QStringList{"8 / 2 =", "9 / 3 ="}));
     EXPECT_TRUE(platform::msg_box_calls().empty());
 }
@@ -88,7 +108,7 @@ TEST_F(EditorTest, MoreThanTheLimitOfWrongTasksIsReported) {
     QStringList wrong;
     for (int i = 0; i < kMaxExerciseTasks + 2; ++i)
         wrong << QString::number(i % 100) + " + 1 =";
-    frmSkrivIn &w = open("Fel0", wrong);
+    frmSkrivIn &w = open({Operation::Addition, true}, wrong);
     EXPECT_EQ(w.lstSkrivIn->count(), kMaxExerciseTasks);
     ASSERT_EQ(platform::msg_box_calls().size(), 1u);
     EXPECT_EQ(platform::msg_box_calls()[0].prompt,
@@ -106,7 +126,7 @@ class EditorWindowSize : public EditorTest, public ::testing::WithParamInterface
 TEST_P(EditorWindowSize, TenthOfTheScreenHeightIsLeftOut) {
     const ScreenCase &c = GetParam();
     set_screen(c.width_px, c.height_px);
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     EXPECT_EQ(w.height(), c.expected_height_px);
     EXPECT_EQ(w.y(), c.expected_top_px);
     // Centred across the screen.
@@ -121,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, EditorWindowSize,
                                            ScreenCase{1280, 1024, 51, 922}));
 
 TEST_F(EditorTest, KeypadStandsInTelephoneOrder) {
-    frmSkrivIn &w = open("Division");
+    frmSkrivIn &w = open({Operation::Division});
     const int rows[4][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {0, 10, 11}};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c) {
@@ -151,7 +171,7 @@ TEST_F(EditorTest, KeypadStandsInTelephoneOrder) {
 }
 
 TEST_F(EditorTest, ColumnsFollowTheKeypad) {
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     // Place buttons and the box stacked under the keypad, evenly.
     EXPECT_GT(w.comTill[0]->y(), w.comSiffra[0]->geometry().bottom());
     const int step = w.comTill[1]->y() - w.comTill[0]->y();
@@ -176,7 +196,7 @@ TEST_F(EditorTest, ColumnsFollowTheKeypad) {
 }
 
 TEST_F(EditorTest, MenusAsDesigned) {
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     QStringList types;
     for (QAction *a : w.menAktRS)
         types << a->text();
@@ -198,7 +218,7 @@ TEST_F(EditorTest, MenusAsDesigned) {
 }
 
 TEST_F(EditorTest, EscapeDoesNotLeaveTheEditor) {
-    frmSkrivIn &w = open("Fel0", {"1 + 1 ="});
+    frmSkrivIn &w = open({Operation::Addition, true}, {"1 + 1 ="});
     w.show();
     QTest::keyClick(&w, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible());
@@ -210,7 +230,7 @@ TEST_F(EditorTest, EscapeDoesNotLeaveTheEditor) {
 namespace {
 
 TEST_F(EditorTest, SelectingATaskUpdatesButtonsAndTheCountLine) {
-    frmSkrivIn &w = open("Fel0", {"1 + 1 =", "2 + 2 =", "3 + 3 ="});
+    frmSkrivIn &w = open({Operation::Addition, true}, {"1 + 1 =", "2 + 2 =", "3 + 3 ="});
     // The list editing commands come with task entry; stand-ins let their rules show.
     for (QPushButton *b : {w.comTill[2], w.comFlytta[0], w.comFlytta[1], w.comTaBort})
         w.install_command(b, {});
@@ -238,7 +258,7 @@ TEST_F(EditorTest, SelectingATaskUpdatesButtonsAndTheCountLine) {
     w.update_task_view(3);
     EXPECT_EQ(w.selected_task_index(), 2);
 
-    frmSkrivIn &one = open("Fel0", {"1 + 1 ="});
+    frmSkrivIn &one = open({Operation::Addition, true}, {"1 + 1 ="});
     for (QPushButton *b : {one.comFlytta[0], one.comFlytta[1], one.comTaBort})
         one.install_command(b, {});
     one.update_task_view(0);

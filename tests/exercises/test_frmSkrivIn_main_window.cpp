@@ -64,15 +64,15 @@ TEST_F(EditorFromMainWindow, EachOperationOpensANewExercise) {
     const QStringList names{"Addition", "Subtraktion", "Multiplikation", "Division", "Blandat"};
     const QStringList signs{"+", "-", "*", "/", "¤"};
     put_wrong_tasks({"1 + 1 ="}); // not taken by these commands
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        ASSERT_TRUE(main().menEditor[op]->isEnabled());
+    for (Operation op : kOperations) {
+        ASSERT_TRUE(main().menEditor[index_of(op)]->isEnabled());
         SeenEditor seen;
         inspect_editor_when_shown(seen, &main());
-        main().menEditor[op]->trigger();
+        main().menEditor[index_of(op)]->trigger();
         ASSERT_TRUE(seen.shown) << op;
-        EXPECT_EQ(main().Tag, names[op]);
-        EXPECT_EQ(seen.type, signs[op]);
-        EXPECT_EQ(seen.title, "Övningar - " + names[op] + " - [namnlös]");
+        EXPECT_EQ(main().Tag, (exercises::EditorStart{op, false}));
+        EXPECT_EQ(seen.type, signs[index_of(op)]);
+        EXPECT_EQ(seen.title, "Övningar - " + names[index_of(op)] + " - [namnlös]");
         EXPECT_TRUE(seen.tasks.isEmpty());
         EXPECT_TRUE(seen.saved);
         EXPECT_FALSE(seen.ticked);
@@ -82,15 +82,15 @@ TEST_F(EditorFromMainWindow, EachOperationOpensANewExercise) {
 }
 
 TEST_F(EditorFromMainWindow, LatestWrongTasksOpenAsAnUnsavedExercise) {
-    modSorvinel.current_operation = opAddition; // chosen since the drill; not what counts
-    modSorvinel.latest_errors_operation = opMultiplikation;
+    modSorvinel.current_operation = Operation::Addition; // chosen since the drill; not what counts
+    modSorvinel.latest_errors_operation = Operation::Multiplikation;
     put_wrong_tasks({"3 * 4 =", "7 * 8 =", "3 * 4 ="});
     ASSERT_TRUE(main().menSenasteFel->isEnabled());
     SeenEditor seen;
     inspect_editor_when_shown(seen, &main());
     main().menSenasteFel->trigger();
     ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(main().Tag, "Fel2");
+    EXPECT_EQ(main().Tag, (exercises::EditorStart{Operation::Multiplikation, true}));
     EXPECT_EQ(seen.type, "*");
     EXPECT_EQ(seen.tasks, (QStringList{"3 * 4 =", "7 * 8 =", "3 * 4 ="}));
     EXPECT_FALSE(seen.saved);

@@ -10,7 +10,7 @@ namespace {
 TEST_F(EditorTest, NothingToSaveClosesWithoutAQuestion) {
     put_file(path("a.add"), additions(2));
     for (int start = 0; start < 3; ++start) {
-        frmSkrivIn &w = open("Blandat");
+        frmSkrivIn &w = open({Operation::Blandat});
         if (start == 1) { // a file opened and left as it was
             answer({}, {path("a.add")});
             w.menOeppna->trigger();
@@ -39,7 +39,7 @@ class EditorCloseUnnamed : public EditorTest, public ::testing::WithParamInterfa
 
 TEST_P(EditorCloseUnnamed, AnswerDecides) {
     const CloseCase &c = GetParam();
-    frmSkrivIn &w = open("Fel1", {"9 - 4 ="});
+    frmSkrivIn &w = open({Operation::Subtraktion, true}, {"9 - 4 ="});
     w.show();
     std::deque<QString> dialogs;
     for (const QString &d : c.dialogs)
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox) {
-    frmSkrivIn &w = open("Fel1", {"9 - 4 ="});
+    frmSkrivIn &w = open({Operation::Subtraktion, true}, {"9 - 4 ="});
     w.show();
     answer({vb::vbCancel});
     w.menAvsluta->trigger();
@@ -76,7 +76,7 @@ TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox) {
 TEST_F(EditorTest, YesSavesANamedExerciseToItsFile) {
     put_file(path("Fil.add"), additions(2));
     put_file(path("one.add"), additions(1, 7));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("Fil.add")});
     w.menOeppna->trigger();
     answer({}, {path("one.add")});
@@ -94,7 +94,7 @@ TEST_F(EditorTest, FailedSaveKeepsTheOldFileAndTheEditorOpen) {
     const QByteArray old = additions(6);
     put_file(path("keep.add"), old);
     put_file(path("one.add"), additions(1, 7));
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     answer({}, {path("keep.add")});
     w.menOeppna->trigger();
     answer({}, {path("one.add")});

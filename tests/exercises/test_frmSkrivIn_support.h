@@ -69,7 +69,7 @@ protected:
         modSorvinel.screen_width = long(width_px * kTwipsPerPixel);
         modSorvinel.screen_height = (available - kMenuBarPx) * kTwipsPerPixel;
     }
-    frmSkrivIn &open(const QString &tag, const QStringList &wrong = {}) {
+    frmSkrivIn &open(exercises::EditorStart tag, const QStringList &wrong = {}) {
         editor = std::make_unique<frmSkrivIn>(nullptr, tag, wrong);
         return *editor;
     }

@@ -46,7 +46,7 @@ void type(frmSkrivIn &w, const QString &keys) {
 }
 
 TEST_F(EditorTest, TypedTasksAreSortedSavedAndReadBackByteForByte) {
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     w.show();
     type(w, "12+3\n5+1\n");
     type(w, "3+4=");   // "=" places first
@@ -63,7 +63,7 @@ TEST_F(EditorTest, TypedTasksAreSortedSavedAndReadBackByteForByte) {
     // Sorting a sorted list still counts as a change.
     choose(w, w.menStigande);
     EXPECT_FALSE(w.document().is_saved());
-    frmSkrivIn &again = open("Addition");
+    frmSkrivIn &again = open({Operation::Addition});
     answer({}, {path("typed.add")});
     again.menOeppna->trigger();
     EXPECT_EQ(list_items(again.lstSkrivIn),
@@ -71,7 +71,7 @@ TEST_F(EditorTest, TypedTasksAreSortedSavedAndReadBackByteForByte) {
 }
 
 TEST_F(EditorTest, RefusedTasksSayWhyAndStayInTheEntry) {
-    frmSkrivIn &w = open("Subtraktion");
+    frmSkrivIn &w = open({Operation::Subtraktion});
     w.show();
     type(w, "3-4\n");
     EXPECT_EQ(w.labSkrivIn->Caption(), "Felaktig uppgift! Differensen blir mindre än noll!");
@@ -94,7 +94,7 @@ TEST_F(EditorTest, RefusedTasksSayWhyAndStayInTheEntry) {
 }
 
 TEST_F(EditorTest, TheChooserPicksTheOperatorOrNothing) {
-    frmSkrivIn &w = open("Blandat");
+    frmSkrivIn &w = open({Operation::Blandat});
     w.show();
     type(w, "12");
     when_shown<frmAngeR>(modal, [](frmAngeR &d) { d.comOp[2]->click(); });
@@ -119,13 +119,13 @@ TEST_F(EditorTest, MoveRemoveAndTheLimit) {
     QStringList full;
     for (int i = 0; i < 1000; ++i)
         full << QString::number(i) + " + 1 =";
-    frmSkrivIn &w = open("Fel0", full);
+    frmSkrivIn &w = open({Operation::Addition, true}, full);
     w.show();
     type(w, "1+1\n");
     ASSERT_EQ(box_texts().size(), 1u);
     EXPECT_EQ(box_texts()[0], "Det går inte att skriva in fler än 1000 uppgifter.");
     EXPECT_EQ(w.lstSkrivIn->count(), 1000);
-    frmSkrivIn &s = open("Fel0", {"1 + 1 =", "2 + 2 =", "3 + 3 ="});
+    frmSkrivIn &s = open({Operation::Addition, true}, {"1 + 1 =", "2 + 2 =", "3 + 3 ="});
     s.lstSkrivIn->setCurrentRow(1);
     s.comFlytta[0]->click();
     EXPECT_EQ(list_items(s.lstSkrivIn), (QStringList{"2 + 2 =", "1 + 1 =", "3 + 3 ="}));
@@ -140,7 +140,7 @@ TEST_F(EditorTest, MoveRemoveAndTheLimit) {
 TEST_F(EditorTest, ClearingTheBoxOffersToRemoveDuplicates) {
     const QStringList tasks{"3 + 4 =", "5 + 1 =", "3 + 4 =", "3 + 4 ="};
     for (int reply : {vb::vbNo, vb::vbCancel, vb::vbYes}) {
-        frmSkrivIn &w = open("Fel0", tasks);
+        frmSkrivIn &w = open({Operation::Addition, true}, tasks);
         answer({reply});
         choose(w, w.menTaBortDubletter);
         ASSERT_EQ(box_texts().size(), 1u);
@@ -161,7 +161,7 @@ TEST_F(EditorTest, ReduceDialogOkAvbrytAndCloseBox) {
         "1 + 1 =", "2 + 2 =", "3 + 3 =", "4 + 4 =", "5 + 5 =", "6 + 6 =", "7 + 7 ="};
     for (int way = 0; way < 3; ++way) {
         answer({vb::vbYes}, {path("seven")});
-        frmSkrivIn &w = open("Fel0", seven);
+        frmSkrivIn &w = open({Operation::Addition, true}, seven);
         w.menSparaSom->trigger();
         ASSERT_TRUE(w.document().is_saved());
         when_shown<frmReducera>(modal, [way](frmReducera &d) {
@@ -192,7 +192,7 @@ TEST_F(EditorTest, ReduceDialogOkAvbrytAndCloseBox) {
 
 TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
     for (int way = 0; way < 3; ++way) {
-        frmSkrivIn &w = open("Fel4", {"2 + 5 =", "9 * 1 ="});
+        frmSkrivIn &w = open({Operation::Blandat, true}, {"2 + 5 =", "9 * 1 ="});
         w.chkSkrivIn->setChecked(false);
         when_shown<frmGenerera>(modal, [way](frmGenerera &d) {
             EXPECT_EQ(d.cbxFyll->currentText(), "100");
@@ -225,7 +225,7 @@ TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
 }
 
 TEST_F(EditorTest, FillOutWithNothingTickedSaysSoAndChangesNothing) {
-    frmSkrivIn &w = open("Fel4", {"2 + 5 =", "9 * 1 ="});
+    frmSkrivIn &w = open({Operation::Blandat, true}, {"2 + 5 =", "9 * 1 ="});
     when_shown<frmGenerera>(modal, [](frmGenerera &d) {
         for (QCheckBox *b : d.chkOp)
             b->setChecked(false);
@@ -240,7 +240,7 @@ TEST_F(EditorTest, FillOutWithNothingTickedSaysSoAndChangesNothing) {
 }
 
 TEST_F(EditorTest, OwnSelectionFillsTheEmptyListOrNothing) {
-    frmSkrivIn &w = open("Addition");
+    frmSkrivIn &w = open({Operation::Addition});
     when_shown<frmEgetVal>(modal, [](frmEgetVal &d) { d.comAvbryt->click(); });
     choose(w, w.menEgetUrval);
     EXPECT_EQ(w.lstSkrivIn->count(), 0);
@@ -260,14 +260,14 @@ TEST_F(EditorTest, OwnSelectionFillsTheEmptyListOrNothing) {
 TEST_F(EditorTest, TensCrossingsAreCountedAndRemovedOnOk) {
     const QStringList tasks{"8 + 5 =", "23 + 45 =", "40 + 70 ="};
     for (int reply : {vb::vbCancel, vb::vbOK}) {
-        frmSkrivIn &w = open("Fel0", tasks);
+        frmSkrivIn &w = open({Operation::Addition, true}, tasks);
         answer({reply});
         choose(w, w.menExtra);
         EXPECT_EQ(box_texts()[0], "2 uppgifter med tiotalövergång kommer att tas bort.");
         EXPECT_EQ(list_items(w.lstSkrivIn), (reply == vb::vbOK ? QStringList{"23 + 45 ="} : tasks));
     }
     answer({vb::vbOK});
-    frmSkrivIn &none = open("Fel0", {"23 + 45 ="});
+    frmSkrivIn &none = open({Operation::Addition, true}, {"23 + 45 ="});
     choose(none, none.menExtra);
     EXPECT_EQ(box_texts()[0], "Det fanns inga tiotalövergångar.");
     EXPECT_EQ(none.lstSkrivIn->count(), 1);

@@ -9,16 +9,16 @@ using namespace own_selection;
 
 namespace {
 
-const QString kAdd = QStringLiteral("Addition");
-const QString kSub = QStringLiteral("Subtraktion");
-const QString kMul = QStringLiteral("Multiplikation");
-const QString kDiv = QStringLiteral("Division");
-const QString kMixed = QStringLiteral("Blandat");
+constexpr Operation kAdd = Operation::Addition;
+constexpr Operation kSub = Operation::Subtraktion;
+constexpr Operation kMul = Operation::Multiplikation;
+constexpr Operation kDiv = Operation::Division;
+constexpr Operation kMixed = Operation::Blandat;
 constexpr int kDefaultMin = 5;
 
 // An open dialog's state, driven the way the dialog drives the rules.
 struct Dialog {
-    explicit Dialog(const QString &op, int min = kDefaultMin) : operation(op), min_count(min) {
+    explicit Dialog(Operation op, int min = kDefaultMin) : operation(op), min_count(min) {
         values = initial_field_values(operation, possible);
         shown_possible = possible;
     }
@@ -33,7 +33,7 @@ struct Dialog {
     QString row1() const { return result_text(values[0], values[1], operation); }
     QString row2() const { return result_text(values[2], values[3], operation); }
 
-    QString operation;
+    Operation operation;
     int min_count;
     long possible = -1;
     long shown_possible = -1;
@@ -47,7 +47,7 @@ struct Step {
 
 struct Scenario {
     const char *name;
-    QString operation;
+    Operation operation;
     int min_count;
     std::vector<Step> steps;
     FieldValues expected;
@@ -209,22 +209,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OwnSelectionRules, ComputeResultPerOperation) {
     struct Case {
-        QString op;
+        Operation op;
         long a, b;
         std::optional<long> expected;
     };
     const std::vector<Case> cases{
-        {kAdd, 999, 999, 1998},       {kSub, 3, 7, -4},
-        {kMul, 999, 999, 998001},     {kDiv, 12, 4, 48},
-        {kMixed, 2, 3, std::nullopt}, {QString(), 2, 3, std::nullopt},
+        {kAdd, 999, 999, 1998},       {kSub, 3, 7, -4}, {kMul, 999, 999, 998001}, {kDiv, 12, 4, 48},
+        {kMixed, 2, 3, std::nullopt},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(compute_result(c.a, c.b, c.op), c.expected) << c.op.toStdString();
+        EXPECT_EQ(compute_result(c.a, c.b, c.op), c.expected) << c.op;
 }
 
 TEST(OwnSelectionRules, LimitToMaxResult) {
     struct Case {
-        QString op;
+        Operation op;
         long other, bound, expected;
     };
     const std::vector<Case> cases{
@@ -242,7 +241,7 @@ TEST(OwnSelectionRules, LimitToMaxResult) {
     for (const Case &c : cases) {
         long bound = c.bound;
         EXPECT_EQ(limit_to_max_result(c.other, bound, c.op), c.expected)
-            << c.op.toStdString() << " " << c.other << " " << c.bound;
+            << c.op << " " << c.other << " " << c.bound;
         EXPECT_EQ(bound, c.expected);
     }
 }
@@ -317,7 +316,7 @@ TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound) {
     std::uniform_int_distribution<int> pick_field(0, field::Count);
     std::uniform_int_distribution<long> pick_value(0, kMaxOperand);
     constexpr int kSteps = 250;
-    for (const QString &op : {kAdd, kSub, kMul, kDiv}) {
+    for (Operation op : {kAdd, kSub, kMul, kDiv}) {
         Dialog d(op);
         for (int step = 0; step < kSteps; ++step) {
             const int f = pick_field(rng);
@@ -326,7 +325,7 @@ TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound) {
             d.confirm(f, v);
             const FieldValues &x = d.values;
             const auto where = [&] {
-                return op.toStdString() + " step " + std::to_string(step) + ": " +
+                return std::to_string(index_of(op)) + " step " + std::to_string(step) + ": " +
                        std::to_string(x[0]) + "," + std::to_string(x[1]) + "," +
                        std::to_string(x[2]) + "," + std::to_string(x[3]);
             };
@@ -349,7 +348,7 @@ TEST(OwnSelectionRules, RandomConfirmationsKeepTheSelectionSound) {
 
 TEST(OwnSelectionTyping, DigitsAndBackspace) {
     struct Case {
-        QString op;
+        Operation op;
         int field_index;
         QString before;
         int digit; // -1: Backspace
@@ -382,7 +381,7 @@ TEST(OwnSelectionTyping, DigitsAndBackspace) {
         QString t = c.before;
         const KeyEffect e =
             c.digit == kBack ? erase_digit(t) : type_digit(t, c.digit, c.field_index, c.op);
-        EXPECT_EQ(e, c.effect) << c.op.toStdString() << " field " << c.field_index << " "
+        EXPECT_EQ(e, c.effect) << c.op << " field " << c.field_index << " "
                                << c.before.toStdString() << " digit " << c.digit;
         EXPECT_EQ(t, c.after) << c.before.toStdString() << " digit " << c.digit;
     }

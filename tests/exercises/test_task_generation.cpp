@@ -148,7 +148,7 @@ TEST(OwnSelection, PairsFollowTheOperation) {
         EXPECT_GE(operands(t).a, operands(t).b) << t.toStdString();
     // The same count as the shared module gives, where no divisor 0 is in the range.
     long p = 0;
-    ModSorvinel::count_possible_tasks(p, opMultiplikation, 50, 200, 40, 90);
+    ModSorvinel::count_possible_tasks(p, Operation::Multiplikation, 50, 200, 40, 90);
     EXPECT_EQ(generate_from_selection("*", {50, 40, 200, 90}, 10, seeded(5)).possible, p);
 }
 

@@ -33,7 +33,7 @@ protected:
     }
     frmSkrivIn &open_saved(const QString &name, const QByteArray &bytes) {
         put_file(path(name), bytes);
-        frmSkrivIn &w = open(QStringLiteral("Addition"));
+        frmSkrivIn &w = open({Operation::Addition});
         answer({vb::vbOK}, {path(name)});
         w.menOeppna->trigger();
         return w;

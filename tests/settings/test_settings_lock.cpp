@@ -31,7 +31,7 @@ protected:
     // Opens the lock from the menu, types the words and presses OK.
     void try_words(const QString &name, const QString &password,
                    std::function<void(frmLogin &)> after = {}) {
-        when_lock_shown([=](frmLogin &d) {
+        when_lock_shown([=, this](frmLogin &d) {
             seen_title = d.windowTitle();
             seen_name = d.txtUserName->text();
             d.txtUserName->setText(name);

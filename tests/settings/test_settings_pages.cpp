@@ -309,8 +309,8 @@ TEST_F(Applying, BoardRowsSwitchAndRebuildAShownBoard) {
         int rows_after;
         QString written;
     };
-    for (const Case k : {Case{2, true, 0, 1, "1"}, Case{1, false, 1, 2, "2"},
-                         Case{2, false, 1, 2, ""}, Case{1, true, -1, 1, ""}}) {
+    for (const Case &k : {Case{2, true, 0, 1, "1"}, Case{1, false, 1, 2, "2"},
+                          Case{2, false, 1, 2, ""}, Case{1, true, -1, 1, ""}}) {
         modSorvinel.board_rows = k.rows;
         modSorvinel.number_board_shown = k.shown;
         modSorvinel.number_board_built = k.shown;

@@ -112,7 +112,7 @@ TEST(ParseTaskState, MixedSignIsKeptAfterFirstLine) {
 }
 
 struct CountCase {
-    int operation;
+    Operation operation;
     int first_from, first_to, second_from, second_to;
     long expected;
 };
@@ -129,7 +129,7 @@ TEST_P(CountPossible, Counts) {
 }
 
 // Reference count by the plain double loop, for ranges small enough to walk.
-long brute_count(int operation, int ff, int ft, int sf, int st) {
+long brute_count(Operation operation, int ff, int ft, int sf, int st) {
     long n = 0;
     for (int i = ff; i <= ft; ++i)
         for (int j = sf; j <= st; ++j) {
@@ -137,17 +137,17 @@ long brute_count(int operation, int ff, int ft, int sf, int st) {
             const bool sub = i >= j;
             const bool mul = static_cast<long long>(i) * j < kOperandLimit;
             switch (operation) {
-            case opAddition:
+            case Operation::Addition:
                 n += add;
                 break;
-            case opSubtraktion:
+            case Operation::Subtraktion:
                 n += sub;
                 break;
-            case opMultiplikation:
-            case opDivision:
+            case Operation::Multiplikation:
+            case Operation::Division:
                 n += mul;
                 break;
-            case opBlandat:
+            case Operation::Blandat:
                 n += add + sub + 2 * mul;
                 break;
             default:
@@ -159,29 +159,36 @@ long brute_count(int operation, int ff, int ft, int sf, int st) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, CountPossible,
-    ::testing::Values(
-        CountCase{opAddition, 1, 10, 1, 10, 100}, CountCase{opSubtraktion, 1, 10, 1, 10, 55},
-        CountCase{opMultiplikation, 1, 10, 1, 10, 100}, CountCase{opDivision, 1, 10, 1, 10, 100},
-        CountCase{opBlandat, 1, 10, 1, 10, 355}, CountCase{opAddition, 5, 4, 1, 10, 0},
-        CountCase{opAddition, 1, 10, 7, 6, 0}, CountCase{5, 1, 10, 1, 10, 0},
-        CountCase{-1, 1, 10, 1, 10, 0}, CountCase{opAddition, 9998, 9999, 0, 2, 3},
-        CountCase{opMultiplikation, 0, 0, 0, 9999, 10000},
-        CountCase{opMultiplikation, 90, 110, 90, 110,
-                  brute_count(opMultiplikation, 90, 110, 90, 110)},
-        CountCase{opDivision, 90, 110, 90, 110, brute_count(opDivision, 90, 110, 90, 110)},
-        CountCase{opBlandat, 0, 120, 3, 200, brute_count(opBlandat, 0, 120, 3, 200)},
-        CountCase{opSubtraktion, 0, 50, 20, 80, brute_count(opSubtraktion, 0, 50, 20, 80)},
-        CountCase{opBlandat, 4990, 5010, 1, 3, brute_count(opBlandat, 4990, 5010, 1, 3)},
-        CountCase{opBlandat, -3000, 40, -2, 3, brute_count(opBlandat, -3000, 40, -2, 3)}));
+    ::testing::Values(CountCase{Operation::Addition, 1, 10, 1, 10, 100},
+                      CountCase{Operation::Subtraktion, 1, 10, 1, 10, 55},
+                      CountCase{Operation::Multiplikation, 1, 10, 1, 10, 100},
+                      CountCase{Operation::Division, 1, 10, 1, 10, 100},
+                      CountCase{Operation::Blandat, 1, 10, 1, 10, 355},
+                      CountCase{Operation::Addition, 5, 4, 1, 10, 0},
+                      CountCase{Operation::Addition, 1, 10, 7, 6, 0},
+                      CountCase{Operation::Addition, 9998, 9999, 0, 2, 3},
+                      CountCase{Operation::Multiplikation, 0, 0, 0, 9999, 10000},
+                      CountCase{Operation::Multiplikation, 90, 110, 90, 110,
+                                brute_count(Operation::Multiplikation, 90, 110, 90, 110)},
+                      CountCase{Operation::Division, 90, 110, 90, 110,
+                                brute_count(Operation::Division, 90, 110, 90, 110)},
+                      CountCase{Operation::Blandat, 0, 120, 3, 200,
+                                brute_count(Operation::Blandat, 0, 120, 3, 200)},
+                      CountCase{Operation::Subtraktion, 0, 50, 20, 80,
+                                brute_count(Operation::Subtraktion, 0, 50, 20, 80)},
+                      CountCase{Operation::Blandat, 4990, 5010, 1, 3,
+                                brute_count(Operation::Blandat, 4990, 5010, 1, 3)},
+                      CountCase{Operation::Blandat, -3000, 40, -2, 3,
+                                brute_count(Operation::Blandat, -3000, 40, -2, 3)}));
 
 TEST(CountPossibleWhole, FullRangeDoesNotOverflow) {
     long count = 0;
-    ModSorvinel::count_possible_tasks(count, opBlandat, 0, 9999, 0, 9999);
+    ModSorvinel::count_possible_tasks(count, Operation::Blandat, 0, 9999, 0, 9999);
     // Addition: pairs with i + j <= 9999; subtraction: i >= j; both half the square plus the
     // diagonal side.
     const long half = 10000L * 10001L / 2;
     long products = 0;
-    ModSorvinel::count_possible_tasks(products, opMultiplikation, 0, 9999, 0, 9999);
+    ModSorvinel::count_possible_tasks(products, Operation::Multiplikation, 0, 9999, 0, 9999);
     EXPECT_EQ(count, half + half + 2 * products);
     EXPECT_GT(products, 10000L);
 }
@@ -226,15 +233,16 @@ TEST(Operations, NamesSignsAndLookup) {
     const char *const names[] = {"Addition", "Subtraktion", "Multiplikation", "Division",
                                  "Blandat"};
     const char *const signs[] = {"+", "-", "*", "/", "¤"};
-    for (int op = opAddition; op <= opBlandat; ++op) {
-        EXPECT_EQ(ModSorvinel::operation_name(op), names[op]);
-        EXPECT_EQ(ModSorvinel::operation_sign(op), QString::fromUtf8(signs[op]));
-        EXPECT_EQ(ModSorvinel::operation_from_name(names[op]), op);
+    for (Operation op : kOperations) {
+        EXPECT_EQ(ModSorvinel::operation_name(op), names[index_of(op)]);
+        EXPECT_EQ(ModSorvinel::operation_sign(op), QString::fromUtf8(signs[index_of(op)]));
+        EXPECT_EQ(ModSorvinel::operation_from_name(names[index_of(op)]), op);
+        EXPECT_EQ(operation_at(index_of(op)), op);
     }
-    EXPECT_EQ(ModSorvinel::operation_name(5), "");
-    EXPECT_EQ(ModSorvinel::operation_sign(-1), "");
-    EXPECT_EQ(ModSorvinel::operation_from_name("Fel0"), -1);
-    EXPECT_EQ(ModSorvinel::operation_from_name(""), -1);
+    EXPECT_EQ(operation_at(5), std::nullopt);
+    EXPECT_EQ(operation_at(-1), std::nullopt);
+    EXPECT_EQ(ModSorvinel::operation_from_name("Fel0"), std::nullopt);
+    EXPECT_EQ(ModSorvinel::operation_from_name(""), std::nullopt);
 }
 
 } // namespace

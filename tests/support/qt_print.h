@@ -23,3 +23,13 @@ enum class ScreenState : int;
 inline std::ostream &operator<<(std::ostream &os, ScreenState s) {
     return os << int(s);
 }
+
+// Operations and message kinds print as their numbers too.
+enum class Operation : int;
+inline std::ostream &operator<<(std::ostream &os, Operation op) {
+    return os << int(op);
+}
+enum class MessageKind : int;
+inline std::ostream &operator<<(std::ostream &os, MessageKind k) {
+    return os << int(k);
+}
