@@ -136,18 +136,18 @@ void BM_SpeakTextToFirstSample(benchmark::State &state) {
         state.SkipWithError("espeak-ng already plays in this process");
         return;
     }
-    auto engine = createEspeakSpeech(nullptr);
-    if (engine->voiceCount() == 0) {
+    auto engine = create_espeak_speech(nullptr);
+    if (engine->voice_count() == 0) {
         state.SkipWithError("no espeak-ng voice");
         return;
     }
     engine->speak(QStringLiteral("Addition"));
     for (auto _ : state) {
-        (void)espeak_detail::takeFirstSampleNanos();
+        (void)espeak_detail::take_first_sample_nanos();
         const auto start = std::chrono::steady_clock::now().time_since_epoch().count();
         engine->stop();
         engine->speak(QStringLiteral("Till 10:an"));
-        const long long first = espeak_detail::takeFirstSampleNanos();
+        const long long first = espeak_detail::take_first_sample_nanos();
         state.SetIterationTime(first > 0 ? double(first - start) / 1e9 : 0);
     }
 }

@@ -71,7 +71,7 @@ int main(int argc, char **argv) {
 
     SettingsStore store(SettingsStore::defaultPath());
     modSorvinel.store = &store;
-    std::unique_ptr<SpeechEngine> speech = createEspeakSpeech(&store);
+    std::unique_ptr<SpeechEngine> speech = create_espeak_speech(&store);
     frmSorvinel window(speech.get());
     window.Form_Load();
     const qint64 done = clock.nsecsElapsed();

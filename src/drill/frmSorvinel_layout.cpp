@@ -80,7 +80,7 @@ void frmSorvinel::Form_Load() {
 
     if (tspSorvinel) {
         (void)tspSorvinel->ready();
-        modSorvinel.speech_available = tspSorvinel->voiceCount() > 0;
+        modSorvinel.speech_available = tspSorvinel->voice_count() > 0;
     } else {
         modSorvinel.speech_available = false;
     }
@@ -91,7 +91,7 @@ void frmSorvinel::Form_Load() {
     }
 
     if (modSorvinel.speech_available)
-        tspSorvinel->restoreVoice(kApplicationName);
+        tspSorvinel->restore_voice(kApplicationName);
 
     for (int i = 0; i <= 3; ++i) {
         VbLabel *strip = i > 0 ? imaMeny.load(i) : imaMeny[0];

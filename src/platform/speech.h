@@ -16,16 +16,16 @@ public:
 
     // Whether the engine answered at all; read once at start-up, nothing depends on it.
     virtual bool ready() const = 0;
-    virtual int voiceCount() const = 0;
-    // Name of voice `index` (0 .. voiceCount() - 1); nothing when it cannot be read.
-    virtual std::optional<QString> voiceName(int index) const = 0;
+    virtual int voice_count() const = 0;
+    // Name of voice `index` (0 .. voice_count() - 1); nothing when it cannot be read.
+    virtual std::optional<QString> voice_name(int index) const = 0;
     // Makes voice `index` the current one; false when it was not taken.
-    virtual bool selectVoice(int index) = 0;
-    virtual QString currentVoiceName() const = 0;
-    // Keeps the current voice across runs under `applicationName`.
-    virtual void storeVoice(const QString &applicationName) = 0;
-    // Makes the voice stored under `applicationName` current again.
-    virtual void restoreVoice(const QString &applicationName) = 0;
+    virtual bool select_voice(int index) = 0;
+    virtual QString current_voice_name() const = 0;
+    // Keeps the current voice across runs under `application_name`.
+    virtual void store_voice(const QString &application_name) = 0;
+    // Makes the voice stored under `application_name` current again.
+    virtual void restore_voice(const QString &application_name) = 0;
     // Starts speaking and returns at once.
     virtual void speak(const QString &text) = 0;
     // Ends any speech in progress.
@@ -33,11 +33,11 @@ public:
 };
 
 // An engine without voices: the program is fully usable without speech.
-std::unique_ptr<SpeechEngine> createSilentSpeech();
+std::unique_ptr<SpeechEngine> create_silent_speech();
 
 // The espeak-ng engine (process-wide, initialised once), or a silent one when espeak-ng
 // has no usable voice. The chosen voice is kept in `store`.
-std::unique_ptr<SpeechEngine> createEspeakSpeech(SettingsStore *store);
+std::unique_ptr<SpeechEngine> create_espeak_speech(SettingsStore *store);
 
 // Records every call, for tests. Each call appends one line to `log`:
 // "stop", "speak:<text>", "store:<app>", "restore:<app>", "select:<index>".
@@ -46,12 +46,12 @@ public:
     explicit RecordingSpeech(QStringList voices = {QStringLiteral("Swedish")});
 
     bool ready() const override { return true; }
-    int voiceCount() const override { return int(voices_.size()); }
-    std::optional<QString> voiceName(int index) const override;
-    bool selectVoice(int index) override;
-    QString currentVoiceName() const override;
-    void storeVoice(const QString &applicationName) override;
-    void restoreVoice(const QString &applicationName) override;
+    int voice_count() const override { return int(voices_.size()); }
+    std::optional<QString> voice_name(int index) const override;
+    bool select_voice(int index) override;
+    QString current_voice_name() const override;
+    void store_voice(const QString &application_name) override;
+    void restore_voice(const QString &application_name) override;
     void speak(const QString &text) override;
     void stop() override;
 

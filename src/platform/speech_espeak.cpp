@@ -31,7 +31,7 @@ const QString kSwedishLanguage = QStringLiteral("sv");
 const QByteArray kMbrolaPrefixes[] = {QByteArrayLiteral("mb/"), QByteArrayLiteral("mb-")};
 
 struct Runtime {
-    int sampleRate = 0;
+    int sample_rate = 0;
     std::vector<espeak_detail::Voice> voices;
     // Guards every call into espeak-ng and `loadedVoice`.
     std::mutex mutex;
@@ -73,10 +73,10 @@ void start(Runtime &rt) {
         started = true;
     }
     // Without DONT_EXIT espeak-ng ends the whole process when its data folder is empty.
-    rt.sampleRate =
+    rt.sample_rate =
         espeak_Initialize(synchronousOutput ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK,
                           kBufferLengthMs, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (rt.sampleRate <= 0) {
+    if (rt.sample_rate <= 0) {
         qCWarning(lcSpeech) << "espeak-ng could not start; running without speech";
         return;
     }
@@ -112,15 +112,15 @@ public:
         : rt_(rt), store_(store), current_(espeak_detail::defaultVoiceIndex(rt.voices)) {}
 
     bool ready() const override { return true; }
-    int voiceCount() const override { return int(rt_.voices.size()); }
+    int voice_count() const override { return int(rt_.voices.size()); }
 
-    std::optional<QString> voiceName(int index) const override {
+    std::optional<QString> voice_name(int index) const override {
         if (!isVoice(index))
             return std::nullopt;
         return rt_.voices[size_t(index)].name;
     }
 
-    bool selectVoice(int index) override {
+    bool select_voice(int index) override {
         if (!isVoice(index))
             return false;
         std::lock_guard lock(rt_.mutex);
@@ -130,15 +130,15 @@ public:
         return true;
     }
 
-    QString currentVoiceName() const override { return rt_.voices[size_t(current_)].name; }
+    QString current_voice_name() const override { return rt_.voices[size_t(current_)].name; }
 
-    void storeVoice(const QString &) override {
+    void store_voice(const QString &) override {
         if (store_)
             store_->SaveSetting(kVoiceSection, kVoiceKey,
                                 QString::fromUtf8(rt_.voices[size_t(current_)].identifier));
     }
 
-    void restoreVoice(const QString &) override {
+    void restore_voice(const QString &) override {
         if (!store_)
             return;
         const QByteArray stored = store_->GetSetting(kVoiceSection, kVoiceKey, {}).toUtf8();
@@ -146,7 +146,7 @@ public:
             return;
         for (size_t i = 0; i < rt_.voices.size(); ++i) {
             if (rt_.voices[i].identifier == stored) {
-                selectVoice(int(i));
+                select_voice(int(i));
                 return;
             }
         }
@@ -226,23 +226,23 @@ bool countSamplesInsteadOfPlaying() {
     return synchronousOutput;
 }
 
-long long takeSampleCount() {
+long long take_sample_count() {
     return sampleCount.exchange(0);
 }
 
-long long takeFirstSampleNanos() {
+long long take_first_sample_nanos() {
     return firstSampleNanos.exchange(0);
 }
 
-int sampleRate() {
-    return runtime().sampleRate;
+int sample_rate() {
+    return runtime().sample_rate;
 }
 
 } // namespace espeak_detail
 
-std::unique_ptr<SpeechEngine> createEspeakSpeech(SettingsStore *store) {
+std::unique_ptr<SpeechEngine> create_espeak_speech(SettingsStore *store) {
     Runtime &rt = runtime();
-    if (rt.sampleRate <= 0 || rt.voices.empty())
-        return createSilentSpeech();
+    if (rt.sample_rate <= 0 || rt.voices.empty())
+        return create_silent_speech();
     return std::make_unique<EspeakSpeech>(rt, store);
 }

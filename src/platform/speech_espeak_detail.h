@@ -32,13 +32,13 @@ const std::vector<Voice> &voices();
 bool countSamplesInsteadOfPlaying();
 
 // Samples synthesised since the previous call (counted only in the mode above).
-long long takeSampleCount();
+long long take_sample_count();
 
 // When the first sample since the previous call was synthesised (steady clock, ns since its
 // epoch; 0 for none), counted only in the mode above.
-long long takeFirstSampleNanos();
+long long take_first_sample_nanos();
 
 // Samples per second of the started instance; <= 0 when espeak-ng is not usable.
-int sampleRate();
+int sample_rate();
 
 } // namespace espeak_detail

@@ -10,13 +10,13 @@ const QString kSpeakPrefix = QStringLiteral("speak:");
 
 RecordingSpeech::RecordingSpeech(QStringList voices) : voices_(std::move(voices)) {}
 
-std::optional<QString> RecordingSpeech::voiceName(int index) const {
+std::optional<QString> RecordingSpeech::voice_name(int index) const {
     if (index < 0 || index >= voices_.size() || unreadable.contains(index))
         return std::nullopt;
     return voices_.at(index);
 }
 
-bool RecordingSpeech::selectVoice(int index) {
+bool RecordingSpeech::select_voice(int index) {
     log << QStringLiteral("select:%1").arg(index);
     if (index < 0 || index >= voices_.size() || unselectable.contains(index))
         return false;
@@ -26,18 +26,18 @@ bool RecordingSpeech::selectVoice(int index) {
 
 // An unreadable current voice gives an empty name, as a real engine whose voice has no
 // readable name would; callers then find it in no list.
-QString RecordingSpeech::currentVoiceName() const {
+QString RecordingSpeech::current_voice_name() const {
     if (current_ >= voices_.size() || unreadable.contains(current_))
         return {};
     return voices_.at(current_);
 }
 
-void RecordingSpeech::storeVoice(const QString &applicationName) {
-    log << QStringLiteral("store:") + applicationName;
+void RecordingSpeech::store_voice(const QString &application_name) {
+    log << QStringLiteral("store:") + application_name;
 }
 
-void RecordingSpeech::restoreVoice(const QString &applicationName) {
-    log << QStringLiteral("restore:") + applicationName;
+void RecordingSpeech::restore_voice(const QString &application_name) {
+    log << QStringLiteral("restore:") + application_name;
 }
 
 void RecordingSpeech::speak(const QString &text) {

@@ -76,14 +76,14 @@ void frmOptions2::load_sound_page() {
 
 void frmOptions2::fill_voice_list() {
     comRoester->clear();
-    const int count = speech_control ? speech_control->voiceCount() : 0;
+    const int count = speech_control ? speech_control->voice_count() : 0;
     // An unreadable name still takes its place, so list and voices keep the same indices.
     for (int i = 0; i < count; ++i)
-        comRoester->addItem(speech_control->voiceName(i).value_or(QString()));
+        comRoester->addItem(speech_control->voice_name(i).value_or(QString()));
     comRoester->setCurrentIndex(-1);
 
     voice_at_load = 0;
-    current_voice = speech_control ? speech_control->currentVoiceName() : QString();
+    current_voice = speech_control ? speech_control->current_voice_name() : QString();
     const int found = current_voice.isEmpty() ? -1 : comRoester->findText(current_voice);
     if (found < 0)
         platform::msg_box(QStringLiteral("Kunde inte läsa röstens namn"),

@@ -113,8 +113,8 @@ void apply_font(const PageControls &c) {
 void apply_voice(const PageControls &c, const ApplyServices &s) {
     if (c.voice_choice == c.voice_at_load)
         return;
-    if (s.speech && s.speech->selectVoice(c.voice_choice))
-        s.speech->storeVoice(kApplicationName);
+    if (s.speech && s.speech->select_voice(c.voice_choice))
+        s.speech->store_voice(kApplicationName);
     else
         platform::msg_box(QStringLiteral("Kunde inte välja röst"), vb::vbOKOnly | vb::vbInformation,
                           kApplicationTitle, s.parent);

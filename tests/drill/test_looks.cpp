@@ -59,8 +59,9 @@ TEST_F(Looks, PointerOnAndOff) {
               static_cast<QWidget *>(w->picUpp), static_cast<QWidget *>(w->picNer),
               static_cast<QWidget *>(w->labFilnamn), static_cast<QWidget *>(w->labSiffertavla[0])})
             EXPECT_EQ(c->cursor().shape(), want) << on;
-        if (on)
+        if (on) {
             EXPECT_EQ(w->labMenyVal[0]->cursor().hotSpot(), QPoint(12, 1));
+        }
         // Nothing else takes the hand.
         EXPECT_EQ(w->labTal[tal::First]->cursor().shape(), Qt::ArrowCursor);
     }

@@ -35,8 +35,9 @@ TEST(ReaderField, EachTextIsWrittenInOneChange) {
         modSorvinel.show_screen_reader_text(QString::fromUtf8(c.text));
         EXPECT_EQ(field->text(), QString::fromUtf8(c.field)) << c.text;
         ASSERT_EQ(changes.count(), c.changes) << c.shown << " -> " << c.text;
-        if (c.changes)
+        if (c.changes) {
             EXPECT_EQ(changes.last().at(0).toString(), QString::fromUtf8(c.field));
+        }
         EXPECT_EQ(f.window->txtJaws_reader->told_count(), told + 1) << c.text;
     }
 }

@@ -56,9 +56,9 @@ int voiceIndex(const QByteArray &identifier) {
 }
 
 long long samplesOf(SpeechEngine &engine, const QString &text) {
-    espeak_detail::takeSampleCount();
+    espeak_detail::take_sample_count();
     engine.speak(text);
-    return espeak_detail::takeSampleCount();
+    return espeak_detail::take_sample_count();
 }
 
 bool soundsAlike(long long a, long long b) {
@@ -69,17 +69,17 @@ TEST(RecordingSpeech, LogsEveryCallInOrder) {
     RecordingSpeech speech({"Swedish", "English"});
     speech.stop();
     speech.speak("3 + 4 =");
-    EXPECT_TRUE(speech.selectVoice(1));
-    EXPECT_FALSE(speech.selectVoice(5));
-    speech.storeVoice(kApplication);
-    speech.restoreVoice(kApplication);
+    EXPECT_TRUE(speech.select_voice(1));
+    EXPECT_FALSE(speech.select_voice(5));
+    speech.store_voice(kApplication);
+    speech.restore_voice(kApplication);
     speech.stop();
     speech.speak("speak:Huvudme-ny");
     EXPECT_EQ(speech.log,
               QStringList({"stop", "speak:3 + 4 =", "select:1", "select:5", "store:PLOXA Sorvinel",
                            "restore:PLOXA Sorvinel", "stop", "speak:speak:Huvudme-ny"}));
     EXPECT_EQ(speech.spoken(), QStringList({"3 + 4 =", "speak:Huvudme-ny"}));
-    EXPECT_EQ(speech.currentVoiceName(), "English");
+    EXPECT_EQ(speech.current_voice_name(), "English");
 }
 
 TEST(RecordingSpeech, UnreadableAndUnselectableVoices) {
@@ -96,41 +96,41 @@ TEST(RecordingSpeech, UnreadableAndUnselectableVoices) {
         RecordingSpeech speech({"A", "B", "C"});
         speech.unreadable = {1};
         speech.unselectable = {2};
-        ASSERT_TRUE(speech.selectVoice(0));
-        EXPECT_EQ(speech.voiceName(c.index), c.name) << c.index;
-        EXPECT_EQ(speech.selectVoice(c.index), c.selected) << c.index;
+        ASSERT_TRUE(speech.select_voice(0));
+        EXPECT_EQ(speech.voice_name(c.index), c.name) << c.index;
+        EXPECT_EQ(speech.select_voice(c.index), c.selected) << c.index;
         // A refused choice leaves the voice as it was.
         const int expectedCurrent = c.selected ? c.index : 0;
-        EXPECT_EQ(speech.currentVoiceName(), speech.voiceName(expectedCurrent).value_or(""))
+        EXPECT_EQ(speech.current_voice_name(), speech.voice_name(expectedCurrent).value_or(""))
             << c.index;
     }
 }
 
 TEST(RecordingSpeech, DefaultAndEmptyVoiceLists) {
     RecordingSpeech defaults;
-    EXPECT_EQ(defaults.voiceCount(), 1);
-    EXPECT_EQ(defaults.currentVoiceName(), "Swedish");
+    EXPECT_EQ(defaults.voice_count(), 1);
+    EXPECT_EQ(defaults.current_voice_name(), "Swedish");
 
     RecordingSpeech none(QStringList{});
-    EXPECT_EQ(none.voiceCount(), 0);
-    EXPECT_EQ(none.currentVoiceName(), "");
-    EXPECT_FALSE(none.selectVoice(0));
-    EXPECT_EQ(none.voiceName(0), std::nullopt);
+    EXPECT_EQ(none.voice_count(), 0);
+    EXPECT_EQ(none.current_voice_name(), "");
+    EXPECT_FALSE(none.select_voice(0));
+    EXPECT_EQ(none.voice_name(0), std::nullopt);
 }
 
 TEST(SilentSpeech, OffersNothingAndIgnoresCalls) {
-    auto speech = createSilentSpeech();
+    auto speech = create_silent_speech();
     EXPECT_TRUE(speech->ready());
-    EXPECT_EQ(speech->voiceCount(), 0);
+    EXPECT_EQ(speech->voice_count(), 0);
     for (int index : {-1, 0, 1}) {
-        EXPECT_EQ(speech->voiceName(index), std::nullopt);
-        EXPECT_FALSE(speech->selectVoice(index));
+        EXPECT_EQ(speech->voice_name(index), std::nullopt);
+        EXPECT_FALSE(speech->select_voice(index));
     }
-    speech->storeVoice(kApplication);
-    speech->restoreVoice(kApplication);
+    speech->store_voice(kApplication);
+    speech->restore_voice(kApplication);
     speech->stop();
     speech->speak(kTask);
-    EXPECT_EQ(speech->currentVoiceName(), "");
+    EXPECT_EQ(speech->current_voice_name(), "");
 }
 
 TEST(EspeakVoiceRules, MbrolaVoicesAreNotUsable) {
@@ -177,28 +177,28 @@ bool haveEnglish() {
 }
 
 TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola) {
-    auto speech = createEspeakSpeech(nullptr);
-    const int count = speech->voiceCount();
+    auto speech = create_espeak_speech(nullptr);
+    const int count = speech->voice_count();
     ASSERT_EQ(size_t(count), espeak_detail::voices().size());
     for (int i = 0; i < count; ++i) {
-        const std::optional<QString> name = speech->voiceName(i);
+        const std::optional<QString> name = speech->voice_name(i);
         ASSERT_TRUE(name.has_value()) << i;
         EXPECT_FALSE(name->isEmpty()) << i;
         EXPECT_FALSE(name->contains("mbrola", Qt::CaseInsensitive)) << name->toStdString();
         EXPECT_TRUE(espeak_detail::isUsableVoice(espeak_detail::voices()[size_t(i)].identifier));
     }
     for (int outside : {-1, count}) {
-        EXPECT_EQ(speech->voiceName(outside), std::nullopt);
-        EXPECT_FALSE(speech->selectVoice(outside));
+        EXPECT_EQ(speech->voice_name(outside), std::nullopt);
+        EXPECT_FALSE(speech->select_voice(outside));
     }
 }
 
 TEST_F(EspeakEngine, SpeaksSwedishByDefault) {
     TempHome home;
-    auto speech = createEspeakSpeech(&home.store());
-    EXPECT_EQ(speech->currentVoiceName(), "Swedish");
+    auto speech = create_espeak_speech(&home.store());
+    EXPECT_EQ(speech->current_voice_name(), "Swedish");
 
-    const int rate = espeak_detail::sampleRate();
+    const int rate = espeak_detail::sample_rate();
     const long long samples = samplesOf(*speech, kTask);
     std::cout << "\"" << kTask.toStdString() << "\": " << samples << " samples at " << rate
               << " Hz\n";
@@ -218,9 +218,9 @@ TEST_F(EspeakEngine, SpeaksSwedishByDefault) {
 TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
-    auto swedish = createEspeakSpeech(nullptr);
-    auto english = createEspeakSpeech(nullptr);
-    ASSERT_TRUE(english->selectVoice(voiceIndex(kEnglish)));
+    auto swedish = create_espeak_speech(nullptr);
+    auto english = create_espeak_speech(nullptr);
+    ASSERT_TRUE(english->select_voice(voiceIndex(kEnglish)));
 
     const long long swedishSamples = samplesOf(*swedish, kTask);
     const long long englishSamples = samplesOf(*english, kTask);
@@ -230,25 +230,25 @@ TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice) {
     EXPECT_FALSE(soundsAlike(swedishSamples, englishSamples));
     EXPECT_TRUE(soundsAlike(samplesOf(*swedish, kTask), swedishSamples));
     EXPECT_TRUE(soundsAlike(samplesOf(*english, kTask), englishSamples));
-    EXPECT_EQ(swedish->currentVoiceName(), "Swedish");
+    EXPECT_EQ(swedish->current_voice_name(), "Swedish");
 }
 
 TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
     TempHome home;
-    auto first = createEspeakSpeech(&home.store());
-    ASSERT_TRUE(first->selectVoice(voiceIndex(kEnglish)));
-    const QString englishName = first->currentVoiceName();
+    auto first = create_espeak_speech(&home.store());
+    ASSERT_TRUE(first->select_voice(voiceIndex(kEnglish)));
+    const QString englishName = first->current_voice_name();
     const long long englishSamples = samplesOf(*first, kTask);
-    first->storeVoice(kApplication);
+    first->store_voice(kApplication);
 
     SettingsStore reread(home.store().filePath());
     EXPECT_EQ(reread.GetSetting("Röst", "Namn", ""), QString::fromUtf8(kEnglish));
-    auto second = createEspeakSpeech(&reread);
-    EXPECT_EQ(second->currentVoiceName(), "Swedish");
-    second->restoreVoice(kApplication);
-    EXPECT_EQ(second->currentVoiceName(), englishName);
+    auto second = create_espeak_speech(&reread);
+    EXPECT_EQ(second->current_voice_name(), "Swedish");
+    second->restore_voice(kApplication);
+    EXPECT_EQ(second->current_voice_name(), englishName);
     EXPECT_TRUE(soundsAlike(samplesOf(*second, kTask), englishSamples));
 }
 
@@ -256,22 +256,22 @@ TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored) {
     for (const char *stored : {"", "mb/mb-sw1", "no/such-voice", "Swedish"}) {
         TempHome home;
         home.store().SaveSetting("Röst", "Namn", stored);
-        auto speech = createEspeakSpeech(&home.store());
-        speech->restoreVoice(kApplication);
-        EXPECT_EQ(speech->currentVoiceName(), "Swedish") << stored;
+        auto speech = create_espeak_speech(&home.store());
+        speech->restore_voice(kApplication);
+        EXPECT_EQ(speech->current_voice_name(), "Swedish") << stored;
     }
 }
 
 TEST_F(EspeakEngine, WithoutStoreNothingIsKept) {
     if (!haveEnglish())
         GTEST_SKIP() << "espeak-ng-data has no English voice here";
-    auto speech = createEspeakSpeech(nullptr);
-    ASSERT_TRUE(speech->selectVoice(voiceIndex(kEnglish)));
-    const QString englishName = speech->currentVoiceName();
-    speech->storeVoice(kApplication);
-    speech->restoreVoice(kApplication);
-    EXPECT_EQ(speech->currentVoiceName(), englishName);
-    EXPECT_EQ(createEspeakSpeech(nullptr)->currentVoiceName(), "Swedish");
+    auto speech = create_espeak_speech(nullptr);
+    ASSERT_TRUE(speech->select_voice(voiceIndex(kEnglish)));
+    const QString englishName = speech->current_voice_name();
+    speech->store_voice(kApplication);
+    speech->restore_voice(kApplication);
+    EXPECT_EQ(speech->current_voice_name(), englishName);
+    EXPECT_EQ(create_espeak_speech(nullptr)->current_voice_name(), "Swedish");
 }
 
 // A child-only helper: EspeakPlayback.PlayingModeNeitherHangsNorEndsTheProgram runs it in
@@ -280,17 +280,17 @@ TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer) {
     if (!isPlaybackChild())
         GTEST_SKIP() << "child-only helper: run and checked by "
                         "EspeakPlayback.PlayingModeNeitherHangsNorEndsTheProgram";
-    auto speech = createEspeakSpeech(nullptr);
-    if (speech->voiceCount() == 0)
+    auto speech = create_espeak_speech(nullptr);
+    if (speech->voice_count() == 0)
         GTEST_SKIP() << "espeak-ng has no usable voice here";
     EXPECT_FALSE(espeak_detail::countSamplesInsteadOfPlaying());
     EXPECT_TRUE(speech->ready());
     speech->stop();
     speech->speak(kTask);
     speech->stop();
-    EXPECT_TRUE(speech->selectVoice(0));
+    EXPECT_TRUE(speech->select_voice(0));
     speech->speak(QStringLiteral("Två gånger sju är fjorton"));
-    EXPECT_EQ(espeak_detail::takeSampleCount(), 0);
+    EXPECT_EQ(espeak_detail::take_sample_count(), 0);
 }
 
 TEST(EspeakPlayback, PlayingModeNeitherHangsNorEndsTheProgram) {

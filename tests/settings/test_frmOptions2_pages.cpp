@@ -27,7 +27,7 @@ protected:
 
 TEST_F(Voices, TheListShowsEveryVoiceAndMarksTheCurrentOne) {
     load();
-    f.speech.selectVoice(2);
+    f.speech.select_voice(2);
     frmOptions2 &d = open();
     ASSERT_EQ(d.comRoester->count(), 4);
     EXPECT_EQ(d.comRoester->itemText(0), "Alpha");
