@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/system.h"
 #include "platform/vb.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QApplication>
@@ -187,9 +188,7 @@ void frmEgetVal::Form_Load() {
     create_markers();
     update_klart();
 
-    imaRekord->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    imaRekord->setGeometry(0, 0, width(), height());
-    imaRekord->lower();
+    show_background(imaRekord, size());
 }
 
 void frmEgetVal::set_headings() {
