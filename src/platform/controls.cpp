@@ -28,23 +28,24 @@ void VbLabel::setCaption(const QString &text) {
 void VbLabel::setFontSize(double points) {
     QFont f = font();
     f.setPointSizeF(points);
-    setFont(f);
-    if (auto_size_)
-        fit_to_text();
+    take_font(f);
 }
 
 void VbLabel::setFontName(const QString &family) {
     QFont f = font();
     f.setFamily(family);
-    setFont(f);
-    if (auto_size_)
-        fit_to_text();
+    take_font(f);
 }
 
 void VbLabel::setFontBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
-    setFont(f);
+    take_font(f);
+}
+
+// With AutoSize on, the label takes the size of its text in the new font.
+void VbLabel::take_font(const QFont &changed) {
+    setFont(changed);
     if (auto_size_)
         fit_to_text();
 }

@@ -55,6 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void take_font(const QFont &changed);
     void fit_to_text();
     void apply_colours();
 
