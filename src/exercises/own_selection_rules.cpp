@@ -76,22 +76,22 @@ void high_bound_rules(long &high, long &other_high, long &low, long &other_low, 
 
 // Sum and product share their rules; the result limit moves the bound on the other side.
 void sum_or_product_rules(FieldValues &v, int field_index, const QString &op) {
-    long &v0 = v[field::LowFirst];
-    long &v1 = v[field::LowSecond];
-    long &v2 = v[field::HighFirst];
-    long &v3 = v[field::HighSecond];
     switch (field_index) {
     case field::LowFirst:
-        low_bound_rules(v0, v1, v2, v3, op);
+        low_bound_rules(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
+                        v[field::HighSecond], op);
         break;
     case field::LowSecond:
-        low_bound_rules(v1, v0, v3, v2, op);
+        low_bound_rules(v[field::LowSecond], v[field::LowFirst], v[field::HighSecond],
+                        v[field::HighFirst], op);
         break;
     case field::HighFirst:
-        high_bound_rules(v2, v3, v0, v1, op);
+        high_bound_rules(v[field::HighFirst], v[field::HighSecond], v[field::LowFirst],
+                         v[field::LowSecond], op);
         break;
     case field::HighSecond:
-        high_bound_rules(v3, v2, v1, v0, op);
+        high_bound_rules(v[field::HighSecond], v[field::HighFirst], v[field::LowSecond],
+                         v[field::LowFirst], op);
         break;
     default:
         break;
