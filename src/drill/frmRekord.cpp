@@ -1,4 +1,5 @@
 #include "drill/frmRekord.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QLabel>
@@ -52,9 +53,7 @@ frmRekord::frmRekord(QWidget *parent) : QDialog(parent) {
 }
 
 void frmRekord::Form_Load() {
-    imaRekord->setPixmap(QPixmap(":/background.svg"));
-    imaRekord->setGeometry(0, 0, width(), height());
-    imaRekord->lower();
+    show_background(imaRekord, size());
     for (int i = 0; i < kOperations; ++i)
         labRekord[std::size_t(i)]->setText(record_text(modSorvinel.record_times[std::size_t(i)]));
 }

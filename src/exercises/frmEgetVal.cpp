@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/system.h"
 #include "platform/vb.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QApplication>
@@ -102,8 +103,8 @@ bool is_typing_key(int code) {
 frmEgetVal::frmEgetVal(Operation operation, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      labText(this), labOperator(this), labTal(this), labRubrik(this), shaOK(this),
-      operation(operation) {
+      operation(operation), labText(this), labOperator(this), labTal(this), labRubrik(this),
+      shaOK(this) {
     setModal(true);
     QFont f(kFontFamily);
     f.setPointSizeF(kFontPt);
@@ -187,9 +188,7 @@ void frmEgetVal::Form_Load() {
     create_markers();
     update_klart();
 
-    imaRekord->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    imaRekord->setGeometry(0, 0, width(), height());
-    imaRekord->lower();
+    show_background(imaRekord, size());
 }
 
 void frmEgetVal::set_headings() {

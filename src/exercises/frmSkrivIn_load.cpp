@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/system.h"
 #include "platform/vb.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenu>
-#include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 
@@ -87,9 +87,7 @@ void frmSkrivIn::Form_Load(exercises::EditorStart start, const QStringList &wron
     // The client area under the menu bar gets its size now, not first when shown.
     layout()->activate();
 
-    imaRekord->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    imaRekord->setGeometry(0, 0, width_px, height_px);
-    imaRekord->lower();
+    show_background(imaRekord, QSize(width_px, height_px));
 
     const double g = kLineHeight;
     labText->move_to(kMargin, 0);

@@ -1,12 +1,12 @@
 #include "exercises/list_dialog_support.h"
 
 #include "platform/vb.h"
+#include "shared/assets.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 
@@ -68,9 +68,7 @@ QLabel *finish_list_dialog(QDialog *dialog, const DialogButtons &buttons, int to
     dialog->setFixedHeight(height);
     auto *picture = new QLabel(dialog);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    picture->setGeometry(0, 0, w, height);
-    picture->lower();
+    show_background(picture, QSize(w, height));
     return picture;
 }
 

@@ -40,56 +40,53 @@ void count_step(FieldValues &v, Operation operation, int min_task_count, long &p
     out.min_count_raised = check_min_task_count(v[field::Count], min_task_count);
 }
 
+// A lowest value of one operand changed. The other operand's lowest value gives way to the
+// result limit; the operand's own highest value follows it up, and the other's highest value
+// gives way in turn. Sum and product do not depend on the order of the operands.
+void low_bound_rules(long &low, long &other_low, long &high, long &other_high, Operation op) {
+    if (exceeds_limit(low, other_low, op))
+        limit_to_max_result(low, other_low, op);
+    if (low > high) {
+        high = low;
+        if (exceeds_limit(high, other_high, op))
+            limit_to_max_result(high, other_high, op);
+    }
+}
+
+// A highest value of one operand changed: the other operand's highest value gives way to the
+// result limit, and the lowest values follow the highest ones down.
+void high_bound_rules(long &high, long &other_high, long &low, long &other_low, Operation op) {
+    if (exceeds_limit(high, other_high, op)) {
+        limit_to_max_result(high, other_high, op);
+        // Lowering the other operand's highest value must not leave its range empty.
+        if (other_high < other_low)
+            other_low = other_high;
+    }
+    if (high < low) {
+        low = high;
+        if (exceeds_limit(low, other_low, op))
+            limit_to_max_result(low, other_low, op);
+    }
+}
+
 // Sum and product share their rules; the result limit moves the bound on the other side.
 void sum_or_product_rules(FieldValues &v, int field_index, Operation op) {
-    long &v0 = v[field::LowFirst];
-    long &v1 = v[field::LowSecond];
-    long &v2 = v[field::HighFirst];
-    long &v3 = v[field::HighSecond];
     switch (field_index) {
     case field::LowFirst:
-        if (exceeds_limit(v0, v1, op))
-            limit_to_max_result(v0, v1, op);
-        if (v0 > v2) {
-            v2 = v0;
-            if (exceeds_limit(v2, v3, op))
-                limit_to_max_result(v2, v3, op);
-        }
+        low_bound_rules(v[field::LowFirst], v[field::LowSecond], v[field::HighFirst],
+                        v[field::HighSecond], op);
         break;
     case field::LowSecond:
-        if (exceeds_limit(v0, v1, op))
-            limit_to_max_result(v1, v0, op);
-        if (v3 < v1) {
-            v3 = v1;
-            if (exceeds_limit(v2, v3, op))
-                limit_to_max_result(v3, v2, op);
-        }
+        low_bound_rules(v[field::LowSecond], v[field::LowFirst], v[field::HighSecond],
+                        v[field::HighFirst], op);
         break;
     case field::HighFirst:
-        if (exceeds_limit(v2, v3, op)) {
-            limit_to_max_result(v2, v3, op);
-            // Lowering the highest second operand must not leave its range empty.
-            if (v3 < v1)
-                v1 = v3;
-        }
-        if (v2 < v0) {
-            v0 = v2;
-            if (exceeds_limit(v0, v1, op))
-                limit_to_max_result(v0, v1, op);
-        }
+        high_bound_rules(v[field::HighFirst], v[field::HighSecond], v[field::LowFirst],
+                         v[field::LowSecond], op);
         break;
     case field::HighSecond:
-        if (exceeds_limit(v2, v3, op)) {
-            limit_to_max_result(v3, v2, op);
-            // Lowering the highest first operand must not leave its range empty.
-            if (v2 < v0)
-                v0 = v2;
-        }
-        if (v3 < v1) {
-            v1 = v3;
-            if (exceeds_limit(v0, v1, op))
-                limit_to_max_result(v1, v0, op);
-        }
+        high_bound_rules(v[field::HighSecond], v[field::HighFirst], v[field::LowSecond],
+                         v[field::LowFirst], op);
         break;
     default:
         break;

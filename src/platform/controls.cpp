@@ -7,32 +7,10 @@
 #include <QPainter>
 #include <cmath>
 
-VbLabel::VbLabel(QWidget *parent) : QLabel(parent) {
+VbLabel::VbLabel(QWidget *parent) : QLabel(parent), TwipsGeometry(this) {
     setMargin(0);
     setAttribute(Qt::WA_TranslucentBackground, false);
     apply_colours();
-}
-
-void VbLabel::setLeft(double t) {
-    left_ = t;
-    apply_geometry();
-}
-void VbLabel::setTop(double t) {
-    top_ = t;
-    apply_geometry();
-}
-void VbLabel::setWidth(double t) {
-    width_ = t;
-    apply_geometry();
-}
-void VbLabel::setHeight(double t) {
-    height_ = t;
-    apply_geometry();
-}
-void VbLabel::move_to(double l, double t) {
-    left_ = l;
-    top_ = t;
-    apply_geometry();
 }
 
 void VbLabel::setAutoSize(bool on) {
@@ -50,23 +28,24 @@ void VbLabel::setCaption(const QString &text) {
 void VbLabel::setFontSize(double points) {
     QFont f = font();
     f.setPointSizeF(points);
-    setFont(f);
-    if (auto_size_)
-        fit_to_text();
+    take_font(f);
 }
 
 void VbLabel::setFontName(const QString &family) {
     QFont f = font();
     f.setFamily(family);
-    setFont(f);
-    if (auto_size_)
-        fit_to_text();
+    take_font(f);
 }
 
 void VbLabel::setFontBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
-    setFont(f);
+    take_font(f);
+}
+
+// With AutoSize on, the label takes the size of its text in the new font.
+void VbLabel::take_font(const QFont &changed) {
+    setFont(changed);
     if (auto_size_)
         fit_to_text();
 }
@@ -111,24 +90,13 @@ void VbLabel::copy_from(const VbLabel &o) {
     setToolTip(o.toolTip());
     setMouseTracking(o.hasMouseTracking());
     setText(o.text());
-    left_ = o.left_;
-    top_ = o.top_;
-    width_ = o.width_;
-    height_ = o.height_;
     auto_size_ = o.auto_size_;
-    apply_geometry();
-}
-
-void VbLabel::apply_geometry() {
-    setGeometry(vb::twips_to_px_x(left_), vb::twips_to_px_y(top_),
-                std::max(0, vb::twips_to_px_x(width_)), std::max(0, vb::twips_to_px_y(height_)));
+    place(o.Left(), o.Top(), o.Width(), o.Height());
 }
 
 void VbLabel::fit_to_text() {
     const QSize s = sizeHint();
-    width_ = vb::px_to_twips_x(s.width());
-    height_ = vb::px_to_twips_y(s.height());
-    apply_geometry();
+    place(Left(), Top(), vb::px_to_twips_x(s.width()), vb::px_to_twips_y(s.height()));
 }
 
 void VbLabel::apply_colours() {
@@ -216,26 +184,10 @@ void VbLine::paintEvent(QPaintEvent *) {
 
 // --- VbShape ------------------------------------------------------------------------
 
-VbShape::VbShape(QWidget *parent, Kind kind) : QWidget(parent), kind_(kind) {
+VbShape::VbShape(QWidget *parent, Kind kind) : QWidget(parent), TwipsGeometry(this), kind_(kind) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void VbShape::setLeft(double t) {
-    left_ = t;
-    apply_geometry();
-}
-void VbShape::setTop(double t) {
-    top_ = t;
-    apply_geometry();
-}
-void VbShape::setWidth(double t) {
-    width_ = t;
-    apply_geometry();
-}
-void VbShape::setHeight(double t) {
-    height_ = t;
-    apply_geometry();
-}
 void VbShape::setBorderWidth(int px) {
     border_width_ = std::max(1, px);
     update();
@@ -256,16 +208,7 @@ void VbShape::copy_from(const VbShape &o) {
     border_ = o.border_;
     fill_ = o.fill_;
     filled_ = o.filled_;
-    left_ = o.left_;
-    top_ = o.top_;
-    width_ = o.width_;
-    height_ = o.height_;
-    apply_geometry();
-}
-
-void VbShape::apply_geometry() {
-    setGeometry(vb::twips_to_px_x(left_), vb::twips_to_px_y(top_),
-                std::max(0, vb::twips_to_px_x(width_)), std::max(0, vb::twips_to_px_y(height_)));
+    place(o.Left(), o.Top(), o.Width(), o.Height());
 }
 
 void VbShape::paintEvent(QPaintEvent *) {

@@ -3,6 +3,8 @@
 // measured in twips that can size themselves to their text, lines and shapes drawn on a
 // form, and control arrays whose new elements copy element 0.
 
+#include "platform/twips_geometry.h"
+
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -10,20 +12,10 @@
 #include <vector>
 
 // A label placed in twips. With AutoSize on, it takes the size of its text.
-class VbLabel : public QLabel {
+class VbLabel : public QLabel, public TwipsGeometry {
     Q_OBJECT
 public:
     explicit VbLabel(QWidget *parent = nullptr);
-
-    double Left() const { return left_; }
-    double Top() const { return top_; }
-    double Width() const { return width_; }
-    double Height() const { return height_; }
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setWidth(double twips);
-    void setHeight(double twips);
-    void move_to(double left, double top);
 
     bool AutoSize() const { return auto_size_; }
     void setAutoSize(bool on);
@@ -63,11 +55,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void apply_geometry();
+    void take_font(const QFont &changed);
     void fit_to_text();
     void apply_colours();
 
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool auto_size_ = false;
     unsigned fore_ = 0;
     unsigned back_ = 0xFFFFFF;
@@ -99,19 +90,11 @@ private:
 };
 
 // A rectangle or circle drawn on a form, placed in twips.
-class VbShape : public QWidget {
+class VbShape : public QWidget, public TwipsGeometry {
     Q_OBJECT
 public:
     enum class Kind { Rectangle, Circle };
     explicit VbShape(QWidget *parent = nullptr, Kind kind = Kind::Rectangle);
-    double Left() const { return left_; }
-    double Top() const { return top_; }
-    double Width() const { return width_; }
-    double Height() const { return height_; }
-    void setLeft(double twips);
-    void setTop(double twips);
-    void setWidth(double twips);
-    void setHeight(double twips);
     int BorderWidth() const { return border_width_; }
     void setBorderWidth(int px);
     void setBorderColor(unsigned ole);
@@ -123,9 +106,7 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
-    void apply_geometry();
     Kind kind_;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     int border_width_ = 1;
     unsigned border_ = 0;
     unsigned fill_ = 0xFFFFFF;

@@ -1,5 +1,6 @@
 #include "settings/frmAbout.h"
 #include "settings/maker_notices.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QFrame>
@@ -63,9 +64,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
 }
 
 void frmAbout::Form_Load() {
-    imaRekord->setPixmap(QPixmap(":/background.svg"));
-    imaRekord->setGeometry(0, 0, width(), height());
-    imaRekord->lower();
+    show_background(imaRekord, size());
     setWindowTitle("Om " + kApplicationTitle);
     lblVersion->setText(
         QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));

@@ -1,11 +1,11 @@
 #include "settings/frmLogin.h"
 #include "platform/message_box.h"
 #include "platform/vb.h"
+#include "shared/assets.h"
 #include "shared/modSorvinel.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -65,9 +65,7 @@ void frmLogin::setVisible(bool visible) {
 
 void frmLogin::Form_Load() {
     loaded_ = true;
-    imaRekord->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
-    imaRekord->setGeometry(0, 0, width(), height());
-    imaRekord->lower();
+    show_background(imaRekord, size());
     set_lock_caption();
     move(int((vb::twips_to_px_x(double(modSorvinel.screen_width)) - width()) / 2),
          int((vb::twips_to_px_y(modSorvinel.screen_height) - height()) / 2));

@@ -8,6 +8,7 @@
 // Created anew for every opening: construct, set `speech_control`, exec().
 
 #include "platform/controls.h"
+#include "platform/twips_geometry.h"
 #include "settings/settings_pages.h"
 
 #include <QDialog>
@@ -25,8 +26,9 @@ class QStackedWidget;
 class QTabBar;
 class SpeechEngine;
 
-// A colour sample: a framed box in its scheme's colours with its caption; clickable.
-class SampleFrame : public QWidget {
+// A colour sample: a framed box in its scheme's colours with its caption; clickable. Placed
+// in twips.
+class SampleFrame : public QWidget, public TwipsGeometry {
     Q_OBJECT
 public:
     explicit SampleFrame(QWidget *parent = nullptr);
@@ -35,12 +37,6 @@ public:
     void setColours(unsigned back, unsigned fore);
     unsigned BackColor() const { return back_; }
     unsigned ForeColor() const { return fore_; }
-    // Placed in twips.
-    double Left() const { return left_; }
-    double Top() const { return top_; }
-    double Width() const { return width_; }
-    double Height() const { return height_; }
-    void place(double left, double top, double width, double height);
 
 signals:
     void clicked();
@@ -52,7 +48,6 @@ protected:
 private:
     QString caption_;
     unsigned back_ = 0, fore_ = 0;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 
 // A folder list: the folders from the root down to the current one, then its subfolders.

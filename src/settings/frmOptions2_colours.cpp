@@ -21,7 +21,7 @@ void centre_in(VbLabel *label, double frameWidth, double top) {
 }
 } // namespace
 
-SampleFrame::SampleFrame(QWidget *parent) : QWidget(parent) {}
+SampleFrame::SampleFrame(QWidget *parent) : QWidget(parent), TwipsGeometry(this) {}
 
 void SampleFrame::setCaption(const QString &caption) {
     caption_ = caption;
@@ -32,15 +32,6 @@ void SampleFrame::setColours(unsigned back, unsigned fore) {
     back_ = back;
     fore_ = fore;
     update();
-}
-
-void SampleFrame::place(double left, double top, double width, double height) {
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    setGeometry(vb::twips_to_px_x(left), vb::twips_to_px_y(top), vb::twips_to_px_x(width),
-                vb::twips_to_px_y(height));
 }
 
 void SampleFrame::paintEvent(QPaintEvent *) {

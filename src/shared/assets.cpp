@@ -1,4 +1,7 @@
 #include "shared/assets.h"
+
+#include <QLabel>
+#include <QPixmap>
 #include <QtGlobal>
 
 static void init_assets_resource() {
@@ -8,4 +11,10 @@ static void init_assets_resource() {
 void init_assets() {
     static const bool done = (init_assets_resource(), true);
     (void)done;
+}
+
+void show_background(QLabel *picture, const QSize &size) {
+    picture->setPixmap(QPixmap(QStringLiteral(":/background.svg")));
+    picture->setGeometry(QRect(QPoint(0, 0), size));
+    picture->lower();
 }

@@ -19,13 +19,7 @@ protected:
     }
     // An exercise of three tasks from keep.add and one.add, not yet saved.
     frmSkrivIn &unsaved_exercise() {
-        put_file(path("keep.add"), additions(2));
-        put_file(path("one.add"), additions(1, 7));
-        frmSkrivIn &w = open({Operation::Addition});
-        answer({}, {path("keep.add")});
-        w.menOeppna->trigger();
-        answer({}, {path("one.add")});
-        w.menInfoga->trigger();
+        frmSkrivIn &w = opened_and_inserted("keep.add", additions(2));
         EXPECT_EQ(w.lstSkrivIn->count(), 3);
         EXPECT_FALSE(w.document().is_saved());
         return w;

@@ -74,13 +74,7 @@ TEST_F(EditorTest, AvslutaAsksLikeTheCloseBox) {
 }
 
 TEST_F(EditorTest, YesSavesANamedExerciseToItsFile) {
-    put_file(path("Fil.add"), additions(2));
-    put_file(path("one.add"), additions(1, 7));
-    frmSkrivIn &w = open({Operation::Addition});
-    answer({}, {path("Fil.add")});
-    w.menOeppna->trigger();
-    answer({}, {path("one.add")});
-    w.menInfoga->trigger();
+    frmSkrivIn &w = opened_and_inserted("Fil.add", additions(2));
     w.show();
     answer({vb::vbYes});
     EXPECT_TRUE(w.close());
@@ -92,13 +86,7 @@ TEST_F(EditorTest, YesSavesANamedExerciseToItsFile) {
 
 TEST_F(EditorTest, FailedSaveKeepsTheOldFileAndTheEditorOpen) {
     const QByteArray old = additions(6);
-    put_file(path("keep.add"), old);
-    put_file(path("one.add"), additions(1, 7));
-    frmSkrivIn &w = open({Operation::Addition});
-    answer({}, {path("keep.add")});
-    w.menOeppna->trigger();
-    answer({}, {path("one.add")});
-    w.menInfoga->trigger();
+    frmSkrivIn &w = opened_and_inserted("keep.add", old);
     // The disk gives up half-way: part of the new text reaches a file beside the old one.
     w.document().set_writer([this](const QString &, const QByteArray &bytes) {
         QFile part(path("keep.add.part"));

@@ -74,6 +74,18 @@ protected:
         return *editor;
     }
     QString path(const QString &name) const { return dir.filePath(name); }
+    // An addition exercise opened from `name`, which holds `bytes`, with "7 + 1 =" from
+    // one.add inserted after its tasks: named, and changed since it was read.
+    frmSkrivIn &opened_and_inserted(const QString &name, const QByteArray &bytes) {
+        put_file(path(name), bytes);
+        put_file(path("one.add"), additions(1, 7));
+        frmSkrivIn &w = open({Operation::Addition});
+        answer({}, {path(name)});
+        w.menOeppna->trigger();
+        answer({}, {path("one.add")});
+        w.menInfoga->trigger();
+        return w;
+    }
     // Answers for the next message boxes and file dialogs; earlier calls are forgotten.
     static void answer(std::deque<int> boxes, std::deque<QString> dialogs = {}) {
         platform::script_msg_box(std::move(boxes));
