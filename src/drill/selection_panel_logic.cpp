@@ -94,36 +94,28 @@ FieldLimits panel_field_limits(ScreenState field, Operation operation, const Pan
     }
 }
 
+namespace {
+// One half of the template line: the operands typed so far, blanks for the rest; a division
+// shows its pair only once both are known.
+QString template_half(Operation operation, int first, int second, bool first_known,
+                      bool second_known) {
+    const bool division = operation == Operation::Division;
+    if (division && second_known)
+        return division_pair(first, second);
+    QString half = division ? kUnknownDividend : QString();
+    half += first_known ? number(first) + u' ' : kThreeBlanks;
+    half += sign_of(operation);
+    half += second_known ? u' ' + number(second) + u' ' : kFourBlanks;
+    if (!division)
+        half += kEquals + (second_known ? result_of(operation, first, second) + u' ' : kUnknown);
+    return half;
+}
+} // namespace
+
 QString panel_template_line(ScreenState field, Operation operation, const PanelBounds &b) {
     const int n = field_number(field);
-    const bool division = operation == Operation::Division;
-    const QString sign = sign_of(operation);
-    QString line = kFrom;
-    if (division)
-        line += kUnknownDividend;
-    line += n == 1 ? kThreeBlanks : number(b.low_first) + u' ';
-    line += sign;
-    line += n <= 2 ? kFourBlanks : u' ' + number(b.low_second) + u' ';
-    if (!division) {
-        line += kEquals;
-        line += n <= 2 ? kUnknown : result_of(operation, b.low_first, b.low_second) + u' ';
-    } else if (n >= 3) {
-        line = kFrom + division_pair(b.low_first, b.low_second);
-    }
-    line += kTill;
-    if (division)
-        line += kUnknownDividend;
-    line += n <= 3 ? kThreeBlanks : number(b.high_first) + u' ';
-    line += sign;
-    line += n <= 4 ? kFourBlanks : u' ' + number(b.high_second) + u' ';
-    if (!division) {
-        line += kEquals;
-        line += n <= 4 ? kUnknown : result_of(operation, b.high_first, b.high_second) + u' ';
-    } else if (n >= 5) {
-        line = kFrom + division_pair(b.low_first, b.low_second) + kTill +
-               division_pair(b.high_first, b.high_second);
-    }
-    return line;
+    return kFrom + template_half(operation, b.low_first, b.low_second, n >= 2, n >= 3) + kTill +
+           template_half(operation, b.high_first, b.high_second, n >= 4, n >= 5);
 }
 
 QString panel_prompt(ScreenState field, Operation operation, const FieldLimits &limits,
