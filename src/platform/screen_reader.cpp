@@ -10,10 +10,14 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QList>
+#include <QLoggingCategory>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 namespace {
+// scripts/check-orca times each text from its key by these lines.
+Q_LOGGING_CATEGORY(lcReader, "sorvinel.reader", QtWarningMsg)
+
 // Qt's own connection to the accessibility bus and the names AT-SPI gives our objects.
 const QString kAccessibilityConnection = QStringLiteral("a11y");
 const QString kObjectPathPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
@@ -198,6 +202,7 @@ ScreenReaderField::~ScreenReaderField() {
 
 void ScreenReaderField::tell(const QString &text) {
     ++told_;
+    qCDebug(lcReader).noquote() << "told" << text;
     QDBusConnection bus(kAccessibilityConnection);
     if (!QAccessible::isActive() || !bus.isConnected())
         return;
