@@ -104,14 +104,10 @@ TEST(ScreenReaderField, ReadersGetTheWholeTextAsOneRun) {
         our_id = QAccessible::uniqueId(iface);
         EXPECT_NE(our_id, qt_id);
         ASSERT_NE(iface->textInterface(), nullptr);
-        for (const char *shown : {"Addition", "7", " 999 är för högt. 10 - 10 = ", "Tid: 1 min"}) {
+        for (const char *shown : {"Addition", "7", " 999 är för högt. 10 - 10 = "}) {
             field.setText(QString::fromUtf8(shown));
             EXPECT_EQ(text_by_attribute_runs(iface->textInterface()), field.text()) << shown;
-            EXPECT_EQ(iface->text(QAccessible::Value), field.text());
         }
-        field.setReadOnly(true);
-        EXPECT_TRUE(iface->state().readOnly);
-        EXPECT_EQ(iface->role(), QAccessible::EditableText);
     }
     // Gone: the field has Qt's own kind of object again.
     EXPECT_NE(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&field)), our_id);
