@@ -270,8 +270,8 @@ def run_steps(field, orca):
     step("Esc: pause message", "Escape", HOLD, expect=PAUSE)
     step("Enter: main menu", "Return", window=True, expect="Addition")
     # Orca stopped: the program still answers keys and tells their texts in time, for nothing
-    # in it waits on the reader. (Qt's bridge holds a key up to 100 ms for the reader's word
-    # on whether the key is one of its own commands.)
+    # in it waits on the reader. (The AT-SPI key routing still holds a key about 100 ms, measured,
+    # for the reader's word on whether the key is one of its own commands.)
     os.kill(orca.pid, signal.SIGSTOP)
     try:
         for key, expect in (("Down", "Subtraktion"), ("Up", "Addition")):
