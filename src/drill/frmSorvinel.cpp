@@ -153,12 +153,13 @@ void frmSorvinel::create_controls() {
     lstFel->hide();
 
     txtJaws = new QLineEdit(form);
+    // First, so that a reader only ever meets the field's own accessible object.
+    txtJaws_reader = std::make_unique<platform::ScreenReaderField>(txtJaws);
     txtJaws->setAccessibleDescription(QStringLiteral("Skärmläsarfält"));
     // Keys typed into the field have no effect; readers still read it.
     txtJaws->setReadOnly(true);
     txtJaws->setMouseTracking(true);
     txtJaws->hide();
-    txtJaws_reader = std::make_unique<platform::ScreenReaderField>(txtJaws);
     connect(txtJaws, &QLineEdit::textChanged, this, [this] { txtJaws_Change(); });
 
     timKlocka = new QTimer(this);

@@ -6,20 +6,23 @@
 // field's accessible name, which Orca speaks for the focused object whatever caused it.
 // Qt 6.4 sends a name change with the object in place of the name, so the signal is our own,
 // sent on Qt's accessibility bus connection without waiting for any reply.
+//
+// The field also gets an accessible object of our own: Qt 6.4's line edit gives each letter
+// an empty attribute run, and Orca then reads the focused field without its last letter.
 #pragma once
 
 #include <QList>
 #include <QString>
 
 class QDBusMessage;
-class QObject;
+class QLineEdit;
 
 namespace platform {
 
 class ScreenReaderField {
 public:
     // `field` must outlive this object.
-    explicit ScreenReaderField(QObject *field);
+    explicit ScreenReaderField(QLineEdit *field);
     ~ScreenReaderField();
     ScreenReaderField(const ScreenReaderField &) = delete;
     ScreenReaderField &operator=(const ScreenReaderField &) = delete;
@@ -30,7 +33,7 @@ public:
     int told_count() const { return told_; }
 
 private:
-    QObject *field_;
+    QLineEdit *field_;
     int told_ = 0;
 };
 
