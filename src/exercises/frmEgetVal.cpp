@@ -59,6 +59,8 @@ constexpr int kLabelCentre = 2;
 constexpr int kSignCount = 4;
 constexpr int kEqualsFirst = 2;
 // labTal: 0, 1 the results of the two rows; 2 the number of possible tasks.
+constexpr int kLowResultLabel = 0;
+constexpr int kHighResultLabel = 1;
 constexpr int kPossibleLabel = 2;
 // labRubrik: 0, 1 the row headings; 2, 3 the texts of the count row.
 constexpr int kHeadingLow = 0;
@@ -206,7 +208,7 @@ void frmEgetVal::set_headings() {
 void frmEgetVal::layout_controls() {
     const bool division = operation == Operation::Division;
     const double field_width = labText[0]->Width() + kFieldButtonWidth;
-    const double column = std::max(field_width, labTal[0]->Width());
+    const double column = std::max(field_width, labTal[kLowResultLabel]->Width());
     const double row_width = 2 * column + 2 * kSignWidth + field_width + 4 * kColumnGap;
     // On a whole pixel, so that neighbours placed edge to edge never overlap by rounding.
     const double first_col = vb::px_to_twips_x(vb::twips_to_px_x((kClientWidth - row_width) / 2));
@@ -222,7 +224,7 @@ void frmEgetVal::layout_controls() {
     auto layout_row = [&](int row, double top) {
         const int first = row == 0 ? field::LowFirst : field::HighFirst;
         const int second = row == 0 ? field::LowSecond : field::HighSecond;
-        VbLabel *result = labTal[row];
+        VbLabel *result = labTal[row == 0 ? kLowResultLabel : kHighResultLabel];
         result->setHeight(kFieldHeight);
         result->setWidth(column);
         result->setTextAlignment(division ? kLabelRight : kLabelLeft);
@@ -314,9 +316,9 @@ void frmEgetVal::set_marker(int index, bool on) {
 }
 
 void frmEgetVal::show_rows() {
-    labTal[0]->setCaption(
+    labTal[kLowResultLabel]->setCaption(
         result_text(field_values[field::LowFirst], field_values[field::LowSecond], operation));
-    labTal[1]->setCaption(
+    labTal[kHighResultLabel]->setCaption(
         result_text(field_values[field::HighFirst], field_values[field::HighSecond], operation));
 }
 
