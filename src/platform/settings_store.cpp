@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
 // The value is everything after the first unescaped '=' up to the end of the line.
@@ -18,6 +20,8 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // far beyond any real settings file
+constexpr qint64 kReadPiece = 4096;
+constexpr char16_t kNonAscii = 0x80; // the first character beyond ASCII
 constexpr char kEscape = '\\';
 constexpr char kAssign = '=';
 constexpr char kSectionOpen = '[';
@@ -28,9 +32,46 @@ QString folded(const QString &name) {
     return name.toCaseFolded();
 }
 
+QChar asciiLower(QChar c) {
+    return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+}
+
+bool isAscii(const QString &text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < kNonAscii; });
+}
+
+// The folded name to look up. Lookups come by the thousand and nearly always with plain
+// ASCII names, whose folded form is the lower case: that one is made in a buffer that is
+// kept, so looking up makes no new string. The result lasts until the next call.
+const QString &lookupName(const QString &name) {
+    thread_local QString buffer;
+    if (!isAscii(name)) {
+        buffer = folded(name);
+        return buffer;
+    }
+    buffer.resize(name.size());
+    QChar *out = buffer.data();
+    for (QChar c : name)
+        *out++ = asciiLower(c);
+    return buffer;
+}
+
 enum class TextKind { Section, Key, Value };
 
+bool needsEscape(const QString &text, TextKind kind) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char(kEscape) || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+            (kind == TextKind::Key &&
+             (c == QLatin1Char(kAssign) || (i == 0 && c == QLatin1Char(kSectionOpen)))))
+            return true;
+    }
+    return false;
+}
+
 QString escaped(const QString &text, TextKind kind) {
+    if (!needsEscape(text, kind))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -52,7 +93,7 @@ QString escaped(const QString &text, TextKind kind) {
 
 // Undoes escaped(). With `stopAtAssign`, stops at the first unescaped '=' and reports its
 // position in `stop` (-1 when there is none).
-QString unescaped(const QString &text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
+QString unescaped(QStringView text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
     QString out;
     out.reserve(text.size());
     if (stop)
@@ -88,25 +129,63 @@ QString unescaped(const QString &text, bool stopAtAssign = false, qsizetype *sto
     return out;
 }
 
+// At most `limit` bytes from the start of the file. Reads the size the file has rather
+// than setting `limit` bytes aside each time.
+QByteArray readHead(QFile &file, qint64 limit) {
+    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
+    // The size may be out of date (a file still being written): read on to its end.
+    std::array<char, kReadPiece> piece{};
+    while (bytes.size() < limit) {
+        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
+        if (n <= 0)
+            break;
+        bytes.append(piece.data(), n);
+    }
+    return bytes;
+}
+
+bool writeStoreFile(const QString &path, const QByteArray &bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    return platform::write_file_atomically(path, bytes);
+}
+
 } // namespace
 
 const SettingsStore::Entry *SettingsStore::Section::find(const QString &key) const {
-    const auto it = index.constFind(folded(key));
+    const auto it = index.constFind(lookupName(key));
     return it == index.cend() ? nullptr : &entries[*it];
 }
 
+SettingsStore::Entry *SettingsStore::Section::add(const QString &key) {
+    if (index.contains(lookupName(key)))
+        return nullptr;
+    index.insert(folded(key), entries.size());
+    entries.push_back(Entry{key, QString()});
+    return &entries.back();
+}
+
 SettingsStore::Entry &SettingsStore::Section::obtain(const QString &key) {
-    const QString k = folded(key);
-    const auto it = index.constFind(k);
+    const auto it = index.constFind(lookupName(key));
     if (it != index.cend())
         return entries[*it];
-    index.insert(k, entries.size());
+    index.insert(folded(key), entries.size());
     entries.push_back(Entry{key, QString()});
     return entries.back();
 }
 
-SettingsStore::SettingsStore(QString filePath) : path_(std::move(filePath)) {
-    load();
+SettingsStore::SettingsStore(QString filePath)
+    : path_(std::move(filePath)), writer_(writeStoreFile) {
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    // One byte beyond the limit tells whether the file was cut short.
+    read(readHead(file, kMaxFileBytes + 1));
+}
+
+SettingsStore::SettingsStore(QString filePath, const QByteArray &fileBytes, Writer writer)
+    : path_(std::move(filePath)), writer_(writer ? std::move(writer) : Writer(writeStoreFile)) {
+    read(fileBytes);
 }
 
 QString SettingsStore::defaultPath() {
@@ -118,18 +197,19 @@ QString SettingsStore::defaultPath() {
 }
 
 SettingsStore::Section *SettingsStore::findSection(const QString &name) {
-    const auto it = sectionIndex_.constFind(folded(name));
+    const auto it = sectionIndex_.constFind(lookupName(name));
     return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
 }
 
 const SettingsStore::Section *SettingsStore::findSection(const QString &name) const {
-    const auto it = sectionIndex_.constFind(folded(name));
+    const auto it = sectionIndex_.constFind(lookupName(name));
     return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
 }
 
 SettingsStore::Section &SettingsStore::obtainSection(const QString &name) {
-    if (Section *s = findSection(name))
-        return *s;
+    const auto it = sectionIndex_.constFind(lookupName(name));
+    if (it != sectionIndex_.cend())
+        return sections_[*it];
     sectionIndex_.insert(folded(name), sections_.size());
     sections_.push_back(Section{name, {}, {}});
     return sections_.back();
@@ -149,13 +229,10 @@ bool SettingsStore::SaveSetting(const QString &section, const QString &key, cons
     return save();
 }
 
-void SettingsStore::load() {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray bytes = file.read(kMaxFileBytes);
-    if (!file.atEnd()) {
+void SettingsStore::read(QByteArray bytes) {
+    if (bytes.size() > kMaxFileBytes) {
         // Cut short: drop the last line, which may be incomplete.
+        bytes.truncate(kMaxFileBytes);
         bytes.truncate(bytes.lastIndexOf('\n') + 1);
     }
     if (bytes.startsWith(kUtf8Bom))
@@ -164,13 +241,19 @@ void SettingsStore::load() {
     // Lines before the first section have nowhere to go and are skipped. When a name
     // appears twice, the first section and the first key win, as in the Windows calls.
     Section *current = nullptr;
-    for (QByteArray &raw : bytes.split('\n')) {
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView raw = QByteArrayView(bytes).sliced(start, end - start);
+        start = end + 1;
         if (raw.endsWith('\r')) // a hand-edited file may end its lines with CR LF
             raw.chop(1);
         const QString line = QString::fromUtf8(raw);
         if (line.startsWith(QLatin1Char(kSectionOpen)) &&
             line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
-            current = &obtainSection(unescaped(line.mid(1, line.size() - 2)));
+            current = &obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));
             continue;
         }
         if (!current || line.startsWith(QLatin1Char(kSectionOpen)))
@@ -179,24 +262,33 @@ void SettingsStore::load() {
         const QString key = unescaped(line, true, &assign);
         if (assign < 0)
             continue;
-        if (current->find(key))
-            continue;
-        current->obtain(key).value = unescaped(line.mid(assign + 1));
+        if (Entry *e = current->add(key))
+            e->value = unescaped(QStringView(line).sliced(assign + 1));
     }
 }
 
-bool SettingsStore::save() const {
+QByteArray SettingsStore::fileBytes() const {
     QString text;
     for (const Section &s : sections_) {
-        text += QLatin1Char(kSectionOpen) + escaped(s.name, TextKind::Section) +
-                QLatin1Char(kSectionClose) + QLatin1Char('\n');
-        for (const Entry &e : s.entries)
-            text += escaped(e.key, TextKind::Key) + QLatin1Char(kAssign) +
-                    escaped(e.value, TextKind::Value) + QLatin1Char('\n');
+        text += QLatin1Char(kSectionOpen);
+        text += escaped(s.name, TextKind::Section);
+        text += QLatin1Char(kSectionClose);
+        text += QLatin1Char('\n');
+        for (const Entry &e : s.entries) {
+            text += escaped(e.key, TextKind::Key);
+            text += QLatin1Char(kAssign);
+            text += escaped(e.value, TextKind::Value);
+            text += QLatin1Char('\n');
+        }
     }
+    return text.toUtf8();
+}
 
-    const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    return platform::write_file_atomically(path_, text.toUtf8());
+bool SettingsStore::releaseSaves() {
+    savesHeld_ = false;
+    return save();
+}
+
+bool SettingsStore::save() const {
+    return savesHeld_ || writer_(path_, fileBytes());
 }

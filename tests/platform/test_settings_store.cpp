@@ -174,6 +174,87 @@ TEST(SettingsStore, InvalidUtf8AndHugeFiles) {
     EXPECT_EQ(hugeStore.GetSetting("ljud", "pip", "x"), "False");
 }
 
+TEST(SettingsStore, BytesInMemoryReadAsTheSameFileOnDisk) {
+    constexpr qsizetype kLimit = 1 << 20; // what the reader takes of a file
+    const QByteArray line("k=vvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvv\n");
+    QByteArray atLimit("[Ljud]\nPip=False\n[Junk]\n");
+    while (atLimit.size() + line.size() <= kLimit)
+        atLimit += line;
+    const QByteArray lastValue(kLimit - atLimit.size() - 5, 'x');
+    atLimit += "Last=" + lastValue;
+    static const char junk[] = "[J\\nunk]\na\\=b=c\\r\n\0\xFF[\n=\n[Junk]\nLast=1";
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        QString last; // the value of Junk/Last
+    };
+    const std::vector<Case> cases = {
+        {"empty", {}, "<missing>"},
+        {"hand-edited", "\xEF\xBB\xBFStray=1\r\n[Ljud]\r\nPip=False\r\npip=dup\n[ljud]\nMeny=True",
+         "<missing>"},
+        {"escapes and junk", QByteArray(junk, sizeof junk - 1), "1"},
+        {"exactly the limit", atLimit, QString::fromLatin1(lastValue)},
+        {"beyond the limit, the last line cut off", atLimit + "yz\n", "<missing>"},
+    };
+    TempHome home;
+    for (const Case &c : cases) {
+        const QString path = home.path("PLOXA Sorvinel.ini");
+        writeBytes(path, c.bytes);
+        SettingsStore onDisk(path);
+        QByteArray saved;
+        int saves = 0;
+        SettingsStore inMemory(path, c.bytes, [&](const QString &to, const QByteArray &bytes) {
+            EXPECT_EQ(to, path);
+            saved = bytes;
+            ++saves;
+            return true;
+        });
+        EXPECT_EQ(inMemory.fileBytes(), onDisk.fileBytes()) << c.what;
+        EXPECT_EQ(onDisk.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
+        EXPECT_EQ(inMemory.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
+
+        // A save writes what fileBytes() gives, to the writer instead of the disk.
+        ASSERT_TRUE(onDisk.SaveSetting("Fuzz", "probe", "1"));
+        ASSERT_TRUE(inMemory.SaveSetting("Fuzz", "probe", "1"));
+        EXPECT_EQ(saves, 1) << c.what;
+        EXPECT_EQ(saved, readBytes(path)) << c.what;
+        EXPECT_EQ(saved, inMemory.fileBytes()) << c.what;
+    }
+}
+
+TEST(SettingsStore, HeldSavesAreWrittenInOneSave) {
+    TempHome home;
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    QByteArray saved;
+    int saves = 0;
+    bool writes = true;
+    SettingsStore store(path, "[Ljud]\nPip=True\n", [&](const QString &, const QByteArray &bytes) {
+        ++saves;
+        if (writes)
+            saved = bytes;
+        return writes;
+    });
+    store.holdSaves();
+    EXPECT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
+    EXPECT_TRUE(store.releaseSaves());
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=1\n"));
+    // Released: each save writes again.
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "0"));
+    EXPECT_EQ(saves, 2);
+
+    // A release that cannot write says so; memory keeps the values.
+    writes = false;
+    store.holdSaves();
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_FALSE(store.releaseSaves());
+    EXPECT_EQ(store.GetSetting("Visa", "Inst", "x"), "1");
+    EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=0\n"));
+}
+
 TEST(SettingsStore, CreatesAMissingFolder) {
     TempHome home;
     SettingsStore store(home.path("deep/er/PLOXA Sorvinel.ini"));
