@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -15,6 +16,8 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20;
+constexpr qint64 kReadPiece = 4096;
+constexpr char16_t kNonAscii = 0x80; // the first character beyond ASCII
 // GetPrivateProfileInt reads the value into a buffer of this many characters.
 constexpr int kIntBufferSize = 30;
 constexpr char16_t kEndOfFileMark = 0x1A; // counted as a blank by the Windows reader
@@ -134,9 +137,42 @@ int leadingNumber(const QString &text) {
     return static_cast<int>(value); // modular since C++20
 }
 
-// Neither name can hold a line break, so it joins them unambiguously.
+// At most `limit` bytes from the start of the file. Reads the size the file has rather
+// than setting `limit` bytes aside each time.
+QByteArray readHead(QFile &file, qint64 limit) {
+    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
+    // The size may be out of date (a file still being written): read on to its end.
+    std::array<char, kReadPiece> piece{};
+    while (bytes.size() < limit) {
+        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
+        if (n <= 0)
+            break;
+        bytes.append(piece.data(), n);
+    }
+    return bytes;
+}
+
+bool isAscii(const QString &text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < kNonAscii; });
+}
+
+QChar asciiLower(QChar c) {
+    return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+}
+
+// Neither name can hold a line break, so it joins them unambiguously. The names are nearly
+// always plain ASCII, whose folded form is the lower case: made in one go.
 QString lookupKey(const QString &section, const QString &key) {
-    return section.toCaseFolded() + u'\n' + key.toCaseFolded();
+    if (!isAscii(section) || !isAscii(key))
+        return section.toCaseFolded() + u'\n' + key.toCaseFolded();
+    QString k(section.size() + 1 + key.size(), Qt::Uninitialized);
+    QChar *out = k.data();
+    for (QChar c : section)
+        *out++ = asciiLower(c);
+    *out++ = u'\n';
+    for (QChar c : key)
+        *out++ = asciiLower(c);
+    return k;
 }
 
 } // namespace
@@ -147,10 +183,20 @@ ProfileFile::ProfileFile(const QString &path) {
     if (!QFileInfo(path).isFile())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
+    read(readHead(file, kMaxFileBytes));
+}
+
+ProfileFile ProfileFile::fromBytes(const QByteArray &bytes) {
+    ProfileFile ini;
+    ini.read(bytes.size() > kMaxFileBytes ? bytes.first(kMaxFileBytes) : bytes);
+    return ini;
+}
+
+void ProfileFile::read(const QByteArray &bytes) {
     exists_ = true;
-    const QString text = decodeFile(file.read(kMaxFileBytes));
+    const QString text = decodeFile(bytes);
 
     QString section;
     bool inSection = false;

@@ -125,6 +125,35 @@ TEST(ProfileFile, UnicodeFileWithByteOrderMark) {
     EXPECT_EQ(ini.GetPrivateProfileString("Ljud", "Belöning", ""), "€");
 }
 
+TEST(ProfileFile, BytesInMemoryReadAsTheSameFileOnDisk) {
+    const std::vector<QByteArray> cases = {
+        {},
+        "[Ljud]\r\nPip=0\r\n[SPECIAL]\rBel\xF6ning = '45' \n\x1A",
+        "\xEF\xBB\xBF[Ljud]\nMeny=\xE2\x82\xAC\n",
+        "\xFE\xFF\x00[\x00L\x00j\x00u\x00d\x00]\x00\n\x00M\x00e\x00n\x00y\x00=\x001",
+        "[Ljud]\nMeny=" + QByteArray(1 << 20, '7'), // beyond what is read
+    };
+    TempHome home;
+    for (const QByteArray &bytes : cases) {
+        const ProfileFile onDisk(writeIni(home, bytes));
+        const ProfileFile inMemory = ProfileFile::fromBytes(bytes);
+        EXPECT_TRUE(inMemory.exists());
+        for (const char *section : {"Ljud", "Special"})
+            for (const char *key : {"Pip", "Meny", "Belöning"}) {
+                EXPECT_EQ(inMemory.GetPrivateProfileString(section, key, "d", 1 << 21),
+                          onDisk.GetPrivateProfileString(section, key, "d", 1 << 21))
+                    << bytes.left(20).toHex().toStdString() << " " << key;
+                EXPECT_EQ(inMemory.GetPrivateProfileInt(section, key, -1),
+                          onDisk.GetPrivateProfileInt(section, key, -1));
+            }
+    }
+    // The value runs to the end of what is read: 1 MB less the text before it.
+    EXPECT_EQ(ProfileFile::fromBytes(cases.back())
+                  .GetPrivateProfileString("Ljud", "Meny", "", 1 << 21)
+                  .size(),
+              (1 << 20) - 12);
+}
+
 TEST(ProfileFile, TextIsCutToTheBuffer) {
     TempHome home;
     const QByteArray longValue(300, 'a');
