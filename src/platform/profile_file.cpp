@@ -49,14 +49,28 @@ QString decodeCp1252(const QByteArray &bytes) {
     return out;
 }
 
+// Qt's UTF-16 decoder lets a surrogate without its partner through. Such a text could be
+// written nowhere as it is (the store is UTF-8), so it reads as U+FFFD, as bad UTF-8 does.
+QString withoutLoneSurrogates(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 // A file written as Unicode (with a byte-order mark) is read as such, as Windows does.
 QString decodeFile(QByteArray bytes) {
     if (bytes.startsWith(kUtf8Bom))
         return QStringDecoder(QStringDecoder::Utf8)(bytes.mid(kUtf8Bom.size()));
     if (bytes.startsWith(kUtf16LeBom))
-        return QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(kUtf16LeBom.size()));
+        return withoutLoneSurrogates(
+            QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(kUtf16LeBom.size())));
     if (bytes.startsWith(kUtf16BeBom))
-        return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(kUtf16BeBom.size()));
+        return withoutLoneSurrogates(
+            QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(kUtf16BeBom.size())));
     return decodeCp1252(bytes);
 }
 

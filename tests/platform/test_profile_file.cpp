@@ -125,6 +125,39 @@ TEST(ProfileFile, UnicodeFileWithByteOrderMark) {
     EXPECT_EQ(ini.GetPrivateProfileString("Ljud", "Belöning", ""), "€");
 }
 
+namespace {
+// The bytes of a UTF-16LE file with its byte-order mark.
+QByteArray utf16le(const std::u16string &text) {
+    QByteArray bytes("\xFF\xFE");
+    for (char16_t u : text) {
+        bytes += static_cast<char>(u & 0xFF);
+        bytes += static_cast<char>(u >> 8);
+    }
+    return bytes;
+}
+} // namespace
+
+TEST(ProfileFile, UnicodeFileWithAHalfSurrogatePairReadsAReplacementCharacter) {
+    constexpr char16_t kHigh = 0xD800, kLow = 0xDC00;
+    const QString replacement(QChar::ReplacementCharacter);
+    struct Case {
+        std::u16string value;
+        QString expected;
+    };
+    const std::vector<Case> cases = {
+        {{kHigh}, replacement}, // what the fuzzing found: a lone high surrogate at the end
+        {{u'a', kHigh, u'b'}, "a" + replacement + "b"},
+        {{kLow, kHigh}, replacement + replacement},
+        {{kHigh, kHigh, kLow}, replacement + QString::fromUtf8("\U00010000")},
+        {{0xD83D, 0xDE00}, QString::fromUtf8("\U0001F600")},
+    };
+    TempHome home;
+    for (const Case &c : cases) {
+        const ProfileFile ini(writeIni(home, utf16le(u"[Teckensnitt]\r\nFont=" + c.value)));
+        EXPECT_EQ(ini.GetPrivateProfileString("Teckensnitt", "Font", "d"), c.expected);
+    }
+}
+
 TEST(ProfileFile, BytesInMemoryReadAsTheSameFileOnDisk) {
     const std::vector<QByteArray> cases = {
         {},
