@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
 // The value is everything after the first unescaped '=' up to the end of the line.
@@ -152,28 +153,6 @@ bool writeStoreFile(const QString &path, const QByteArray &bytes) {
 
 } // namespace
 
-const SettingsStore::Entry *SettingsStore::Section::find(const QString &key) const {
-    const auto it = index.constFind(lookupName(key));
-    return it == index.cend() ? nullptr : &entries[*it];
-}
-
-SettingsStore::Entry *SettingsStore::Section::add(const QString &key) {
-    if (index.contains(lookupName(key)))
-        return nullptr;
-    index.insert(folded(key), entries.size());
-    entries.push_back(Entry{key, QString()});
-    return &entries.back();
-}
-
-SettingsStore::Entry &SettingsStore::Section::obtain(const QString &key) {
-    const auto it = index.constFind(lookupName(key));
-    if (it != index.cend())
-        return entries[*it];
-    index.insert(folded(key), entries.size());
-    entries.push_back(Entry{key, QString()});
-    return entries.back();
-}
-
 SettingsStore::SettingsStore(QString filePath)
     : path_(std::move(filePath)), writer_(writeStoreFile) {
     QFile file(path_);
@@ -196,36 +175,50 @@ QString SettingsStore::defaultPath() {
     return base + QStringLiteral("/PLOXA Sorvinel.ini");
 }
 
-SettingsStore::Section *SettingsStore::findSection(const QString &name) {
-    const auto it = sectionIndex_.constFind(lookupName(name));
-    return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
+const SettingsStore::Entry *SettingsStore::find(const QString &section, const QString &key) const {
+    const auto s = sectionIndex_.constFind(lookupName(section));
+    if (s == sectionIndex_.cend())
+        return nullptr;
+    const auto e = entryIndex_.constFind(EntryKey(*s, lookupName(key)));
+    return e == entryIndex_.cend() ? nullptr : &sections_[*s].entries[*e];
 }
 
-const SettingsStore::Section *SettingsStore::findSection(const QString &name) const {
-    const auto it = sectionIndex_.constFind(lookupName(name));
-    return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
+SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
+    if (entryIndex_.contains(EntryKey(s, lookupName(key))))
+        return nullptr;
+    std::vector<Entry> &entries = sections_[s].entries;
+    entryIndex_.insert(EntryKey(s, folded(key)), entries.size());
+    entries.push_back(Entry{key, QString()});
+    return &entries.back();
 }
 
-SettingsStore::Section &SettingsStore::obtainSection(const QString &name) {
+SettingsStore::Entry &SettingsStore::obtain(const QString &section, const QString &key) {
+    const size_t s = obtainSection(section);
+    const auto e = entryIndex_.constFind(EntryKey(s, lookupName(key)));
+    if (e != entryIndex_.cend())
+        return sections_[s].entries[*e];
+    return *add(s, key);
+}
+
+size_t SettingsStore::obtainSection(const QString &name) {
     const auto it = sectionIndex_.constFind(lookupName(name));
     if (it != sectionIndex_.cend())
-        return sections_[*it];
+        return *it;
     sectionIndex_.insert(folded(name), sections_.size());
-    sections_.push_back(Section{name, {}, {}});
-    return sections_.back();
+    sections_.push_back(Section{name, {}});
+    return sections_.size() - 1;
 }
 
 QString SettingsStore::GetSetting(const QString &section, const QString &key,
                                   const QString &defaultValue) const {
-    const Section *s = findSection(section);
-    const Entry *e = s ? s->find(key) : nullptr;
+    const Entry *e = find(section, key);
     return e ? e->value : defaultValue;
 }
 
 bool SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value) {
     // Memory keeps the new value even when the file cannot be written: the running program
     // then behaves as the user chose, and the next start finds the old file unharmed.
-    obtainSection(section).obtain(key).value = value;
+    obtain(section, key).value = value;
     return save();
 }
 
@@ -240,7 +233,7 @@ void SettingsStore::read(QByteArray bytes) {
 
     // Lines before the first section have nowhere to go and are skipped. When a name
     // appears twice, the first section and the first key win, as in the Windows calls.
-    Section *current = nullptr;
+    std::optional<size_t> current;
     qsizetype start = 0;
     while (start <= bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
@@ -253,7 +246,7 @@ void SettingsStore::read(QByteArray bytes) {
         const QString line = QString::fromUtf8(raw);
         if (line.startsWith(QLatin1Char(kSectionOpen)) &&
             line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
-            current = &obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));
+            current = obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));
             continue;
         }
         if (!current || line.startsWith(QLatin1Char(kSectionOpen)))
@@ -262,7 +255,7 @@ void SettingsStore::read(QByteArray bytes) {
         const QString key = unescaped(line, true, &assign);
         if (assign < 0)
             continue;
-        if (Entry *e = current->add(key))
+        if (Entry *e = add(*current, key))
             e->value = unescaped(QStringView(line).sliced(assign + 1));
     }
 }

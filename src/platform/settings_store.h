@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class SettingsStore {
@@ -49,16 +50,17 @@ private:
     struct Section {
         QString name;
         std::vector<Entry> entries;
-        QHash<QString, size_t> index; // case-folded key -> position in entries
-        const Entry *find(const QString &key) const;
-        // A new entry spelled as `key`, or null when the section has that key already.
-        Entry *add(const QString &key);
-        // The entry (created if missing, spelled as `key`).
-        Entry &obtain(const QString &key);
     };
-    Section *findSection(const QString &name);
-    const Section *findSection(const QString &name) const;
-    Section &obtainSection(const QString &name);
+    // Where an entry is: its section's position and its case-folded key.
+    using EntryKey = std::pair<size_t, QString>;
+
+    const Entry *find(const QString &section, const QString &key) const;
+    // A new entry spelled as `key` in section `s`, or null when the section has that key.
+    Entry *add(size_t s, const QString &key);
+    // The entry, with section and key created (spelled as given) when missing.
+    Entry &obtain(const QString &section, const QString &key);
+    // The section's position, created (spelled as `name`) when missing.
+    size_t obtainSection(const QString &name);
     void read(QByteArray bytes);
     bool save() const;
 
@@ -66,5 +68,8 @@ private:
     Writer writer_;
     bool savesHeld_ = false;
     std::vector<Section> sections_;
+    // One index of each kind for the whole store: a small hash table per section cost more
+    // than reading its lines.
     QHash<QString, size_t> sectionIndex_; // case-folded name -> position in sections_
+    QHash<EntryKey, size_t> entryIndex_;  // -> position in its section's entries
 };
