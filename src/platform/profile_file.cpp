@@ -79,14 +79,14 @@ bool isBlank(QChar c) {
     return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f' || u == kEndOfFileMark;
 }
 
-QString trimmedBlanks(QStringView s) {
+QStringView trimmedBlanks(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
     while (begin < end && isBlank(s[begin]))
         ++begin;
     while (end > begin && isBlank(s[end - 1]))
         --end;
-    return s.sliced(begin, end - begin).toString();
+    return s.sliced(begin, end - begin);
 }
 
 QString withoutQuotes(const QString &value) {
@@ -174,19 +174,21 @@ QChar asciiLower(QChar c) {
     return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
 }
 
-// Neither name can hold a line break, so it joins them unambiguously. The names are nearly
-// always plain ASCII, whose folded form is the lower case: made in one go.
-QString lookupKey(const QString &section, const QString &key) {
-    if (!isAscii(section) || !isAscii(key))
-        return section.toCaseFolded() + u'\n' + key.toCaseFolded();
-    QString k(section.size() + 1 + key.size(), Qt::Uninitialized);
-    QChar *out = k.data();
+// Puts the name of an entry into `out`. Neither name can hold a line break, so it joins them
+// unambiguously. The names are nearly always plain ASCII, whose folded form is the lower
+// case: made in place, so a kept `out` needs no new string.
+void putLookupKey(QString &out, const QString &section, const QString &key) {
+    if (!isAscii(section) || !isAscii(key)) {
+        out = section.toCaseFolded() + u'\n' + key.toCaseFolded();
+        return;
+    }
+    out.resize(section.size() + 1 + key.size());
+    QChar *to = out.data();
     for (QChar c : section)
-        *out++ = asciiLower(c);
-    *out++ = u'\n';
+        *to++ = asciiLower(c);
+    *to++ = u'\n';
     for (QChar c : key)
-        *out++ = asciiLower(c);
-    return k;
+        *to++ = asciiLower(c);
 }
 
 } // namespace
@@ -219,7 +221,7 @@ void ProfileFile::read(const QByteArray &bytes) {
         qsizetype end = pos;
         while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
             ++end;
-        const QString line = trimmedBlanks(QStringView(text).sliced(pos, end - pos));
+        const QStringView line = trimmedBlanks(QStringView(text).sliced(pos, end - pos));
         pos = end;
         if (pos < text.size() && text[pos] == u'\r')
             ++pos;
@@ -229,7 +231,7 @@ void ProfileFile::read(const QByteArray &bytes) {
         if (line.startsWith(u'[')) {
             const qsizetype close = line.lastIndexOf(u']');
             if (close > 0) {
-                section = trimmedBlanks(QStringView(line).sliced(1, close - 1));
+                section = trimmedBlanks(line.sliced(1, close - 1)).toString();
                 inSection = true;
                 continue;
             }
@@ -237,11 +239,12 @@ void ProfileFile::read(const QByteArray &bytes) {
         const qsizetype assign = line.indexOf(u'=');
         if (!inSection || assign < 0)
             continue;
-        Entry e{section, trimmedBlanks(QStringView(line).first(assign)),
-                trimmedBlanks(QStringView(line).sliced(assign + 1))};
+        Entry e{section, trimmedBlanks(line.first(assign)).toString(),
+                trimmedBlanks(line.sliced(assign + 1)).toString()};
         if (e.key.isEmpty())
             continue;
-        const QString k = lookupKey(e.section, e.key);
+        QString k;
+        putLookupKey(k, e.section, e.key);
         if (index_.contains(k))
             continue;
         index_.insert(k, entries_.size());
@@ -250,7 +253,10 @@ void ProfileFile::read(const QByteArray &bytes) {
 }
 
 const ProfileFile::Entry *ProfileFile::find(const QString &section, const QString &key) const {
-    const auto it = index_.constFind(lookupKey(section, key));
+    // Lookups come by the dozen at every start: one buffer serves them all.
+    thread_local QString lookup;
+    putLookupKey(lookup, section, key);
+    const auto it = index_.constFind(lookup);
     return it == index_.cend() ? nullptr : &entries_[*it];
 }
 
