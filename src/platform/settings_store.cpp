@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -234,6 +235,10 @@ void SettingsStore::read(QByteArray bytes) {
     // Lines before the first section have nowhere to go and are skipped. When a name
     // appears twice, the first section and the first key win, as in the Windows calls.
     std::optional<size_t> current;
+    // Each line is decoded on its own and keeps a U+FEFF at its start: QString::fromUtf8
+    // drops it, and a key that began with one would not read back as it was saved.
+    QStringDecoder decodeLine(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                        QStringDecoder::Flag::ConvertInitialBom);
     qsizetype start = 0;
     while (start <= bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
@@ -243,7 +248,7 @@ void SettingsStore::read(QByteArray bytes) {
         start = end + 1;
         if (raw.endsWith('\r')) // a hand-edited file may end its lines with CR LF
             raw.chop(1);
-        const QString line = QString::fromUtf8(raw);
+        const QString line = decodeLine(raw);
         if (line.startsWith(QLatin1Char(kSectionOpen)) &&
             line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
             current = obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));

@@ -77,6 +77,31 @@ TEST(SettingsStore, TextsComeBackExactlyInAnotherInstance) {
     EXPECT_EQ(again.GetSetting("Sektion", "k", "<default>"), "<default>");
 }
 
+TEST(SettingsStore, TextsBeginningWithAByteOrderMarkKeepIt) {
+    // Found by fuzzing: a key that began with U+FEFF lost it when the file was read back.
+    const QString bom(QChar(0xFEFF));
+    TempHome home;
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    writeBytes(path, "[]\n[]\n\xEF\xBB\xBF\xEF\xBB\xBF=\n");
+    EXPECT_EQ(SettingsStore(path).GetSetting("", bom + bom, "<missing>"), "");
+
+    struct Case {
+        QString section, key, value;
+    };
+    const std::vector<Case> cases = {
+        {"Special", bom, "v"},
+        {"Special", bom + bom + "x", bom},
+        {bom + "Sektion", bom + "k", bom + "v" + bom},
+    };
+    SettingsStore &store = home.store();
+    for (const Case &c : cases)
+        ASSERT_TRUE(store.SaveSetting(c.section, c.key, c.value));
+    const SettingsStore again(store.filePath());
+    for (const Case &c : cases)
+        EXPECT_EQ(again.GetSetting(c.section, c.key, "<missing>"), c.value);
+    EXPECT_EQ(again.fileBytes(), store.fileBytes());
+}
+
 TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
     TempHome home;
     SettingsStore &store = home.store();
