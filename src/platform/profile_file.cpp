@@ -17,7 +17,6 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20;
 constexpr qint64 kReadPiece = 4096;
-constexpr char16_t kNonAscii = 0x80; // the first character beyond ASCII
 // GetPrivateProfileInt reads the value into a buffer of this many characters.
 constexpr int kIntBufferSize = 30;
 constexpr char16_t kEndOfFileMark = 0x1A; // counted as a blank by the Windows reader
@@ -166,29 +165,25 @@ QByteArray readHead(QFile &file, qint64 limit) {
     return bytes;
 }
 
-bool isAscii(const QString &text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < kNonAscii; });
-}
-
-QChar asciiLower(QChar c) {
-    return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+bool hasSurrogate(const QString &text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
 }
 
 // Puts the name of an entry into `out`. Neither name can hold a line break, so it joins them
-// unambiguously. The names are nearly always plain ASCII, whose folded form is the lower
-// case: made in place, so a kept `out` needs no new string.
+// unambiguously. Names without surrogates (nearly every name) fold one character at a
+// time, as QString::toCaseFolded folds them, in place: a kept `out` needs no new string.
 void putLookupKey(QString &out, const QString &section, const QString &key) {
-    if (!isAscii(section) || !isAscii(key)) {
+    if (hasSurrogate(section) || hasSurrogate(key)) {
         out = section.toCaseFolded() + u'\n' + key.toCaseFolded();
         return;
     }
     out.resize(section.size() + 1 + key.size());
     QChar *to = out.data();
     for (QChar c : section)
-        *to++ = asciiLower(c);
+        *to++ = c.toCaseFolded();
     *to++ = u'\n';
     for (QChar c : key)
-        *to++ = asciiLower(c);
+        *to++ = c.toCaseFolded();
 }
 
 } // namespace

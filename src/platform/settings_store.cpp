@@ -23,7 +23,6 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // far beyond any real settings file
 constexpr qint64 kReadPiece = 4096;
-constexpr char16_t kNonAscii = 0x80; // the first character beyond ASCII
 constexpr char kEscape = '\\';
 constexpr char kAssign = '=';
 constexpr char kSectionOpen = '[';
@@ -34,41 +33,35 @@ QString folded(const QString &name) {
     return name.toCaseFolded();
 }
 
-QChar asciiLower(QChar c) {
-    return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+bool hasSurrogate(const QString &text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
 }
 
-bool isAscii(const QString &text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < kNonAscii; });
-}
-
-// The folded name to look up. Lookups come by the thousand and nearly always with plain
-// ASCII names, whose folded form is the lower case: that one is made in a buffer that is
-// kept, so looking up makes no new string. The result lasts until the next call.
+// The folded name to look up. Lookups come by the thousand; a name without surrogates
+// (nearly every name) folds one character at a time, as QString::toCaseFolded folds it, in
+// a buffer that is kept, so looking up makes no new string. The result lasts until the
+// next call.
 const QString &lookupName(const QString &name) {
     thread_local QString buffer;
-    if (!isAscii(name)) {
+    if (hasSurrogate(name)) {
         buffer = folded(name);
         return buffer;
     }
     buffer.resize(name.size());
     QChar *out = buffer.data();
     for (QChar c : name)
-        *out++ = asciiLower(c);
+        *out++ = c.toCaseFolded();
     return buffer;
 }
 
 enum class TextKind { Section, Key, Value };
 
 bool needsEscape(const QString &text, TextKind kind) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char(kEscape) || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
-            (kind == TextKind::Key &&
-             (c == QLatin1Char(kAssign) || (i == 0 && c == QLatin1Char(kSectionOpen)))))
-            return true;
-    }
-    return false;
+    if (text.contains(QLatin1Char(kEscape)) || text.contains(QLatin1Char('\n')) ||
+        text.contains(QLatin1Char('\r')))
+        return true;
+    return kind == TextKind::Key &&
+           (text.contains(QLatin1Char(kAssign)) || text.startsWith(QLatin1Char(kSectionOpen)));
 }
 
 QString escaped(const QString &text, TextKind kind) {
@@ -96,6 +89,13 @@ QString escaped(const QString &text, TextKind kind) {
 // Undoes escaped(). With `stopAtAssign`, stops at the first unescaped '=' and reports its
 // position in `stop` (-1 when there is none).
 QString unescaped(QStringView text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
+    // Most texts hold no backslash: nothing to undo, and the first '=' is where it stops.
+    if (!text.contains(QLatin1Char(kEscape))) {
+        const qsizetype at = stopAtAssign ? text.indexOf(QLatin1Char(kAssign)) : -1;
+        if (stop)
+            *stop = at;
+        return (at < 0 ? text : text.first(at)).toString();
+    }
     QString out;
     out.reserve(text.size());
     if (stop)

@@ -117,6 +117,9 @@ TEST(ProfileFile, Windows1252AndCaseFreeNames) {
     EXPECT_EQ(ini.GetPrivateProfileInt("special", "BELÖNING", 50), 45);
     EXPECT_EQ(ini.GetPrivateProfileString("teckensnitt", "FONT", ""),
               QString::fromUtf8("Köp € Ÿ \u0081 Š ÿ"));
+    // Names fold as Unicode folds them, here and in a file written as UTF-8.
+    const ProfileFile unicode(writeIni(home, "\xEF\xBB\xBF[\xC2\xB5]\n\xF0\x90\x90\x80=1\n"));
+    EXPECT_EQ(unicode.GetPrivateProfileInt("\u039c", "\U00010428", 0), 1);
 }
 
 TEST(ProfileFile, UnicodeFileWithByteOrderMark) {

@@ -119,6 +119,26 @@ TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
     EXPECT_EQ(again.GetSetting("LJUD", "övning", "x"), "True");
 }
 
+TEST(SettingsStore, NamesFoldAsUnicodeFoldsThem) {
+    TempHome home;
+    SettingsStore &store = home.store();
+    struct Case {
+        const char *saved, *asked; // section and key alike
+    };
+    const Case cases[] = {
+        {"\u00b5", "\u039c"},         // micro sign and capital mu both fold to small mu
+        {"\U00010400", "\U00010428"}, // beyond the basic plane
+        {"Stra\u00dfe", "STRA\u00dfE"},
+    };
+    for (const Case &c : cases) {
+        const QString saved = QString::fromUtf8(c.saved), asked = QString::fromUtf8(c.asked);
+        ASSERT_TRUE(store.SaveSetting(saved, saved, "v"));
+        EXPECT_EQ(store.GetSetting(asked, asked, "x"), "v") << c.asked;
+        EXPECT_EQ(SettingsStore(store.filePath()).GetSetting(asked, asked, "x"), "v") << c.asked;
+    }
+    EXPECT_EQ(store.GetSetting("Strasse", "Strasse", "x"), "x");
+}
+
 TEST(SettingsStore, MissingGivesTheDefault) {
     TempHome home;
     SettingsStore &store = home.store();
