@@ -12,8 +12,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <limits>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fuzz {
@@ -79,9 +82,13 @@ QByteArray bytes_of(const uint8_t *data, size_t size) {
 }
 
 void write_file(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write a fuzz file");
-    check(file.write(bytes) == bytes.size(), "short write of a fuzz file");
+    // Three system calls, where QFile makes more: this runs once for every input.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC,
+                          S_IRUSR | S_IWUSR);
+    check(fd >= 0, "cannot write a fuzz file");
+    const ssize_t written = ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
+    ::close(fd);
+    check(written == bytes.size(), "short write of a fuzz file");
 }
 
 SettingsStore StoreFile::open() {
