@@ -177,8 +177,8 @@ void check_next_start_agrees(StoreFile &file) {
 
 // Allocation stacks cost much of the run time with the many small strings of a read; a
 // crash still shows where it happened, and ASAN_OPTIONS=malloc_context_size=30 gives them
-// back when reproducing. A run frees far less than 16 MB, so a smaller quarantine still
+// back when reproducing. A run frees far less than 2 MB, so a smaller quarantine still
 // catches a use after free within it, and new allocations stop touching fresh pages.
 extern "C" const char *__asan_default_options() {
-    return "malloc_context_size=0:quarantine_size_mb=16";
+    return "malloc_context_size=0:quarantine_size_mb=2";
 }
