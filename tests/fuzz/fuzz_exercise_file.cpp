@@ -2,7 +2,8 @@
 // 1000 tasks), as the editor opens a file or inserts one into an exercise, and as it
 // takes the latest wrong tasks. Whatever the bytes, every task read is a sound task, the
 // limit holds, and writing the tasks and reading them back gives the same tasks. The file
-// is handed to the readers from memory, through their own file-reading seam.
+// is mostly handed to the readers from memory, through their own file-reading seam; now
+// and then it lies on the disk, or has vanished when it is opened.
 #include "exercises/exercise_document.h"
 #include "exercises/exercise_file.h"
 #include "fuzz_support.h"
@@ -102,11 +103,60 @@ void check_writer_refuses_what_cannot_read_back(const QStringList &lines) {
     check(!ok || split_file_lines(written) == lines, "written lines read back otherwise");
 }
 
+// Where an editor road or the drill gets its file: from memory, through the readers' own
+// file-reading seam; from the disk, whose road must read what the bytes road reads; or
+// from nowhere, as when a file is removed between listing and opening.
+enum class Source { Memory, Disk, Gone };
+
+struct FileInPlay {
+    Source source = Source::Memory;
+    QString path;
+    QByteArray bytes;
+};
+FileInPlay g_file;
+
+std::optional<QByteArray> file_in_memory(const QString &path) {
+    if (g_file.source == Source::Gone || path != g_file.path)
+        return std::nullopt;
+    return g_file.bytes;
+}
+
+const QString &file_for(const QString &type, const QByteArray &bytes, Source source) {
+    g_file.source = source;
+    g_file.bytes = bytes;
+    if (source == Source::Disk) {
+        g_file.path = fuzz::home_folder() + QStringLiteral("/prov.") + extension_for_type(type);
+        fuzz::write_file(g_file.path, bytes);
+        set_file_reader({});
+    } else {
+        g_file.path = QStringLiteral("/elev/prov.") + extension_for_type(type);
+        set_file_reader(file_in_memory);
+    }
+    return g_file.path;
+}
+
+bool same_tasks(const TaskReadResult &a, const TaskReadResult &b) {
+    return a.failed == b.failed && a.left_out == b.left_out &&
+           std::equal(a.tasks.begin(), a.tasks.end(), b.tasks.begin(), b.tasks.end(),
+                      [](const ExerciseTask &x, const ExerciseTask &y) {
+                          return x.first == y.first && x.sign == y.sign && x.second == y.second;
+                      });
+}
+
 // The drill reads the numbers of the file's first tasks; written as task lines they read
 // back as the same tasks. The drill has room for 1000; a smaller room brings the same limit
 // rule within reach of a short file.
-void drill_load(const QByteArray &bytes, const QString &type, int room) {
+void drill_load(const QByteArray &bytes, const QString &type, int room, Source source) {
     const TaskReadResult read = read_exercise_tasks_bytes(bytes, type, room);
+    if (source != Source::Memory) {
+        const TaskReadResult from_file =
+            read_exercise_tasks(file_for(type, bytes, source), type, room);
+        if (source == Source::Gone) {
+            check(from_file.failed && from_file.tasks.empty(), "a vanished file was read");
+            return;
+        }
+        check(same_tasks(from_file, read), "the drill reads a file otherwise than its bytes");
+    }
     check(!read.failed && read.left_out >= 0, "a read of bytes failed");
     check(std::ssize(read.tasks) <= room, "more tasks than the room");
     check(read.left_out == 0 || std::ssize(read.tasks) == room,
@@ -118,22 +168,6 @@ void drill_load(const QByteArray &bytes, const QString &type, int room) {
         lines << task_line(t.first, t.sign, t.second);
     }
     check_written_reads_back(lines, type);
-}
-
-// The file that the editor's roads open: its bytes come from memory.
-QString g_file_path;
-QByteArray g_file_bytes;
-
-const QString &file_for(const QString &type, const QByteArray &bytes) {
-    g_file_path = QStringLiteral("/elev/prov.") + extension_for_type(type);
-    g_file_bytes = bytes;
-    return g_file_path;
-}
-
-std::optional<QByteArray> file_in_memory(const QString &path) {
-    if (path != g_file_path)
-        return std::nullopt;
-    return g_file_bytes;
 }
 
 // Saving the document writes bytes that read back as its tasks.
@@ -148,10 +182,17 @@ void check_document_saves(ExerciseDocument &doc) {
     check(again.tasks == doc.tasks(), "a saved exercise reads back otherwise");
 }
 
-void editor_open(const QByteArray &bytes, const QString &file_type, const QString &doc_type) {
-    const QString &path = file_for(file_type, bytes);
+void editor_open(const QByteArray &bytes, const QString &file_type, const QString &doc_type,
+                 Source source) {
+    const QString &path = file_for(file_type, bytes, source);
     ExerciseDocument doc(doc_type);
     const CommandOutcome outcome = doc.open(path);
+    if (source == Source::Gone) {
+        check(!outcome.done && outcome.notice.has_value(), "a vanished file opened silently");
+        check(doc.is_empty_unnamed() && doc.exercise_type() == doc_type,
+              "a vanished file changed the exercise");
+        return;
+    }
     const ReadResult read = read_exercise_bytes(bytes, file_type, kMaxExerciseTasks);
     if (!outcome.done) {
         check(read.tasks.isEmpty() && outcome.notice.has_value(), "an open failed silently");
@@ -168,8 +209,8 @@ void editor_open(const QByteArray &bytes, const QString &file_type, const QStrin
 }
 
 void editor_insert(const QByteArray &bytes, const QString &file_type, const QString &doc_type,
-                   int before) {
-    const QString &path = file_for(file_type, bytes);
+                   int before, Source source) {
+    const QString &path = file_for(file_type, bytes, source);
     ExerciseDocument doc(doc_type);
     const QString own_sign = doc_type == kTypeMixed ? kTypeAddition : doc_type;
     const QString earlier = task_line(1, own_sign, 1);
@@ -184,8 +225,8 @@ void editor_insert(const QByteArray &bytes, const QString &file_type, const QStr
           "an insert changed earlier tasks");
     const QStringList added = tasks.mid(before);
     check_tasks_sound(added, doc_type);
-    if (!outcome.done) {
-        check(added.isEmpty() && outcome.notice.has_value(),
+    if (!outcome.done || source == Source::Gone) {
+        check(!outcome.done && added.isEmpty() && outcome.notice.has_value(),
               "an insert that took nothing changed the list or said nothing");
         return;
     }
@@ -211,12 +252,15 @@ void wrong_tasks(const QByteArray &bytes, const QString &type) {
     check_written_reads_back(doc.tasks(), type);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    set_file_reader(file_in_memory);
-    return 0;
+// What is left of the second header byte, 0 to 8: the file comes from memory, but from
+// the disk for 8 (one input in sixteen) and from nowhere for 7.
+Source source_of(int rest) {
+    constexpr int kDisk = 8;
+    constexpr int kGone = 7;
+    return rest == kDisk ? Source::Disk : rest == kGone ? Source::Gone : Source::Memory;
 }
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     constexpr size_t kHeader = 2;
@@ -227,16 +271,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const auto road = static_cast<Road>(data[0] / types % static_cast<size_t>(Road::Count));
     const QString &doc_type = kTypes[data[1] % types];
     const int before = kTasksBefore[data[1] / types % kTasksBefore.size()];
+    const Source source = source_of(data[1] / (types * kTasksBefore.size()));
     const QByteArray bytes = fuzz::bytes_of(data + kHeader, size - kHeader);
     switch (road) {
     case Road::DrillLoad:
-        drill_load(bytes, file_type, kMaxExerciseTasks - before);
+        drill_load(bytes, file_type, kMaxExerciseTasks - before, source);
         break;
     case Road::EditorOpen:
-        editor_open(bytes, file_type, doc_type);
+        editor_open(bytes, file_type, doc_type, source);
         break;
     case Road::EditorInsert:
-        editor_insert(bytes, file_type, doc_type, before);
+        editor_insert(bytes, file_type, doc_type, before, source);
         break;
     case Road::WrongTasks:
     case Road::Count:

@@ -21,8 +21,17 @@ const QString kMissing = QStringLiteral("<missing>");
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     fuzz::StoreFile file{fuzz::bytes_of(data, size)};
 
-    // Every save writes the whole store, so one probe key saves what the reader kept.
     SettingsStore read = file.open();
+    // One input in eight is also read from the disk, as the program reads its store: the
+    // file road must read what the bytes road reads.
+    constexpr size_t kFromDiskEvery = 8;
+    if (size % kFromDiskEvery == 0) {
+        const QString path = SettingsStore::defaultPath();
+        fuzz::write_file(path, file.bytes);
+        check(SettingsStore(path).fileBytes() == read.fileBytes(),
+              "the store reads its file otherwise than its bytes");
+    }
+    // Every save writes the whole store, so one probe key saves what the reader kept.
     check(read.SaveSetting(kProbeSection, kProbeKey, kProbeValue), "the store did not save");
     const QByteArray first = file.bytes;
     // Read back, it would save the same bytes again.
