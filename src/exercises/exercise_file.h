@@ -69,6 +69,7 @@ ReadResult read_exercise_bytes(const QByteArray &bytes, const QString &type, int
 ReadResult read_exercise_file(const QString &path, const QString &type, int room);
 // As read_exercise_file, the accepted lines kept as numbers.
 TaskReadResult read_exercise_tasks(const QString &path, const QString &type, int room);
+TaskReadResult read_exercise_tasks_bytes(const QByteArray &bytes, const QString &type, int room);
 // The notice when a file held more tasks than fitted: the true count and the limit.
 QString tasks_left_out_text(long long left_out);
 // Validates text lines (the latest wrong tasks) in the same way as a file's lines.
@@ -77,6 +78,12 @@ ReadResult read_exercise_lines(const QStringList &lines, const QString &type, in
 // The file's bytes; empty when a line holds a character outside printable ASCII or a line
 // break (such a line would not read back as it was), with `ok` false.
 QByteArray exercise_file_bytes(const QStringList &tasks, bool *ok = nullptr);
+
+// Reads a whole file for the readers above; nothing when it cannot be opened or read. Tests
+// and fuzzing put in one of their own (a folder that disappears between listing and
+// opening, or files kept in memory); empty restores the plain read.
+using FileReader = std::function<std::optional<QByteArray>(const QString &path)>;
+void set_file_reader(FileReader reader);
 
 // Writes whole files; false when nothing usable reached the disk.
 using FileWriter = std::function<bool(const QString &path, const QByteArray &bytes)>;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20;
+constexpr qint64 kReadPiece = 4096;
 // GetPrivateProfileInt reads the value into a buffer of this many characters.
 constexpr int kIntBufferSize = 30;
 constexpr char16_t kEndOfFileMark = 0x1A; // counted as a blank by the Windows reader
@@ -46,14 +48,28 @@ QString decodeCp1252(const QByteArray &bytes) {
     return out;
 }
 
+// Qt's UTF-16 decoder lets a surrogate without its partner through. Such a text could be
+// written nowhere as it is (the store is UTF-8), so it reads as U+FFFD, as bad UTF-8 does.
+QString withoutLoneSurrogates(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 // A file written as Unicode (with a byte-order mark) is read as such, as Windows does.
 QString decodeFile(QByteArray bytes) {
     if (bytes.startsWith(kUtf8Bom))
         return QStringDecoder(QStringDecoder::Utf8)(bytes.mid(kUtf8Bom.size()));
     if (bytes.startsWith(kUtf16LeBom))
-        return QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(kUtf16LeBom.size()));
+        return withoutLoneSurrogates(
+            QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(kUtf16LeBom.size())));
     if (bytes.startsWith(kUtf16BeBom))
-        return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(kUtf16BeBom.size()));
+        return withoutLoneSurrogates(
+            QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(kUtf16BeBom.size())));
     return decodeCp1252(bytes);
 }
 
@@ -62,14 +78,14 @@ bool isBlank(QChar c) {
     return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f' || u == kEndOfFileMark;
 }
 
-QString trimmedBlanks(QStringView s) {
+QStringView trimmedBlanks(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
     while (begin < end && isBlank(s[begin]))
         ++begin;
     while (end > begin && isBlank(s[end - 1]))
         --end;
-    return s.sliced(begin, end - begin).toString();
+    return s.sliced(begin, end - begin);
 }
 
 QString withoutQuotes(const QString &value) {
@@ -134,9 +150,40 @@ int leadingNumber(const QString &text) {
     return static_cast<int>(value); // modular since C++20
 }
 
-// Neither name can hold a line break, so it joins them unambiguously.
-QString lookupKey(const QString &section, const QString &key) {
-    return section.toCaseFolded() + u'\n' + key.toCaseFolded();
+// At most `limit` bytes from the start of the file. Reads the size the file has rather
+// than setting `limit` bytes aside each time.
+QByteArray readHead(QFile &file, qint64 limit) {
+    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
+    // The size may be out of date (a file still being written): read on to its end.
+    std::array<char, kReadPiece> piece{};
+    while (bytes.size() < limit) {
+        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
+        if (n <= 0)
+            break;
+        bytes.append(piece.data(), n);
+    }
+    return bytes;
+}
+
+bool hasSurrogate(const QString &text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
+}
+
+// Puts the name of an entry into `out`. Neither name can hold a line break, so it joins them
+// unambiguously. Names without surrogates (nearly every name) fold one character at a
+// time, as QString::toCaseFolded folds them, in place: a kept `out` needs no new string.
+void putLookupKey(QString &out, const QString &section, const QString &key) {
+    if (hasSurrogate(section) || hasSurrogate(key)) {
+        out = section.toCaseFolded() + u'\n' + key.toCaseFolded();
+        return;
+    }
+    out.resize(section.size() + 1 + key.size());
+    QChar *to = out.data();
+    for (QChar c : section)
+        *to++ = c.toCaseFolded();
+    *to++ = u'\n';
+    for (QChar c : key)
+        *to++ = c.toCaseFolded();
 }
 
 } // namespace
@@ -147,10 +194,20 @@ ProfileFile::ProfileFile(const QString &path) {
     if (!QFileInfo(path).isFile())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
+    read(readHead(file, kMaxFileBytes));
+}
+
+ProfileFile ProfileFile::fromBytes(const QByteArray &bytes) {
+    ProfileFile ini;
+    ini.read(bytes.size() > kMaxFileBytes ? bytes.first(kMaxFileBytes) : bytes);
+    return ini;
+}
+
+void ProfileFile::read(const QByteArray &bytes) {
     exists_ = true;
-    const QString text = decodeFile(file.read(kMaxFileBytes));
+    const QString text = decodeFile(bytes);
 
     QString section;
     bool inSection = false;
@@ -159,7 +216,7 @@ ProfileFile::ProfileFile(const QString &path) {
         qsizetype end = pos;
         while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
             ++end;
-        const QString line = trimmedBlanks(QStringView(text).sliced(pos, end - pos));
+        const QStringView line = trimmedBlanks(QStringView(text).sliced(pos, end - pos));
         pos = end;
         if (pos < text.size() && text[pos] == u'\r')
             ++pos;
@@ -169,7 +226,7 @@ ProfileFile::ProfileFile(const QString &path) {
         if (line.startsWith(u'[')) {
             const qsizetype close = line.lastIndexOf(u']');
             if (close > 0) {
-                section = trimmedBlanks(QStringView(line).sliced(1, close - 1));
+                section = trimmedBlanks(line.sliced(1, close - 1)).toString();
                 inSection = true;
                 continue;
             }
@@ -177,11 +234,12 @@ ProfileFile::ProfileFile(const QString &path) {
         const qsizetype assign = line.indexOf(u'=');
         if (!inSection || assign < 0)
             continue;
-        Entry e{section, trimmedBlanks(QStringView(line).first(assign)),
-                trimmedBlanks(QStringView(line).sliced(assign + 1))};
+        Entry e{section, trimmedBlanks(line.first(assign)).toString(),
+                trimmedBlanks(line.sliced(assign + 1)).toString()};
         if (e.key.isEmpty())
             continue;
-        const QString k = lookupKey(e.section, e.key);
+        QString k;
+        putLookupKey(k, e.section, e.key);
         if (index_.contains(k))
             continue;
         index_.insert(k, entries_.size());
@@ -190,7 +248,10 @@ ProfileFile::ProfileFile(const QString &path) {
 }
 
 const ProfileFile::Entry *ProfileFile::find(const QString &section, const QString &key) const {
-    const auto it = index_.constFind(lookupKey(section, key));
+    // Lookups come by the dozen at every start: one buffer serves them all.
+    thread_local QString lookup;
+    putLookupKey(lookup, section, key);
+    const auto it = index_.constFind(lookup);
     return it == index_.cend() ? nullptr : &entries_[*it];
 }
 

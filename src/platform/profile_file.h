@@ -2,6 +2,7 @@
 // Reads an old Windows profile file (sorvinel.ini) the way GetPrivateProfileIntA and
 // GetPrivateProfileStringA do: Windows-1252 text, names matched without regard to case.
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <vector>
@@ -9,6 +10,8 @@
 class ProfileFile {
 public:
     explicit ProfileFile(const QString &path);
+    // The file's bytes read as the file would be (tests and fuzzing, without a disk).
+    static ProfileFile fromBytes(const QByteArray &bytes);
 
     // Whether the file was there and could be read.
     bool exists() const { return exists_; }
@@ -21,6 +24,9 @@ public:
                                     int bufferSize = 255) const;
 
 private:
+    ProfileFile() = default;
+    void read(const QByteArray &bytes);
+
     struct Entry {
         QString section;
         QString key;

@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
 // The value is everything after the first unescaped '=' up to the end of the line.
@@ -18,6 +22,7 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // far beyond any real settings file
+constexpr qint64 kReadPiece = 4096;
 constexpr char kEscape = '\\';
 constexpr char kAssign = '=';
 constexpr char kSectionOpen = '[';
@@ -28,9 +33,40 @@ QString folded(const QString &name) {
     return name.toCaseFolded();
 }
 
+bool hasSurrogate(const QString &text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
+}
+
+// The folded name to look up. Lookups come by the thousand; a name without surrogates
+// (nearly every name) folds one character at a time, as QString::toCaseFolded folds it, in
+// a buffer that is kept, so looking up makes no new string. The result lasts until the
+// next call.
+const QString &lookupName(const QString &name) {
+    thread_local QString buffer;
+    if (hasSurrogate(name)) {
+        buffer = folded(name);
+        return buffer;
+    }
+    buffer.resize(name.size());
+    QChar *out = buffer.data();
+    for (QChar c : name)
+        *out++ = c.toCaseFolded();
+    return buffer;
+}
+
 enum class TextKind { Section, Key, Value };
 
+bool needsEscape(const QString &text, TextKind kind) {
+    if (text.contains(QLatin1Char(kEscape)) || text.contains(QLatin1Char('\n')) ||
+        text.contains(QLatin1Char('\r')))
+        return true;
+    return kind == TextKind::Key &&
+           (text.contains(QLatin1Char(kAssign)) || text.startsWith(QLatin1Char(kSectionOpen)));
+}
+
 QString escaped(const QString &text, TextKind kind) {
+    if (!needsEscape(text, kind))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -52,7 +88,14 @@ QString escaped(const QString &text, TextKind kind) {
 
 // Undoes escaped(). With `stopAtAssign`, stops at the first unescaped '=' and reports its
 // position in `stop` (-1 when there is none).
-QString unescaped(const QString &text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
+QString unescaped(QStringView text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
+    // Most texts hold no backslash: nothing to undo, and the first '=' is where it stops.
+    if (!text.contains(QLatin1Char(kEscape))) {
+        const qsizetype at = stopAtAssign ? text.indexOf(QLatin1Char(kAssign)) : -1;
+        if (stop)
+            *stop = at;
+        return (at < 0 ? text : text.first(at)).toString();
+    }
     QString out;
     out.reserve(text.size());
     if (stop)
@@ -88,25 +131,41 @@ QString unescaped(const QString &text, bool stopAtAssign = false, qsizetype *sto
     return out;
 }
 
+// At most `limit` bytes from the start of the file. Reads the size the file has rather
+// than setting `limit` bytes aside each time.
+QByteArray readHead(QFile &file, qint64 limit) {
+    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
+    // The size may be out of date (a file still being written): read on to its end.
+    std::array<char, kReadPiece> piece{};
+    while (bytes.size() < limit) {
+        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
+        if (n <= 0)
+            break;
+        bytes.append(piece.data(), n);
+    }
+    return bytes;
+}
+
+bool writeStoreFile(const QString &path, const QByteArray &bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    return platform::write_file_atomically(path, bytes);
+}
+
 } // namespace
 
-const SettingsStore::Entry *SettingsStore::Section::find(const QString &key) const {
-    const auto it = index.constFind(folded(key));
-    return it == index.cend() ? nullptr : &entries[*it];
+SettingsStore::SettingsStore(QString filePath)
+    : path_(std::move(filePath)), writer_(writeStoreFile) {
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return;
+    // One byte beyond the limit tells whether the file was cut short.
+    read(readHead(file, kMaxFileBytes + 1));
 }
 
-SettingsStore::Entry &SettingsStore::Section::obtain(const QString &key) {
-    const QString k = folded(key);
-    const auto it = index.constFind(k);
-    if (it != index.cend())
-        return entries[*it];
-    index.insert(k, entries.size());
-    entries.push_back(Entry{key, QString()});
-    return entries.back();
-}
-
-SettingsStore::SettingsStore(QString filePath) : path_(std::move(filePath)) {
-    load();
+SettingsStore::SettingsStore(QString filePath, const QByteArray &fileBytes, Writer writer)
+    : path_(std::move(filePath)), writer_(writer ? std::move(writer) : Writer(writeStoreFile)) {
+    read(fileBytes);
 }
 
 QString SettingsStore::defaultPath() {
@@ -117,45 +176,57 @@ QString SettingsStore::defaultPath() {
     return base + QStringLiteral("/PLOXA Sorvinel.ini");
 }
 
-SettingsStore::Section *SettingsStore::findSection(const QString &name) {
-    const auto it = sectionIndex_.constFind(folded(name));
-    return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
+const SettingsStore::Entry *SettingsStore::find(const QString &section, const QString &key) const {
+    const auto s = sectionIndex_.constFind(lookupName(section));
+    if (s == sectionIndex_.cend())
+        return nullptr;
+    const auto e = entryIndex_.constFind(EntryKey(*s, lookupName(key)));
+    return e == entryIndex_.cend() ? nullptr : &sections_[*s].entries[*e];
 }
 
-const SettingsStore::Section *SettingsStore::findSection(const QString &name) const {
-    const auto it = sectionIndex_.constFind(folded(name));
-    return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
+SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
+    if (entryIndex_.contains(EntryKey(s, lookupName(key))))
+        return nullptr;
+    std::vector<Entry> &entries = sections_[s].entries;
+    entryIndex_.insert(EntryKey(s, folded(key)), entries.size());
+    entries.push_back(Entry{key, QString()});
+    return &entries.back();
 }
 
-SettingsStore::Section &SettingsStore::obtainSection(const QString &name) {
-    if (Section *s = findSection(name))
-        return *s;
+SettingsStore::Entry &SettingsStore::obtain(const QString &section, const QString &key) {
+    const size_t s = obtainSection(section);
+    const auto e = entryIndex_.constFind(EntryKey(s, lookupName(key)));
+    if (e != entryIndex_.cend())
+        return sections_[s].entries[*e];
+    return *add(s, key);
+}
+
+size_t SettingsStore::obtainSection(const QString &name) {
+    const auto it = sectionIndex_.constFind(lookupName(name));
+    if (it != sectionIndex_.cend())
+        return *it;
     sectionIndex_.insert(folded(name), sections_.size());
-    sections_.push_back(Section{name, {}, {}});
-    return sections_.back();
+    sections_.push_back(Section{name, {}});
+    return sections_.size() - 1;
 }
 
 QString SettingsStore::GetSetting(const QString &section, const QString &key,
                                   const QString &defaultValue) const {
-    const Section *s = findSection(section);
-    const Entry *e = s ? s->find(key) : nullptr;
+    const Entry *e = find(section, key);
     return e ? e->value : defaultValue;
 }
 
 bool SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value) {
     // Memory keeps the new value even when the file cannot be written: the running program
     // then behaves as the user chose, and the next start finds the old file unharmed.
-    obtainSection(section).obtain(key).value = value;
+    obtain(section, key).value = value;
     return save();
 }
 
-void SettingsStore::load() {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray bytes = file.read(kMaxFileBytes);
-    if (!file.atEnd()) {
+void SettingsStore::read(QByteArray bytes) {
+    if (bytes.size() > kMaxFileBytes) {
         // Cut short: drop the last line, which may be incomplete.
+        bytes.truncate(kMaxFileBytes);
         bytes.truncate(bytes.lastIndexOf('\n') + 1);
     }
     if (bytes.startsWith(kUtf8Bom))
@@ -163,14 +234,24 @@ void SettingsStore::load() {
 
     // Lines before the first section have nowhere to go and are skipped. When a name
     // appears twice, the first section and the first key win, as in the Windows calls.
-    Section *current = nullptr;
-    for (QByteArray &raw : bytes.split('\n')) {
+    std::optional<size_t> current;
+    // Each line is decoded on its own and keeps a U+FEFF at its start: QString::fromUtf8
+    // drops it, and a key that began with one would not read back as it was saved.
+    QStringDecoder decodeLine(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                        QStringDecoder::Flag::ConvertInitialBom);
+    qsizetype start = 0;
+    while (start <= bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView raw = QByteArrayView(bytes).sliced(start, end - start);
+        start = end + 1;
         if (raw.endsWith('\r')) // a hand-edited file may end its lines with CR LF
             raw.chop(1);
-        const QString line = QString::fromUtf8(raw);
+        const QString line = decodeLine(raw);
         if (line.startsWith(QLatin1Char(kSectionOpen)) &&
             line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
-            current = &obtainSection(unescaped(line.mid(1, line.size() - 2)));
+            current = obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));
             continue;
         }
         if (!current || line.startsWith(QLatin1Char(kSectionOpen)))
@@ -179,24 +260,33 @@ void SettingsStore::load() {
         const QString key = unescaped(line, true, &assign);
         if (assign < 0)
             continue;
-        if (current->find(key))
-            continue;
-        current->obtain(key).value = unescaped(line.mid(assign + 1));
+        if (Entry *e = add(*current, key))
+            e->value = unescaped(QStringView(line).sliced(assign + 1));
     }
 }
 
-bool SettingsStore::save() const {
+QByteArray SettingsStore::fileBytes() const {
     QString text;
     for (const Section &s : sections_) {
-        text += QLatin1Char(kSectionOpen) + escaped(s.name, TextKind::Section) +
-                QLatin1Char(kSectionClose) + QLatin1Char('\n');
-        for (const Entry &e : s.entries)
-            text += escaped(e.key, TextKind::Key) + QLatin1Char(kAssign) +
-                    escaped(e.value, TextKind::Value) + QLatin1Char('\n');
+        text += QLatin1Char(kSectionOpen);
+        text += escaped(s.name, TextKind::Section);
+        text += QLatin1Char(kSectionClose);
+        text += QLatin1Char('\n');
+        for (const Entry &e : s.entries) {
+            text += escaped(e.key, TextKind::Key);
+            text += QLatin1Char(kAssign);
+            text += escaped(e.value, TextKind::Value);
+            text += QLatin1Char('\n');
+        }
     }
+    return text.toUtf8();
+}
 
-    const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    return platform::write_file_atomically(path_, text.toUtf8());
+bool SettingsStore::releaseSaves() {
+    savesHeld_ = false;
+    return save();
+}
+
+bool SettingsStore::save() const {
+    return savesHeld_ || writer_(path_, fileBytes());
 }

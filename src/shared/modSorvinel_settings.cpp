@@ -65,6 +65,10 @@ void ModSorvinel::load_settings() {
     // An unreadable file would import every default over the store.
     importing = importing && ini.exists();
     const QString iniFingerprint = importing ? fingerprint(iniInfo) : QString();
+    // The import writes the store once, at the end, and deletes sorvinel.ini only when the
+    // store holds what came from it.
+    if (importing && store)
+        store->holdSaves();
 
     for (const SettingKey &k : setting_keys()) {
         const QString section = section_of(k), key = key_of(k);
@@ -173,13 +177,13 @@ void ModSorvinel::load_settings() {
                 reset_exercise_folder();
             else if (!w && !QFileInfo(exercise_folder).isDir())
                 reset_exercise_folder();
-            if (importing) {
-                QFile::remove(iniPath);
+            if (importing)
                 save_setting(kImportSection, kImportKey, iniFingerprint);
-            }
             break;
         default:
             break;
         }
     }
+    if (importing && store && store->releaseSaves())
+        QFile::remove(iniPath);
 }

@@ -11,6 +11,9 @@ namespace {
 
 const QString kMixedSign = QStringLiteral("¤");
 const QString kOperatorSigns = QStringLiteral("+-*/");
+// Each sign on its own, handed out by the parser without making a new string.
+const std::array<QString, 4> kSingleSigns{QStringLiteral("+"), QStringLiteral("-"),
+                                          QStringLiteral("*"), QStringLiteral("/")};
 constexpr QChar kBlank = u' ';
 constexpr QChar kPathSeparator = u'/';
 // "9999" in the result messages: the largest result allowed.
@@ -42,18 +45,18 @@ bool is_digit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-QString trim_left_blanks(const QString &s) {
+QStringView trim_left_blanks(QStringView s) {
     qsizetype i = 0;
     while (i < s.size() && s[i] == kBlank)
         ++i;
-    return s.mid(i);
+    return s.sliced(i);
 }
 
-QString trim_right_blanks(const QString &s) {
+QStringView trim_right_blanks(QStringView s) {
     qsizetype n = s.size();
     while (n > 0 && s[n - 1] == kBlank)
         --n;
-    return s.left(n);
+    return s.first(n);
 }
 
 // Value of a run of decimal digits when it is below the operand limit. The run is judged by
@@ -115,37 +118,41 @@ void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &
     first_found = false;
     ok = false;
 
-    QString accumulator;
+    // Looks at the text between one operator and the next, in place: files of a thousand
+    // lines come through here.
+    qsizetype segment = 0;
     qsizetype pos = 0;
+    bool mixed = op == kMixedSign; // until the line's first sign
     while (pos < line.size() && !first_found) {
         const QChar c = line[pos++];
-        accumulator += c;
-        if (op == kMixedSign && kOperatorSigns.contains(c))
-            op = QString(c);
+        if (mixed) {
+            if (const qsizetype sign = kOperatorSigns.indexOf(c); sign >= 0) {
+                op = kSingleSigns[static_cast<size_t>(sign)];
+                mixed = false;
+            }
+        }
         if (op.size() != 1 || c != op[0])
             continue;
 
-        accumulator = trim_left_blanks(accumulator);
-        if (accumulator == op)
-            accumulator.clear();
-        else
-            accumulator = trim_right_blanks(accumulator.chopped(1));
-        qsizetype start = accumulator.size();
-        while (start > 0 && is_digit(accumulator[start - 1]))
+        // The digits just before the operator (blanks between allowed) are the first operand.
+        const QStringView before =
+            trim_right_blanks(QStringView(line).sliced(segment, pos - 1 - segment));
+        segment = pos;
+        qsizetype start = before.size();
+        while (start > 0 && is_digit(before[start - 1]))
             --start;
-        const QStringView candidate = QStringView(accumulator).mid(start);
+        const QStringView candidate = before.sliced(start);
         if (!candidate.isEmpty()) {
             if (const auto value = operand_value(candidate)) {
                 first = *value;
                 first_found = true;
             }
         }
-        accumulator.clear();
     }
     if (!first_found)
         return;
 
-    const QString rest = trim_left_blanks(line.mid(pos));
+    const QStringView rest = trim_left_blanks(QStringView(line).sliced(pos));
     qsizetype end = 0;
     while (end < rest.size() && is_digit(rest[end]))
         ++end;
@@ -153,7 +160,7 @@ void ModSorvinel::parse_task(const QString &line, QString &op, int &first, int &
         first_found = false;
         return;
     }
-    const auto value = operand_value(QStringView(rest).left(end));
+    const auto value = operand_value(rest.first(end));
     if (!value)
         return;
     second = *value;

@@ -120,11 +120,39 @@ const SettingKey &setting_key(SettingId id) {
     return kKeys.front();
 }
 
+namespace {
+struct KeyNames {
+    QString section;
+    QString key;
+};
+
+// The table's names as strings, made once: every start asks the store for each of them.
+const std::array<KeyNames, kKeys.size()> &key_names() {
+    static const auto names = [] {
+        std::array<KeyNames, kKeys.size()> n;
+        for (size_t i = 0; i < kKeys.size(); ++i)
+            n[i] = {QString::fromUtf8(kKeys[i].section), QString::fromUtf8(kKeys[i].key)};
+        return n;
+    }();
+    return names;
+}
+
+// The table's row of `k`, or null for a key from elsewhere.
+const KeyNames *names_in_table(const SettingKey &k) {
+    const auto i = static_cast<size_t>(k.id);
+    if (i >= kKeys.size() || kKeys[i].section != k.section || kKeys[i].key != k.key)
+        return nullptr;
+    return &key_names()[i];
+}
+} // namespace
+
 QString section_of(const SettingKey &k) {
-    return QString::fromUtf8(k.section);
+    const KeyNames *names = names_in_table(k);
+    return names ? names->section : QString::fromUtf8(k.section);
 }
 QString key_of(const SettingKey &k) {
-    return QString::fromUtf8(k.key);
+    const KeyNames *names = names_in_table(k);
+    return names ? names->key : QString::fromUtf8(k.key);
 }
 
 QString written_bool(bool value) {

@@ -228,6 +228,52 @@ TEST(ExerciseFileReading, MissingFileOrFolderFails) {
     EXPECT_TRUE(empty.tasks.isEmpty());
 }
 
+TEST(ExerciseFileReading, TheDrillsNumbersAreTheLinesTheEditorReads) {
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {numbered_additions(1005), kTypeAddition},
+        {"7 - 3 =\r6 * 4 =\n9 / 3 =\r\n9 / 0 =\r\n2 + 2\xA4 =\n12\xA4 3 =", kTypeMixed},
+        {"x\r\n\r\n 08 *  0012 = 96\r\n", kTypeMultiplication},
+        {{}, kTypeDivision},
+    };
+    QTemporaryDir dir;
+    for (const auto &[bytes, type] : cases) {
+        const QString path = dir.filePath("prov." + extension_for_type(type));
+        put_file(path, bytes);
+        const TaskReadResult numbers = read_exercise_tasks_bytes(bytes, type, 1000);
+        const TaskReadResult from_file = read_exercise_tasks(path, type, 1000);
+        const ReadResult lines = read_exercise_bytes(bytes, type, 1000);
+        QStringList written;
+        for (const ExerciseTask &t : numbers.tasks)
+            written << task_line(t.first, t.sign, t.second);
+        EXPECT_EQ(written, lines.tasks) << bytes.left(40).toStdString();
+        EXPECT_EQ(numbers.left_out, lines.left_out);
+        EXPECT_EQ(from_file.tasks.size(), numbers.tasks.size());
+        EXPECT_EQ(from_file.left_out, numbers.left_out);
+        EXPECT_FALSE(from_file.failed);
+    }
+}
+
+TEST(ExerciseFileReading, AFileReaderPutInServesEveryRoad) {
+    QTemporaryDir dir;
+    const QString on_disk = dir.filePath("disk.add");
+    put_file(on_disk, "1 + 1 =\r\n");
+    // The folder is gone when the file is opened: nothing to read.
+    set_file_reader([](const QString &) { return std::nullopt; });
+    EXPECT_TRUE(read_exercise_file(on_disk, kTypeAddition, 1000).failed);
+    EXPECT_TRUE(read_exercise_tasks(on_disk, kTypeAddition, 1000).failed);
+    // Files kept in memory.
+    set_file_reader([](const QString &path) -> std::optional<QByteArray> {
+        return path == "/minne/prov.add" ? std::optional<QByteArray>("2 + 3 =\n4 + 5 =")
+                                         : std::nullopt;
+    });
+    EXPECT_EQ(read_exercise_file("/minne/prov.add", kTypeAddition, 1000).tasks,
+              QStringList({"2 + 3 =", "4 + 5 ="}));
+    EXPECT_EQ(read_exercise_tasks("/minne/prov.add", kTypeAddition, 1).left_out, 1);
+    EXPECT_TRUE(read_exercise_file(on_disk, kTypeAddition, 1000).failed);
+    set_file_reader({});
+    EXPECT_EQ(read_exercise_file(on_disk, kTypeAddition, 1000).tasks, QStringList({"1 + 1 ="}));
+}
+
 TEST(ExerciseFileWriting, FailsWhereNoFileCanBeMade) {
     QTemporaryDir dir;
     put_file(dir.filePath("vanlig"), "not a folder");

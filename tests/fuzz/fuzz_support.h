@@ -1,12 +1,12 @@
 #pragma once
 // What the fuzz programs share: a throw-away home for the files they write, a check that
 // ends the run as a crash (so libFuzzer keeps the input), and the settings' range rules.
+#include "platform/settings_store.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-
-class SettingsStore;
 
 namespace fuzz {
 
@@ -19,11 +19,18 @@ void check(bool holds, const char *what);
 
 QByteArray bytes_of(const uint8_t *data, size_t size);
 void write_file(const QString &path, const QByteArray &bytes);
-QByteArray read_file(const QString &path);
+
+// The settings file kept in memory: a store opened on it reads its bytes, and every save
+// writes them anew through the store's own writing code.
+struct StoreFile {
+    QByteArray bytes;
+    int saves = 0;
+    SettingsStore open();
+};
 
 // Starts as the program does: every setting loaded from `store`, each within its range.
 void load_and_check_settings(SettingsStore &store);
-// A second start from what is on disk at `store_path` loads the same settings again.
-void check_next_start_agrees(const QString &store_path);
+// A second start from what `file` holds now loads the same settings again.
+void check_next_start_agrees(StoreFile &file);
 
 } // namespace fuzz

@@ -117,12 +117,77 @@ TEST(ProfileFile, Windows1252AndCaseFreeNames) {
     EXPECT_EQ(ini.GetPrivateProfileInt("special", "BELÖNING", 50), 45);
     EXPECT_EQ(ini.GetPrivateProfileString("teckensnitt", "FONT", ""),
               QString::fromUtf8("Köp € Ÿ \u0081 Š ÿ"));
+    // Names fold as Unicode folds them, here and in a file written as UTF-8.
+    const ProfileFile unicode(writeIni(home, "\xEF\xBB\xBF[\xC2\xB5]\n\xF0\x90\x90\x80=1\n"));
+    EXPECT_EQ(unicode.GetPrivateProfileInt("\u039c", "\U00010428", 0), 1);
 }
 
 TEST(ProfileFile, UnicodeFileWithByteOrderMark) {
     TempHome home;
     const ProfileFile ini(writeIni(home, "\xEF\xBB\xBF[Ljud]\nBel\xC3\xB6ning=\xE2\x82\xAC\n"));
     EXPECT_EQ(ini.GetPrivateProfileString("Ljud", "Belöning", ""), "€");
+}
+
+namespace {
+// The bytes of a UTF-16LE file with its byte-order mark.
+QByteArray utf16le(const std::u16string &text) {
+    QByteArray bytes("\xFF\xFE");
+    for (char16_t u : text) {
+        bytes += static_cast<char>(u & 0xFF);
+        bytes += static_cast<char>(u >> 8);
+    }
+    return bytes;
+}
+} // namespace
+
+TEST(ProfileFile, UnicodeFileWithAHalfSurrogatePairReadsAReplacementCharacter) {
+    constexpr char16_t kHigh = 0xD800, kLow = 0xDC00;
+    const QString replacement(QChar::ReplacementCharacter);
+    struct Case {
+        std::u16string value;
+        QString expected;
+    };
+    const std::vector<Case> cases = {
+        {{kHigh}, replacement}, // what the fuzzing found: a lone high surrogate at the end
+        {{u'a', kHigh, u'b'}, "a" + replacement + "b"},
+        {{kLow, kHigh}, replacement + replacement},
+        {{kHigh, kHigh, kLow}, replacement + QString::fromUtf8("\U00010000")},
+        {{0xD83D, 0xDE00}, QString::fromUtf8("\U0001F600")},
+    };
+    TempHome home;
+    for (const Case &c : cases) {
+        const ProfileFile ini(writeIni(home, utf16le(u"[Teckensnitt]\r\nFont=" + c.value)));
+        EXPECT_EQ(ini.GetPrivateProfileString("Teckensnitt", "Font", "d"), c.expected);
+    }
+}
+
+TEST(ProfileFile, BytesInMemoryReadAsTheSameFileOnDisk) {
+    const std::vector<QByteArray> cases = {
+        {},
+        "[Ljud]\r\nPip=0\r\n[SPECIAL]\rBel\xF6ning = '45' \n\x1A",
+        "\xEF\xBB\xBF[Ljud]\nMeny=\xE2\x82\xAC\n",
+        "\xFE\xFF\x00[\x00L\x00j\x00u\x00d\x00]\x00\n\x00M\x00e\x00n\x00y\x00=\x001",
+        "[Ljud]\nMeny=" + QByteArray(1 << 20, '7'), // beyond what is read
+    };
+    TempHome home;
+    for (const QByteArray &bytes : cases) {
+        const ProfileFile onDisk(writeIni(home, bytes));
+        const ProfileFile inMemory = ProfileFile::fromBytes(bytes);
+        EXPECT_TRUE(inMemory.exists());
+        for (const char *section : {"Ljud", "Special"})
+            for (const char *key : {"Pip", "Meny", "Belöning"}) {
+                EXPECT_EQ(inMemory.GetPrivateProfileString(section, key, "d", 1 << 21),
+                          onDisk.GetPrivateProfileString(section, key, "d", 1 << 21))
+                    << bytes.left(20).toHex().toStdString() << " " << key;
+                EXPECT_EQ(inMemory.GetPrivateProfileInt(section, key, -1),
+                          onDisk.GetPrivateProfileInt(section, key, -1));
+            }
+    }
+    // The value runs to the end of what is read: 1 MB less the text before it.
+    EXPECT_EQ(ProfileFile::fromBytes(cases.back())
+                  .GetPrivateProfileString("Ljud", "Meny", "", 1 << 21)
+                  .size(),
+              (1 << 20) - 12);
 }
 
 TEST(ProfileFile, TextIsCutToTheBuffer) {

@@ -77,6 +77,31 @@ TEST(SettingsStore, TextsComeBackExactlyInAnotherInstance) {
     EXPECT_EQ(again.GetSetting("Sektion", "k", "<default>"), "<default>");
 }
 
+TEST(SettingsStore, TextsBeginningWithAByteOrderMarkKeepIt) {
+    // Found by fuzzing: a key that began with U+FEFF lost it when the file was read back.
+    const QString bom(QChar(0xFEFF));
+    TempHome home;
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    writeBytes(path, "[]\n[]\n\xEF\xBB\xBF\xEF\xBB\xBF=\n");
+    EXPECT_EQ(SettingsStore(path).GetSetting("", bom + bom, "<missing>"), "");
+
+    struct Case {
+        QString section, key, value;
+    };
+    const std::vector<Case> cases = {
+        {"Special", bom, "v"},
+        {"Special", bom + bom + "x", bom},
+        {bom + "Sektion", bom + "k", bom + "v" + bom},
+    };
+    SettingsStore &store = home.store();
+    for (const Case &c : cases)
+        ASSERT_TRUE(store.SaveSetting(c.section, c.key, c.value));
+    const SettingsStore again(store.filePath());
+    for (const Case &c : cases)
+        EXPECT_EQ(again.GetSetting(c.section, c.key, "<missing>"), c.value);
+    EXPECT_EQ(again.fileBytes(), store.fileBytes());
+}
+
 TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
     TempHome home;
     SettingsStore &store = home.store();
@@ -92,6 +117,26 @@ TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
     EXPECT_EQ(readBytes(store.filePath()), QByteArray("[Ljud]\nÖvning=True\n[Visa]\nInst=1\n"));
     const SettingsStore again(store.filePath());
     EXPECT_EQ(again.GetSetting("LJUD", "övning", "x"), "True");
+}
+
+TEST(SettingsStore, NamesFoldAsUnicodeFoldsThem) {
+    TempHome home;
+    SettingsStore &store = home.store();
+    struct Case {
+        const char *saved, *asked; // section and key alike
+    };
+    const Case cases[] = {
+        {"\u00b5", "\u039c"},         // micro sign and capital mu both fold to small mu
+        {"\U00010400", "\U00010428"}, // beyond the basic plane
+        {"Stra\u00dfe", "STRA\u00dfE"},
+    };
+    for (const Case &c : cases) {
+        const QString saved = QString::fromUtf8(c.saved), asked = QString::fromUtf8(c.asked);
+        ASSERT_TRUE(store.SaveSetting(saved, saved, "v"));
+        EXPECT_EQ(store.GetSetting(asked, asked, "x"), "v") << c.asked;
+        EXPECT_EQ(SettingsStore(store.filePath()).GetSetting(asked, asked, "x"), "v") << c.asked;
+    }
+    EXPECT_EQ(store.GetSetting("Strasse", "Strasse", "x"), "x");
 }
 
 TEST(SettingsStore, MissingGivesTheDefault) {
@@ -172,6 +217,87 @@ TEST(SettingsStore, InvalidUtf8AndHugeFiles) {
     writeBytes(huge, bytes);
     const SettingsStore hugeStore(huge);
     EXPECT_EQ(hugeStore.GetSetting("ljud", "pip", "x"), "False");
+}
+
+TEST(SettingsStore, BytesInMemoryReadAsTheSameFileOnDisk) {
+    constexpr qsizetype kLimit = 1 << 20; // what the reader takes of a file
+    const QByteArray line("k=vvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvv\n");
+    QByteArray atLimit("[Ljud]\nPip=False\n[Junk]\n");
+    while (atLimit.size() + line.size() <= kLimit)
+        atLimit += line;
+    const QByteArray lastValue(kLimit - atLimit.size() - 5, 'x');
+    atLimit += "Last=" + lastValue;
+    static const char junk[] = "[J\\nunk]\na\\=b=c\\r\n\0\xFF[\n=\n[Junk]\nLast=1";
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        QString last; // the value of Junk/Last
+    };
+    const std::vector<Case> cases = {
+        {"empty", {}, "<missing>"},
+        {"hand-edited", "\xEF\xBB\xBFStray=1\r\n[Ljud]\r\nPip=False\r\npip=dup\n[ljud]\nMeny=True",
+         "<missing>"},
+        {"escapes and junk", QByteArray(junk, sizeof junk - 1), "1"},
+        {"exactly the limit", atLimit, QString::fromLatin1(lastValue)},
+        {"beyond the limit, the last line cut off", atLimit + "yz\n", "<missing>"},
+    };
+    TempHome home;
+    for (const Case &c : cases) {
+        const QString path = home.path("PLOXA Sorvinel.ini");
+        writeBytes(path, c.bytes);
+        SettingsStore onDisk(path);
+        QByteArray saved;
+        int saves = 0;
+        SettingsStore inMemory(path, c.bytes, [&](const QString &to, const QByteArray &bytes) {
+            EXPECT_EQ(to, path);
+            saved = bytes;
+            ++saves;
+            return true;
+        });
+        EXPECT_EQ(inMemory.fileBytes(), onDisk.fileBytes()) << c.what;
+        EXPECT_EQ(onDisk.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
+        EXPECT_EQ(inMemory.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
+
+        // A save writes what fileBytes() gives, to the writer instead of the disk.
+        ASSERT_TRUE(onDisk.SaveSetting("Fuzz", "probe", "1"));
+        ASSERT_TRUE(inMemory.SaveSetting("Fuzz", "probe", "1"));
+        EXPECT_EQ(saves, 1) << c.what;
+        EXPECT_EQ(saved, readBytes(path)) << c.what;
+        EXPECT_EQ(saved, inMemory.fileBytes()) << c.what;
+    }
+}
+
+TEST(SettingsStore, HeldSavesAreWrittenInOneSave) {
+    TempHome home;
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    QByteArray saved;
+    int saves = 0;
+    bool writes = true;
+    SettingsStore store(path, "[Ljud]\nPip=True\n", [&](const QString &, const QByteArray &bytes) {
+        ++saves;
+        if (writes)
+            saved = bytes;
+        return writes;
+    });
+    store.holdSaves();
+    EXPECT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
+    EXPECT_TRUE(store.releaseSaves());
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=1\n"));
+    // Released: each save writes again.
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "0"));
+    EXPECT_EQ(saves, 2);
+
+    // A release that cannot write says so; memory keeps the values.
+    writes = false;
+    store.holdSaves();
+    EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
+    EXPECT_FALSE(store.releaseSaves());
+    EXPECT_EQ(store.GetSetting("Visa", "Inst", "x"), "1");
+    EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=0\n"));
 }
 
 TEST(SettingsStore, CreatesAMissingFolder) {

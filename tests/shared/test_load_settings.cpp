@@ -1,7 +1,9 @@
 // Loading every setting: defaults, reading rules, application steps and the one-time import.
+#include "platform/atomic_file.h"
 #include "platform/settings_store.h"
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
+#include "support/files.h"
 #include "support/temp_home.h"
 
 #include <QDateTime>
@@ -186,6 +188,61 @@ TEST_F(LoadSettings, ImportWritesTheStoreOnceAndDeletesTheFile) {
     EXPECT_FALSE(modSorvinel.beep_on);
     EXPECT_TRUE(modSorvinel.enter_interrupts);
     EXPECT_EQ(modSorvinel.record_times[2], 42);
+}
+
+TEST_F(LoadSettings, ImportSavesTheStoreOnce) {
+    write_ini("[Ljud]\r\nPip=0\r\n[Special]\r\nRekord2=42\r\n");
+    int saves = 0;
+    platform::set_file_writer([&saves](QIODevice &file, const QByteArray &bytes) {
+        ++saves;
+        return file.write(bytes);
+    });
+    modSorvinel.load_settings();
+    platform::set_file_writer({});
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(stored("Ljud", "Pip"), "False");
+    EXPECT_EQ(stored("Special", "Rekord2"), "42");
+    EXPECT_EQ(stored("Filkatalog", "Path"), modSorvinel.exercise_folder);
+}
+
+TEST_F(LoadSettings, AnImportTheStoreCannotHoldKeepsTheOldFileForTheNextStart) {
+    const struct {
+        const char *what;
+        platform::FileWriter writer;
+    } cases[] = {
+        {"fails", [](QIODevice &, const QByteArray &) { return qint64(-1); }},
+        {"disk full half-way",
+         [](QIODevice &file, const QByteArray &bytes) {
+             return file.write(bytes.left(bytes.size() / 2));
+         }},
+    };
+    for (const auto &c : cases) {
+        // Another size for each case, so it is another file to import.
+        const QByteArray ini =
+            "[Ljud]\r\nPip=0\r\n[Utseende]\r\nStil=4\r\n; " + QByteArray(c.what) + "\r\n";
+        write_ini(ini);
+        put("Utseende", "Stil", "2");
+        const QByteArray before = file_bytes(home.store().filePath());
+        platform::set_file_writer(c.writer);
+        modSorvinel.reset();
+        modSorvinel.load_settings();
+        platform::set_file_writer({});
+        // This start goes on with what it read; nothing on disk is lost.
+        EXPECT_FALSE(modSorvinel.beep_on) << c.what;
+        EXPECT_EQ(modSorvinel.colour_style, 4) << c.what;
+        EXPECT_EQ(file_bytes(home.store().filePath()), before) << c.what;
+        EXPECT_EQ(file_bytes(home.path("config/sorvinel.ini")), ini) << c.what;
+
+        // The next start imports it.
+        SettingsStore next(home.store().filePath());
+        modSorvinel.store = &next;
+        modSorvinel.reset();
+        modSorvinel.load_settings();
+        modSorvinel.store = &home.store();
+        EXPECT_EQ(stored("Ljud", "Pip"), "False") << c.what;
+        EXPECT_EQ(stored("Utseende", "Stil"), "4") << c.what;
+        EXPECT_FALSE(QFile::exists(home.path("config/sorvinel.ini"))) << c.what;
+    }
 }
 
 TEST_F(LoadSettings, NoImportWithoutTheFile) {

@@ -81,7 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"12 34 + 1 =", "+", "+", true, true, 34, 1, kKept},
         ParseCase{"ab-5 + 2 =", "+", "+", true, true, 5, 2, kKept},
         ParseCase{"x + 2 =", "+", "+", false, false, 0, 0, kKept},
-        ParseCase{"3   +    4   =", "+", "+", true, true, 3, 4, kKept}));
+        ParseCase{"3   +    4   =", "+", "+", true, true, 3, 4, kKept},
+        // A first operand too large: the text after the next sign is tried.
+        ParseCase{"99999 + 1 + 2 =", "+", "+", true, true, 1, 2, kKept},
+        // In a mixed line the first sign rules, even where no operand stands before it.
+        ParseCase{"-5 + 3 - 1 =", "¤", "-", true, true, 3, 1, kKept},
+        // A Latin-1 "¤" stands as the sign of a mixed line.
+        ParseCase{"12 \u00a4 3 =", "¤", "¤", true, true, 12, 3, kKept},
+        ParseCase{"12 + 3 =", "", "", false, false, 0, 0, kKept},
+        ParseCase{"12 ++ 3 =", "++", "++", false, false, 0, 0, kKept}));
 
 TEST(ParseTaskState, FailedLineKeepsOperandsAndMessage) {
     QString op = "+";
