@@ -132,7 +132,7 @@ BENCHMARK(BM_ScanningTimerStepAtOneSecond)->Iterations(1)->Unit(benchmark::kMill
 
 // espeak-ng synthesising into a counter: from speak() to its first sample.
 void BM_SpeakTextToFirstSample(benchmark::State &state) {
-    if (!espeak_detail::countSamplesInsteadOfPlaying()) {
+    if (!espeak_detail::count_samples_instead_of_playing()) {
         state.SkipWithError("espeak-ng already plays in this process");
         return;
     }

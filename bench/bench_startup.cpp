@@ -69,7 +69,7 @@ int main(int argc, char **argv) {
     watch.clock = &clock;
     app.installEventFilter(&watch);
 
-    SettingsStore store(SettingsStore::defaultPath());
+    SettingsStore store(SettingsStore::default_path());
     modSorvinel.store = &store;
     std::unique_ptr<SpeechEngine> speech = create_espeak_speech(&store);
     frmSorvinel window(speech.get());

@@ -20,7 +20,7 @@ int main(int argc, char **argv) {
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("Arial", "Liberation Sans");
 
-    SettingsStore store(SettingsStore::defaultPath());
+    SettingsStore store(SettingsStore::default_path());
     modSorvinel.store = &store;
     std::unique_ptr<SpeechEngine> speech = create_espeak_speech(&store);
 

@@ -1,4 +1,5 @@
 #include "platform/profile_file.h"
+#include "platform/atomic_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20;
-constexpr qint64 kReadPiece = 4096;
 // GetPrivateProfileInt reads the value into a buffer of this many characters.
 constexpr int kIntBufferSize = 30;
 constexpr char16_t kEndOfFileMark = 0x1A; // counted as a blank by the Windows reader
@@ -37,7 +37,7 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-QString decodeCp1252(const QByteArray &bytes) {
+QString decode_cp1252(const QByteArray &bytes) {
     QString out(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
@@ -50,7 +50,7 @@ QString decodeCp1252(const QByteArray &bytes) {
 
 // Qt's UTF-16 decoder lets a surrogate without its partner through. Such a text could be
 // written nowhere as it is (the store is UTF-8), so it reads as U+FFFD, as bad UTF-8 does.
-QString withoutLoneSurrogates(QString text) {
+QString without_lone_surrogates(QString text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
@@ -61,34 +61,34 @@ QString withoutLoneSurrogates(QString text) {
 }
 
 // A file written as Unicode (with a byte-order mark) is read as such, as Windows does.
-QString decodeFile(QByteArray bytes) {
+QString decode_file(QByteArray bytes) {
     if (bytes.startsWith(kUtf8Bom))
         return QStringDecoder(QStringDecoder::Utf8)(bytes.mid(kUtf8Bom.size()));
     if (bytes.startsWith(kUtf16LeBom))
-        return withoutLoneSurrogates(
+        return without_lone_surrogates(
             QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(kUtf16LeBom.size())));
     if (bytes.startsWith(kUtf16BeBom))
-        return withoutLoneSurrogates(
+        return without_lone_surrogates(
             QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(kUtf16BeBom.size())));
-    return decodeCp1252(bytes);
+    return decode_cp1252(bytes);
 }
 
-bool isBlank(QChar c) {
+bool is_blank(QChar c) {
     const char16_t u = c.unicode();
     return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f' || u == kEndOfFileMark;
 }
 
-QStringView trimmedBlanks(QStringView s) {
+QStringView trimmed_blanks(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
-    while (begin < end && isBlank(s[begin]))
+    while (begin < end && is_blank(s[begin]))
         ++begin;
-    while (end > begin && isBlank(s[end - 1]))
+    while (end > begin && is_blank(s[end - 1]))
         --end;
     return s.sliced(begin, end - begin);
 }
 
-QString withoutQuotes(const QString &value) {
+QString without_quotes(const QString &value) {
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == u'"' || first == u'\'') && value.back() == first)
@@ -98,7 +98,7 @@ QString withoutQuotes(const QString &value) {
 }
 
 // At most `bufferSize` - 1 characters, never ending in half a surrogate pair.
-QString cutToBuffer(const QString &text, int bufferSize) {
+QString cut_to_buffer(const QString &text, int bufferSize) {
     if (bufferSize <= 0)
         return QString();
     const qsizetype room = bufferSize - 1;
@@ -124,7 +124,7 @@ int digitValue(QChar c, uint32_t base) {
 
 // The leading whole number as the Windows reader takes it: optional sign, "0x" for hex,
 // digits up to the first other character; too many digits wrap around as in 32 bits.
-int leadingNumber(const QString &text) {
+int leading_number(const QString &text) {
     qsizetype i = 0;
     while (i < text.size() && text[i].unicode() <= u' ')
         ++i;
@@ -150,30 +150,15 @@ int leadingNumber(const QString &text) {
     return static_cast<int>(value); // modular since C++20
 }
 
-// At most `limit` bytes from the start of the file. Reads the size the file has rather
-// than setting `limit` bytes aside each time.
-QByteArray readHead(QFile &file, qint64 limit) {
-    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
-    // The size may be out of date (a file still being written): read on to its end.
-    std::array<char, kReadPiece> piece{};
-    while (bytes.size() < limit) {
-        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
-        if (n <= 0)
-            break;
-        bytes.append(piece.data(), n);
-    }
-    return bytes;
-}
-
-bool hasSurrogate(const QString &text) {
+bool has_surrogate(const QString &text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
 }
 
 // Puts the name of an entry into `out`. Neither name can hold a line break, so it joins them
 // unambiguously. Names without surrogates (nearly every name) fold one character at a
 // time, as QString::toCaseFolded folds them, in place: a kept `out` needs no new string.
-void putLookupKey(QString &out, const QString &section, const QString &key) {
-    if (hasSurrogate(section) || hasSurrogate(key)) {
+void put_lookup_key(QString &out, const QString &section, const QString &key) {
+    if (has_surrogate(section) || has_surrogate(key)) {
         out = section.toCaseFolded() + u'\n' + key.toCaseFolded();
         return;
     }
@@ -196,10 +181,10 @@ ProfileFile::ProfileFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
-    read(readHead(file, kMaxFileBytes));
+    read(platform::read_file_head(file, kMaxFileBytes));
 }
 
-ProfileFile ProfileFile::fromBytes(const QByteArray &bytes) {
+ProfileFile ProfileFile::from_bytes(const QByteArray &bytes) {
     ProfileFile ini;
     ini.read(bytes.size() > kMaxFileBytes ? bytes.first(kMaxFileBytes) : bytes);
     return ini;
@@ -207,7 +192,7 @@ ProfileFile ProfileFile::fromBytes(const QByteArray &bytes) {
 
 void ProfileFile::read(const QByteArray &bytes) {
     exists_ = true;
-    const QString text = decodeFile(bytes);
+    const QString text = decode_file(bytes);
 
     QString section;
     bool inSection = false;
@@ -216,7 +201,7 @@ void ProfileFile::read(const QByteArray &bytes) {
         qsizetype end = pos;
         while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
             ++end;
-        const QStringView line = trimmedBlanks(QStringView(text).sliced(pos, end - pos));
+        const QStringView line = trimmed_blanks(QStringView(text).sliced(pos, end - pos));
         pos = end;
         if (pos < text.size() && text[pos] == u'\r')
             ++pos;
@@ -226,7 +211,7 @@ void ProfileFile::read(const QByteArray &bytes) {
         if (line.startsWith(u'[')) {
             const qsizetype close = line.lastIndexOf(u']');
             if (close > 0) {
-                section = trimmedBlanks(line.sliced(1, close - 1)).toString();
+                section = trimmed_blanks(line.sliced(1, close - 1)).toString();
                 inSection = true;
                 continue;
             }
@@ -234,12 +219,12 @@ void ProfileFile::read(const QByteArray &bytes) {
         const qsizetype assign = line.indexOf(u'=');
         if (!inSection || assign < 0)
             continue;
-        Entry e{section, trimmedBlanks(line.first(assign)).toString(),
-                trimmedBlanks(line.sliced(assign + 1)).toString()};
+        Entry e{section, trimmed_blanks(line.first(assign)).toString(),
+                trimmed_blanks(line.sliced(assign + 1)).toString()};
         if (e.key.isEmpty())
             continue;
         QString k;
-        putLookupKey(k, e.section, e.key);
+        put_lookup_key(k, e.section, e.key);
         if (index_.contains(k))
             continue;
         index_.insert(k, entries_.size());
@@ -250,7 +235,7 @@ void ProfileFile::read(const QByteArray &bytes) {
 const ProfileFile::Entry *ProfileFile::find(const QString &section, const QString &key) const {
     // Lookups come by the dozen at every start: one buffer serves them all.
     thread_local QString lookup;
-    putLookupKey(lookup, section, key);
+    put_lookup_key(lookup, section, key);
     const auto it = index_.constFind(lookup);
     return it == index_.cend() ? nullptr : &entries_[*it];
 }
@@ -258,16 +243,16 @@ const ProfileFile::Entry *ProfileFile::find(const QString &section, const QStrin
 int ProfileFile::GetPrivateProfileInt(const QString &section, const QString &key, int def) const {
     // As in Windows, an empty value counts as missing.
     const QString text = GetPrivateProfileString(section, key, QString(), kIntBufferSize);
-    return text.isEmpty() ? def : leadingNumber(text);
+    return text.isEmpty() ? def : leading_number(text);
 }
 
 QString ProfileFile::GetPrivateProfileString(const QString &section, const QString &key,
                                              const QString &def, int bufferSize) const {
     if (const Entry *e = find(section, key))
-        return cutToBuffer(withoutQuotes(e->value), bufferSize);
+        return cut_to_buffer(without_quotes(e->value), bufferSize);
     // Windows drops trailing blanks of the default.
     QString d = def;
     while (d.endsWith(u' '))
         d.chop(1);
-    return cutToBuffer(d, bufferSize);
+    return cut_to_buffer(d, bufferSize);
 }

@@ -11,7 +11,7 @@ class ProfileFile {
 public:
     explicit ProfileFile(const QString &path);
     // The file's bytes read as the file would be (tests and fuzzing, without a disk).
-    static ProfileFile fromBytes(const QByteArray &bytes);
+    static ProfileFile from_bytes(const QByteArray &bytes);
 
     // Whether the file was there and could be read.
     bool exists() const { return exists_; }

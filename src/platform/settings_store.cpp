@@ -22,7 +22,6 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // far beyond any real settings file
-constexpr qint64 kReadPiece = 4096;
 constexpr char kEscape = '\\';
 constexpr char kAssign = '=';
 constexpr char kSectionOpen = '[';
@@ -33,7 +32,7 @@ QString folded(const QString &name) {
     return name.toCaseFolded();
 }
 
-bool hasSurrogate(const QString &text) {
+bool has_surrogate(const QString &text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); });
 }
 
@@ -41,9 +40,9 @@ bool hasSurrogate(const QString &text) {
 // (nearly every name) folds one character at a time, as QString::toCaseFolded folds it, in
 // a buffer that is kept, so looking up makes no new string. The result lasts until the
 // next call.
-const QString &lookupName(const QString &name) {
+const QString &lookup_name(const QString &name) {
     thread_local QString buffer;
-    if (hasSurrogate(name)) {
+    if (has_surrogate(name)) {
         buffer = folded(name);
         return buffer;
     }
@@ -56,7 +55,7 @@ const QString &lookupName(const QString &name) {
 
 enum class TextKind { Section, Key, Value };
 
-bool needsEscape(const QString &text, TextKind kind) {
+bool needs_escape(const QString &text, TextKind kind) {
     if (text.contains(QLatin1Char(kEscape)) || text.contains(QLatin1Char('\n')) ||
         text.contains(QLatin1Char('\r')))
         return true;
@@ -65,7 +64,7 @@ bool needsEscape(const QString &text, TextKind kind) {
 }
 
 QString escaped(const QString &text, TextKind kind) {
-    if (!needsEscape(text, kind))
+    if (!needs_escape(text, kind))
         return text;
     QString out;
     out.reserve(text.size());
@@ -131,22 +130,7 @@ QString unescaped(QStringView text, bool stopAtAssign = false, qsizetype *stop =
     return out;
 }
 
-// At most `limit` bytes from the start of the file. Reads the size the file has rather
-// than setting `limit` bytes aside each time.
-QByteArray readHead(QFile &file, qint64 limit) {
-    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
-    // The size may be out of date (a file still being written): read on to its end.
-    std::array<char, kReadPiece> piece{};
-    while (bytes.size() < limit) {
-        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
-        if (n <= 0)
-            break;
-        bytes.append(piece.data(), n);
-    }
-    return bytes;
-}
-
-bool writeStoreFile(const QString &path, const QByteArray &bytes) {
+bool write_store_file(const QString &path, const QByteArray &bytes) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     return platform::write_file_atomically(path, bytes);
@@ -155,20 +139,20 @@ bool writeStoreFile(const QString &path, const QByteArray &bytes) {
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath)
-    : path_(std::move(filePath)), writer_(writeStoreFile) {
+    : path_(std::move(filePath)), writer_(write_store_file) {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
     // One byte beyond the limit tells whether the file was cut short.
-    read(readHead(file, kMaxFileBytes + 1));
+    read(platform::read_file_head(file, kMaxFileBytes + 1));
 }
 
-SettingsStore::SettingsStore(QString filePath, const QByteArray &fileBytes, Writer writer)
-    : path_(std::move(filePath)), writer_(writer ? std::move(writer) : Writer(writeStoreFile)) {
-    read(fileBytes);
+SettingsStore::SettingsStore(QString filePath, const QByteArray &bytes, Writer writer)
+    : path_(std::move(filePath)), writer_(writer ? std::move(writer) : Writer(write_store_file)) {
+    read(bytes);
 }
 
-QString SettingsStore::defaultPath() {
+QString SettingsStore::default_path() {
     // A relative XDG_CONFIG_HOME is to be ignored, as the XDG rules say.
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
@@ -177,15 +161,15 @@ QString SettingsStore::defaultPath() {
 }
 
 const SettingsStore::Entry *SettingsStore::find(const QString &section, const QString &key) const {
-    const auto s = sectionIndex_.constFind(lookupName(section));
+    const auto s = sectionIndex_.constFind(lookup_name(section));
     if (s == sectionIndex_.cend())
         return nullptr;
-    const auto e = entryIndex_.constFind(EntryKey(*s, lookupName(key)));
+    const auto e = entryIndex_.constFind(EntryKey(*s, lookup_name(key)));
     return e == entryIndex_.cend() ? nullptr : &sections_[*s].entries[*e];
 }
 
 SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
-    if (entryIndex_.contains(EntryKey(s, lookupName(key))))
+    if (entryIndex_.contains(EntryKey(s, lookup_name(key))))
         return nullptr;
     std::vector<Entry> &entries = sections_[s].entries;
     entryIndex_.insert(EntryKey(s, folded(key)), entries.size());
@@ -194,15 +178,15 @@ SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
 }
 
 SettingsStore::Entry &SettingsStore::obtain(const QString &section, const QString &key) {
-    const size_t s = obtainSection(section);
-    const auto e = entryIndex_.constFind(EntryKey(s, lookupName(key)));
+    const size_t s = obtain_section(section);
+    const auto e = entryIndex_.constFind(EntryKey(s, lookup_name(key)));
     if (e != entryIndex_.cend())
         return sections_[s].entries[*e];
     return *add(s, key);
 }
 
-size_t SettingsStore::obtainSection(const QString &name) {
-    const auto it = sectionIndex_.constFind(lookupName(name));
+size_t SettingsStore::obtain_section(const QString &name) {
+    const auto it = sectionIndex_.constFind(lookup_name(name));
     if (it != sectionIndex_.cend())
         return *it;
     sectionIndex_.insert(folded(name), sections_.size());
@@ -251,7 +235,7 @@ void SettingsStore::read(QByteArray bytes) {
         const QString line = decodeLine(raw);
         if (line.startsWith(QLatin1Char(kSectionOpen)) &&
             line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
-            current = obtainSection(unescaped(QStringView(line).sliced(1, line.size() - 2)));
+            current = obtain_section(unescaped(QStringView(line).sliced(1, line.size() - 2)));
             continue;
         }
         if (!current || line.startsWith(QLatin1Char(kSectionOpen)))
@@ -265,7 +249,7 @@ void SettingsStore::read(QByteArray bytes) {
     }
 }
 
-QByteArray SettingsStore::fileBytes() const {
+QByteArray SettingsStore::file_bytes() const {
     QString text;
     for (const Section &s : sections_) {
         text += QLatin1Char(kSectionOpen);
@@ -282,11 +266,11 @@ QByteArray SettingsStore::fileBytes() const {
     return text.toUtf8();
 }
 
-bool SettingsStore::releaseSaves() {
+bool SettingsStore::release_saves() {
     savesHeld_ = false;
     return save();
 }
 
 bool SettingsStore::save() const {
-    return savesHeld_ || writer_(path_, fileBytes());
+    return savesHeld_ || writer_(path_, file_bytes());
 }

@@ -18,12 +18,12 @@ public:
 
     // Reads `filePath` at once; a missing, unreadable or damaged file gives an empty store.
     explicit SettingsStore(QString filePath);
-    // Reads `fileBytes` as the file at `filePath` would be read, and saves through `writer`
+    // Reads `bytes` as the file at `filePath` would be read, and saves through `writer`
     // (tests and fuzzing keep the file in memory this way).
-    SettingsStore(QString filePath, const QByteArray &fileBytes, Writer writer);
+    SettingsStore(QString filePath, const QByteArray &bytes, Writer writer);
 
     // $XDG_CONFIG_HOME/PLOXA Sorvinel.ini (default ~/.config).
-    static QString defaultPath();
+    static QString default_path();
 
     // The stored text, or `defaultValue` when the section or key is missing.
     QString GetSetting(const QString &section, const QString &key,
@@ -32,13 +32,13 @@ public:
     // False (and the file on disk untouched) when it could not be written.
     bool SaveSetting(const QString &section, const QString &key, const QString &value);
 
-    // Until releaseSaves(), SaveSetting changes memory only (and says true), so that many
-    // settings are written in one save; releaseSaves() saves them and says whether it could.
-    void holdSaves() { savesHeld_ = true; }
-    bool releaseSaves();
+    // Until release_saves(), SaveSetting changes memory only (and says true), so that many
+    // settings are written in one save; release_saves() saves them and says whether it could.
+    void hold_saves() { savesHeld_ = true; }
+    bool release_saves();
 
     // The file's bytes as a save writes them.
-    QByteArray fileBytes() const;
+    QByteArray file_bytes() const;
 
     const QString &filePath() const { return path_; }
 
@@ -60,7 +60,7 @@ private:
     // The entry, with section and key created (spelled as given) when missing.
     Entry &obtain(const QString &section, const QString &key);
     // The section's position, created (spelled as `name`) when missing.
-    size_t obtainSection(const QString &name);
+    size_t obtain_section(const QString &name);
     void read(QByteArray bytes);
     bool save() const;
 

@@ -44,7 +44,7 @@ bool synchronousOutput = false;
 std::atomic<long long> sampleCount{0};
 std::atomic<long long> firstSampleNanos{0};
 
-int countSamples(short *wav, int sampleTotal, espeak_EVENT *) {
+int count_samples(short *wav, int sampleTotal, espeak_EVENT *) {
     if (wav && sampleTotal > 0) {
         long long none = 0;
         firstSampleNanos.compare_exchange_strong(
@@ -55,7 +55,7 @@ int countSamples(short *wav, int sampleTotal, espeak_EVENT *) {
 }
 
 // The languages field is a list of (priority byte, zero-terminated name), ended by a zero.
-QStringList languagesOf(const char *field) {
+QStringList languages_of(const char *field) {
     QStringList languages;
     if (!field)
         return languages;
@@ -81,16 +81,16 @@ void start(Runtime &rt) {
         return;
     }
     if (synchronousOutput)
-        espeak_SetSynthCallback(countSamples);
+        espeak_SetSynthCallback(count_samples);
     // The list belongs to espeak-ng and is rebuilt by later calls: copy what we need.
     const espeak_VOICE **list = espeak_ListVoices(nullptr);
     for (int i = 0; list && list[i]; ++i) {
         const espeak_VOICE *v = list[i];
-        if (!v->identifier || !espeak_detail::isUsableVoice(v->identifier))
+        if (!v->identifier || !espeak_detail::is_usable_voice(v->identifier))
             continue;
         const QByteArray identifier(v->identifier);
         const QString name = v->name ? QString::fromUtf8(v->name) : QString::fromUtf8(identifier);
-        rt.voices.push_back({name, identifier, languagesOf(v->languages)});
+        rt.voices.push_back({name, identifier, languages_of(v->languages)});
     }
     if (rt.voices.empty())
         qCWarning(lcSpeech) << "espeak-ng has no usable voice; running without speech";
@@ -109,22 +109,22 @@ Runtime &runtime() {
 class EspeakSpeech final : public SpeechEngine {
 public:
     EspeakSpeech(Runtime &rt, SettingsStore *store)
-        : rt_(rt), store_(store), current_(espeak_detail::defaultVoiceIndex(rt.voices)) {}
+        : rt_(rt), store_(store), current_(espeak_detail::default_voice_index(rt.voices)) {}
 
     bool ready() const override { return true; }
     int voice_count() const override { return int(rt_.voices.size()); }
 
     std::optional<QString> voice_name(int index) const override {
-        if (!isVoice(index))
+        if (!is_voice(index))
             return std::nullopt;
         return rt_.voices[size_t(index)].name;
     }
 
     bool select_voice(int index) override {
-        if (!isVoice(index))
+        if (!is_voice(index))
             return false;
         std::lock_guard lock(rt_.mutex);
-        if (!loadLocked(index))
+        if (!load_locked(index))
             return false;
         current_ = index;
         return true;
@@ -157,7 +157,7 @@ public:
             return;
         const QByteArray utf8 = text.toUtf8();
         std::lock_guard lock(rt_.mutex);
-        if (rt_.loadedVoice != current_ && !loadLocked(current_))
+        if (rt_.loadedVoice != current_ && !load_locked(current_))
             return;
         espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                      espeakCHARS_UTF8, nullptr, nullptr);
@@ -169,9 +169,9 @@ public:
     }
 
 private:
-    bool isVoice(int index) const { return index >= 0 && size_t(index) < rt_.voices.size(); }
+    bool is_voice(int index) const { return index >= 0 && size_t(index) < rt_.voices.size(); }
 
-    bool loadLocked(int index) {
+    bool load_locked(int index) {
         if (rt_.loadedVoice == index)
             return true;
         // The synthesis thread must not be reading the voice that is being replaced.
@@ -193,7 +193,7 @@ private:
 
 namespace espeak_detail {
 
-bool isUsableVoice(const QByteArray &identifier) {
+bool is_usable_voice(const QByteArray &identifier) {
     for (const QByteArray &prefix : kMbrolaPrefixes) {
         if (identifier.startsWith(prefix))
             return false;
@@ -201,7 +201,7 @@ bool isUsableVoice(const QByteArray &identifier) {
     return true;
 }
 
-int defaultVoiceIndex(const std::vector<Voice> &voices) {
+int default_voice_index(const std::vector<Voice> &voices) {
     if (voices.empty())
         return kNoVoice;
     for (size_t i = 0; i < voices.size(); ++i) {
@@ -219,7 +219,7 @@ const std::vector<Voice> &voices() {
     return runtime().voices;
 }
 
-bool countSamplesInsteadOfPlaying() {
+bool count_samples_instead_of_playing() {
     std::lock_guard lock(startMutex);
     if (!started)
         synchronousOutput = true;

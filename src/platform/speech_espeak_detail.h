@@ -17,10 +17,10 @@ struct Voice {
 };
 
 // False for the mbrola voices: they need an outside program and fail without it.
-bool isUsableVoice(const QByteArray &identifier);
+bool is_usable_voice(const QByteArray &identifier);
 
 // Swedish when it is among `voices`, else the first voice; -1 for an empty list.
-int defaultVoiceIndex(const std::vector<Voice> &voices);
+int default_voice_index(const std::vector<Voice> &voices);
 
 // The voices of the process-wide espeak-ng instance, starting it if need be; empty when
 // espeak-ng is not usable.
@@ -29,7 +29,7 @@ const std::vector<Voice> &voices();
 // Asks that espeak-ng, once started in this process, synthesise synchronously into a sample
 // counter instead of playing. Must come before the first use; false when espeak-ng has
 // already started in playback mode.
-bool countSamplesInsteadOfPlaying();
+bool count_samples_instead_of_playing();
 
 // Samples synthesised since the previous call (counted only in the mode above).
 long long take_sample_count();

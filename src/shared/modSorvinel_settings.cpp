@@ -68,7 +68,7 @@ void ModSorvinel::load_settings() {
     // The import writes the store once, at the end, and deletes sorvinel.ini only when the
     // store holds what came from it.
     if (importing && store)
-        store->holdSaves();
+        store->hold_saves();
 
     for (const SettingKey &k : setting_keys()) {
         const QString section = section_of(k), key = key_of(k);
@@ -184,6 +184,6 @@ void ModSorvinel::load_settings() {
             break;
         }
     }
-    if (importing && store && store->releaseSaves())
+    if (importing && store && store->release_saves())
         QFile::remove(iniPath);
 }

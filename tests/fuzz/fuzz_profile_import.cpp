@@ -42,7 +42,7 @@ void check_reader(const ProfileFile &ini) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes = fuzz::bytes_of(data, size);
-    check_reader(ProfileFile::fromBytes(bytes));
+    check_reader(ProfileFile::from_bytes(bytes));
     fuzz::write_file(ini_path(), bytes);
 
     fuzz::StoreFile file;

@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // file road must read what the bytes road reads.
     constexpr size_t kFromDiskEvery = 8;
     if (size % kFromDiskEvery == 0) {
-        const QString path = SettingsStore::defaultPath();
+        const QString path = SettingsStore::default_path();
         fuzz::write_file(path, file.bytes);
-        check(SettingsStore(path).fileBytes() == read.fileBytes(),
+        check(SettingsStore(path).file_bytes() == read.file_bytes(),
               "the store reads its file otherwise than its bytes");
     }
     // Every save writes the whole store, so one probe key saves what the reader kept.
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray first = file.bytes;
     // Read back, it would save the same bytes again.
     SettingsStore again = file.open();
-    check(again.fileBytes() == first, "a saved store reads back otherwise");
+    check(again.file_bytes() == first, "a saved store reads back otherwise");
     for (const SettingKey &k : setting_keys()) {
         const QString section = section_of(k), key = key_of(k);
         check(read.GetSetting(section, key, kMissing) == again.GetSetting(section, key, kMissing),

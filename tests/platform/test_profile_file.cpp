@@ -172,7 +172,7 @@ TEST(ProfileFile, BytesInMemoryReadAsTheSameFileOnDisk) {
     TempHome home;
     for (const QByteArray &bytes : cases) {
         const ProfileFile onDisk(writeIni(home, bytes));
-        const ProfileFile inMemory = ProfileFile::fromBytes(bytes);
+        const ProfileFile inMemory = ProfileFile::from_bytes(bytes);
         EXPECT_TRUE(inMemory.exists());
         for (const char *section : {"Ljud", "Special"})
             for (const char *key : {"Pip", "Meny", "Belöning"}) {
@@ -184,7 +184,7 @@ TEST(ProfileFile, BytesInMemoryReadAsTheSameFileOnDisk) {
             }
     }
     // The value runs to the end of what is read: 1 MB less the text before it.
-    EXPECT_EQ(ProfileFile::fromBytes(cases.back())
+    EXPECT_EQ(ProfileFile::from_bytes(cases.back())
                   .GetPrivateProfileString("Ljud", "Meny", "", 1 << 21)
                   .size(),
               (1 << 20) - 12);

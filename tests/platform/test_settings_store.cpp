@@ -99,7 +99,7 @@ TEST(SettingsStore, TextsBeginningWithAByteOrderMarkKeepIt) {
     const SettingsStore again(store.filePath());
     for (const Case &c : cases)
         EXPECT_EQ(again.GetSetting(c.section, c.key, "<missing>"), c.value);
-    EXPECT_EQ(again.fileBytes(), store.fileBytes());
+    EXPECT_EQ(again.file_bytes(), store.file_bytes());
 }
 
 TEST(SettingsStore, NamesMatchWithoutCaseAndKeepTheFirstSpelling) {
@@ -254,16 +254,16 @@ TEST(SettingsStore, BytesInMemoryReadAsTheSameFileOnDisk) {
             ++saves;
             return true;
         });
-        EXPECT_EQ(inMemory.fileBytes(), onDisk.fileBytes()) << c.what;
+        EXPECT_EQ(inMemory.file_bytes(), onDisk.file_bytes()) << c.what;
         EXPECT_EQ(onDisk.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
         EXPECT_EQ(inMemory.GetSetting("Junk", "Last", "<missing>"), c.last) << c.what;
 
-        // A save writes what fileBytes() gives, to the writer instead of the disk.
+        // A save writes what file_bytes() gives, to the writer instead of the disk.
         ASSERT_TRUE(onDisk.SaveSetting("Fuzz", "probe", "1"));
         ASSERT_TRUE(inMemory.SaveSetting("Fuzz", "probe", "1"));
         EXPECT_EQ(saves, 1) << c.what;
         EXPECT_EQ(saved, readBytes(path)) << c.what;
-        EXPECT_EQ(saved, inMemory.fileBytes()) << c.what;
+        EXPECT_EQ(saved, inMemory.file_bytes()) << c.what;
     }
 }
 
@@ -279,12 +279,12 @@ TEST(SettingsStore, HeldSavesAreWrittenInOneSave) {
             saved = bytes;
         return writes;
     });
-    store.holdSaves();
+    store.hold_saves();
     EXPECT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
     EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
     EXPECT_EQ(saves, 0);
     EXPECT_EQ(store.GetSetting("Ljud", "Pip", "x"), "False");
-    EXPECT_TRUE(store.releaseSaves());
+    EXPECT_TRUE(store.release_saves());
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=1\n"));
     // Released: each save writes again.
@@ -293,9 +293,9 @@ TEST(SettingsStore, HeldSavesAreWrittenInOneSave) {
 
     // A release that cannot write says so; memory keeps the values.
     writes = false;
-    store.holdSaves();
+    store.hold_saves();
     EXPECT_TRUE(store.SaveSetting("Visa", "Inst", "1"));
-    EXPECT_FALSE(store.releaseSaves());
+    EXPECT_FALSE(store.release_saves());
     EXPECT_EQ(store.GetSetting("Visa", "Inst", "x"), "1");
     EXPECT_EQ(saved, QByteArray("[Ljud]\nPip=False\n[Visa]\nInst=0\n"));
 }
@@ -377,12 +377,12 @@ TEST(SettingsStore, SaveFailsWhereNoFileCanBe) {
 TEST(SettingsStore, DefaultPathFollowsXdgConfigHome) {
     EnvGuard guard("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", "/tmp/elsewhere");
-    EXPECT_EQ(SettingsStore::defaultPath(), "/tmp/elsewhere/PLOXA Sorvinel.ini");
+    EXPECT_EQ(SettingsStore::default_path(), "/tmp/elsewhere/PLOXA Sorvinel.ini");
     const QString fallback = QDir::homePath() + "/.config/PLOXA Sorvinel.ini";
     qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+    EXPECT_EQ(SettingsStore::default_path(), fallback);
     qputenv("XDG_CONFIG_HOME", "");
-    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+    EXPECT_EQ(SettingsStore::default_path(), fallback);
     qputenv("XDG_CONFIG_HOME", "relative/dir");
-    EXPECT_EQ(SettingsStore::defaultPath(), fallback);
+    EXPECT_EQ(SettingsStore::default_path(), fallback);
 }

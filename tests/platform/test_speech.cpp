@@ -40,7 +40,7 @@ class CountingEspeak : public ::testing::Environment {
 public:
     void SetUp() override {
         if (!isPlaybackChild())
-            espeak_detail::countSamplesInsteadOfPlaying();
+            espeak_detail::count_samples_instead_of_playing();
     }
 };
 [[maybe_unused]] ::testing::Environment *const countingEspeak =
@@ -139,7 +139,7 @@ TEST(EspeakVoiceRules, MbrolaVoicesAreNotUsable) {
         {"mb/mb-sw1", false}, {"mb-sw2", false}, {"mb/", false},
     };
     for (const auto &[identifier, usable] : cases)
-        EXPECT_EQ(espeak_detail::isUsableVoice(identifier), usable) << identifier.constData();
+        EXPECT_EQ(espeak_detail::is_usable_voice(identifier), usable) << identifier.constData();
 }
 
 TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault) {
@@ -157,7 +157,7 @@ TEST(EspeakVoiceRules, SwedishIsPreferredAsDefault) {
         {{svByLanguage, english, swedish}, 2},
     };
     for (const auto &[voices, expected] : cases)
-        EXPECT_EQ(espeak_detail::defaultVoiceIndex(voices), expected) << voices.size();
+        EXPECT_EQ(espeak_detail::default_voice_index(voices), expected) << voices.size();
 }
 
 class EspeakEngine : public ::testing::Test {
@@ -165,7 +165,7 @@ protected:
     void SetUp() override {
         if (isPlaybackChild())
             GTEST_SKIP() << "the child copy only checks the playing mode";
-        ASSERT_TRUE(espeak_detail::countSamplesInsteadOfPlaying());
+        ASSERT_TRUE(espeak_detail::count_samples_instead_of_playing());
         if (voiceIndex(kSwedish) < 0)
             GTEST_SKIP() << "espeak-ng-data has no Swedish voice here";
     }
@@ -185,7 +185,7 @@ TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola) {
         ASSERT_TRUE(name.has_value()) << i;
         EXPECT_FALSE(name->isEmpty()) << i;
         EXPECT_FALSE(name->contains("mbrola", Qt::CaseInsensitive)) << name->toStdString();
-        EXPECT_TRUE(espeak_detail::isUsableVoice(espeak_detail::voices()[size_t(i)].identifier));
+        EXPECT_TRUE(espeak_detail::is_usable_voice(espeak_detail::voices()[size_t(i)].identifier));
     }
     for (int outside : {-1, count}) {
         EXPECT_EQ(speech->voice_name(outside), std::nullopt);
@@ -283,7 +283,7 @@ TEST(EspeakPlaybackChild, SpeaksAndStopsWithoutHearer) {
     auto speech = create_espeak_speech(nullptr);
     if (speech->voice_count() == 0)
         GTEST_SKIP() << "espeak-ng has no usable voice here";
-    EXPECT_FALSE(espeak_detail::countSamplesInsteadOfPlaying());
+    EXPECT_FALSE(espeak_detail::count_samples_instead_of_playing());
     EXPECT_TRUE(speech->ready());
     speech->stop();
     speech->speak(kTask);
