@@ -190,7 +190,6 @@ public:
     // Operation helpers.
     static QString operation_name(Operation operation); // "Addition" .. "Blandat"
     static QString operation_sign(Operation operation); // "+", "-", "*", "/", "¤"
-    static std::optional<Operation> operation_from_name(const QString &name);
 };
 
 extern ModSorvinel modSorvinel;

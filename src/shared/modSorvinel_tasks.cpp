@@ -225,10 +225,3 @@ QString ModSorvinel::operation_name(Operation operation) {
 QString ModSorvinel::operation_sign(Operation operation) {
     return operation_table()[static_cast<size_t>(index_of(operation))].sign;
 }
-
-std::optional<Operation> ModSorvinel::operation_from_name(const QString &name) {
-    for (Operation op : kOperations)
-        if (operation_name(op) == name)
-            return op;
-    return std::nullopt;
-}

@@ -244,13 +244,10 @@ TEST(Operations, NamesSignsAndLookup) {
     for (Operation op : kOperations) {
         EXPECT_EQ(ModSorvinel::operation_name(op), names[index_of(op)]);
         EXPECT_EQ(ModSorvinel::operation_sign(op), QString::fromUtf8(signs[index_of(op)]));
-        EXPECT_EQ(ModSorvinel::operation_from_name(names[index_of(op)]), op);
         EXPECT_EQ(operation_at(index_of(op)), op);
     }
     EXPECT_EQ(operation_at(5), std::nullopt);
     EXPECT_EQ(operation_at(-1), std::nullopt);
-    EXPECT_EQ(ModSorvinel::operation_from_name("Fel0"), std::nullopt);
-    EXPECT_EQ(ModSorvinel::operation_from_name(""), std::nullopt);
 }
 
 } // namespace
