@@ -1,47 +1,19 @@
 // Reading a file that must be a plain file: whatever else stands at the path is refused
 // without waiting on it, and a read that fails part-way is not taken for the whole file.
 #include "platform/regular_file.h"
-#include "support/fifo_guard.h"
 #include "support/files.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/socket.h>
-#include <sys/un.h>
 
 namespace {
 
 using platform::FileState;
 
 constexpr qint64 kNoLimit = std::numeric_limits<qint64>::max();
-
-// A listening Unix socket at `path`, closed with the test.
-class SocketFile {
-public:
-    explicit SocketFile(const QString &path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = QFile::encodeName(path);
-        if (fd_ < 0 || size_t(name.size()) >= sizeof address.sun_path)
-            return;
-        std::copy(name.begin(), name.end(), address.sun_path);
-        made_ = ::bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-                ::listen(fd_, 1) == 0;
-    }
-    ~SocketFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    SocketFile(const SocketFile &) = delete;
-    SocketFile &operator=(const SocketFile &) = delete;
-    bool made() const { return made_; }
-
-private:
-    int fd_;
-    bool made_ = false;
-};
 
 TEST(RegularFile, WhatStandsAtThePathDecides) {
     QTemporaryDir dir;

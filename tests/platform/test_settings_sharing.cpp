@@ -2,8 +2,8 @@
 // read, and a lock left behind by a copy that ended without letting go of it.
 #include "platform/atomic_file.h"
 #include "platform/settings_store.h"
-#include "support/fifo_guard.h"
 #include "support/files.h"
+#include "support/special_files.h"
 #include "support/temp_home.h"
 
 #include <QDir>
