@@ -2,6 +2,7 @@
 
 #include "drill/drill_tasks.h"
 #include "exercises/exercise_file.h"
+#include "platform/regular_file.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
 
@@ -98,6 +99,11 @@ LoadedExercise read_exercise_for_drill(const QString &path) {
         return loaded;
     }
     loaded.operation = *operation;
+    // Anything but a plain file is refused without opening it.
+    if (platform::is_special_file(path)) {
+        loaded.failed = true;
+        return loaded;
+    }
     const exercises::TaskReadResult read =
         exercises::read_exercise_tasks(path, type, kMaxExerciseTasks);
     loaded.failed = read.failed;

@@ -1,4 +1,5 @@
 #include "drill/frmBeloening.h"
+#include "platform/message_box.h"
 #include "platform/system.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -64,7 +65,12 @@ frmBeloening::~frmBeloening() = default;
 void frmBeloening::Form_Load() {
     platform::randomize();
     reward_ready = false;
-    new_record = reward::store_record_if_better(modSorvinel);
+    const reward::RecordOutcome record = reward::store_record_if_better(modSorvinel);
+    new_record = record.new_record;
+    // The window has no caption: the message takes the program's title.
+    if (!record.saved)
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
     const reward::RingColours colours = reward::ring_colours(new_record);
     background_colour = colours.background;
     rings.colour_a = colours.a;

@@ -23,17 +23,19 @@ bool is_new_record(long stored_seconds, long elapsed_seconds) {
     return stored_seconds == 0 || elapsed_seconds < stored_seconds;
 }
 
-bool store_record_if_better(ModSorvinel &m) {
+RecordOutcome store_record_if_better(ModSorvinel &m) {
+    RecordOutcome outcome;
     if (!m.record_drill_active)
-        return false;
+        return outcome;
     auto &stored = m.record_times[std::size_t(index_of(m.current_operation))];
     if (!is_new_record(stored, m.drill_elapsed_seconds))
-        return false;
+        return outcome;
     stored = m.drill_elapsed_seconds;
+    outcome.new_record = true;
     const SettingKey &k = setting_key(kRecordKeys[std::size_t(index_of(m.current_operation))]);
-    // A failed write is not reported: the record still counts for this session.
-    (void)m.save_setting(section_of(k), key_of(k), written_number(stored));
-    return true;
+    // The record counts for this run even when the file cannot keep it.
+    outcome.saved = m.save_setting(section_of(k), key_of(k), written_number(stored)) || !m.store;
+    return outcome;
 }
 
 unsigned palette_colour(int index) {

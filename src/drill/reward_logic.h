@@ -16,9 +16,13 @@ using RandomSource = std::function<double()>;
 
 // A time beats the stored record when no record is set (0) or it is strictly lower.
 bool is_new_record(long stored_seconds, long elapsed_seconds);
+struct RecordOutcome {
+    bool new_record = false; // the drill set a record
+    bool saved = true;       // false: the record holds for this run only
+};
 // When the finished drill may set a record and beats the one of its operation: the record
-// takes the drill's time and is written to the store at once. Returns whether it did.
-bool store_record_if_better(ModSorvinel &m);
+// takes the drill's time and is written to the store at once.
+RecordOutcome store_record_if_better(ModSorvinel &m);
 
 // --- colours ---------------------------------------------------------------------------
 

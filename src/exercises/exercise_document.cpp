@@ -1,6 +1,7 @@
 #include "exercises/exercise_document.h"
 
 #include "platform/message_box.h"
+#include "platform/regular_file.h"
 #include "shared/modSorvinel.h"
 
 #include <QFile>
@@ -81,6 +82,11 @@ CommandOutcome ExerciseDocument::open(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
+    // Anything but a plain file is refused before anything changes.
+    if (platform::is_special_file(path)) {
+        outcome.notice = read_error_notice();
+        return outcome;
+    }
     last_directory_ = ModSorvinel::path_directory(path);
     const QString file_type = type_from_path(path);
     const QString read_type = file_type.isEmpty() ? type_ : file_type;
@@ -101,6 +107,10 @@ CommandOutcome ExerciseDocument::insert(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
+    if (platform::is_special_file(path)) {
+        outcome.notice = read_error_notice();
+        return outcome;
+    }
     // A one-operation exercise takes only its own tasks: anything else would be lost when
     // its file is read back by its own sign.
     QString read_type = type_;

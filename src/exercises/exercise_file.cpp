@@ -1,12 +1,13 @@
 #include "exercises/exercise_file.h"
 
+#include "platform/regular_file.h"
 #include "shared/modSorvinel.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <optional>
 
 namespace exercises {
@@ -193,13 +194,11 @@ FileReader g_file_reader;
 std::optional<QByteArray> whole_file(const QString &path) {
     if (g_file_reader)
         return g_file_reader(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a plain file: a FIFO would hold the program in open() until something wrote to it.
+    platform::FileRead file = platform::read_regular_file(path, std::numeric_limits<qint64>::max());
+    if (file.state != platform::FileState::Read)
         return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "exercises/frmOptions1.h"
 
+#include "platform/message_box.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
@@ -125,12 +126,18 @@ void frmOptions1::save_print_options(int page) {
 }
 
 void frmOptions1::cmdOK_Click() {
-    save_print_options(kPrintPage);
+    store_print_options();
     accept();
 }
 
 void frmOptions1::cmdApply_Click() {
-    save_print_options(kPrintPage);
+    store_print_options();
+}
+
+void frmOptions1::store_print_options() {
+    if (!modSorvinel.write_settings([this] { save_print_options(kPrintPage); }))
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
 }
 
 // Esc comes here too (reject()): nothing beyond what Utför already saved is kept.

@@ -32,6 +32,8 @@ public:
     void Form_Load();
     // Writes the options of `page` that differ from the shared variables; only page 1 exists.
     void save_print_options(int page);
+    // Saves the page and says so when the settings file could not take it.
+    void store_print_options();
     void cmdOK_Click();
     void cmdApply_Click();
     void cmdCancel_Click();

@@ -1,28 +1,12 @@
 #include "platform/atomic_file.h"
 
 #include <QSaveFile>
-#include <algorithm>
-#include <array>
 
 namespace platform {
 
 namespace {
 FileWriter g_file_writer;
 } // namespace
-
-QByteArray read_file_head(QFile &file, qint64 limit) {
-    constexpr qint64 kReadPiece = 4096;
-    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, limit));
-    // The size may be out of date (a file still being written): read on to its end.
-    std::array<char, kReadPiece> piece{};
-    while (bytes.size() < limit) {
-        const qint64 n = file.read(piece.data(), std::min(kReadPiece, limit - bytes.size()));
-        if (n <= 0)
-            break;
-        bytes.append(piece.data(), n);
-    }
-    return bytes;
-}
 
 void set_file_writer(FileWriter writer) {
     g_file_writer = std::move(writer);

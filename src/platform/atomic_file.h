@@ -2,17 +2,12 @@
 // Writes a whole file aside and renames it over the old one, so a failed write (a full
 // disk, a read-only folder) leaves the old file as it was.
 #include <QByteArray>
-#include <QFile>
 #include <QIODevice>
 #include <QString>
 
 #include <functional>
 
 namespace platform {
-// At most `limit` bytes from the start of an open file. Reads the size the file has rather
-// than setting `limit` bytes aside each time.
-QByteArray read_file_head(QFile &file, qint64 limit);
-
 bool write_file_atomically(const QString &path, const QByteArray &bytes);
 
 // Writes the bytes into the file set aside and returns how many it wrote, or -1. Tests put

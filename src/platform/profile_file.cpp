@@ -1,9 +1,7 @@
 #include "platform/profile_file.h"
-#include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
@@ -176,12 +174,9 @@ void put_lookup_key(QString &out, const QString &section, const QString &key) {
 ProfileFile::ProfileFile(const QString &path) {
     // Only a file that can be read counts as present: an import from a file we cannot read
     // would put every default over the user's settings.
-    if (!QFileInfo(path).isFile())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return;
-    read(platform::read_file_head(file, kMaxFileBytes));
+    const platform::FileRead file = platform::read_regular_file(path, kMaxFileBytes);
+    if (file.state == platform::FileState::Read)
+        read(file.bytes);
 }
 
 ProfileFile ProfileFile::from_bytes(const QByteArray &bytes) {

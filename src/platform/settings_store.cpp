@@ -1,13 +1,14 @@
 #include "platform/settings_store.h"
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringDecoder>
 #include <algorithm>
-#include <array>
 #include <optional>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
@@ -22,6 +23,12 @@
 namespace {
 
 constexpr qint64 kMaxFileBytes = 1 << 20; // far beyond any real settings file
+// A save holds the lock for a few milliseconds. One left by a copy that ended without
+// letting go (a crash) is taken over at once when its process is gone, else once it is
+// this old.
+constexpr int kStaleLockMs = 1000;
+constexpr int kLockWaitMs = 2000;
+const QString kLockSuffix = QStringLiteral(".lock");
 constexpr char kEscape = '\\';
 constexpr char kAssign = '=';
 constexpr char kSectionOpen = '[';
@@ -136,20 +143,44 @@ bool write_store_file(const QString &path, const QByteArray &bytes) {
     return platform::write_file_atomically(path, bytes);
 }
 
+platform::FileRead read_store_file(const QString &path) {
+    // One byte beyond the limit tells whether the file was cut short.
+    return platform::read_regular_file(path, kMaxFileBytes + 1);
+}
+
+// What of a file the store reads: at most the limit, and then only whole lines.
+platform::FileRead within_limit(platform::FileRead file) {
+    if (file.bytes.size() > kMaxFileBytes) {
+        file.bytes.truncate(kMaxFileBytes);
+        file.cut_short = true;
+    }
+    if (file.cut_short)
+        file.bytes.truncate(file.bytes.lastIndexOf('\n') + 1);
+    return file;
+}
+
+// Whether a file may be written over: there is none, or it was read whole. A file that
+// could not be read would lose whatever it holds.
+bool may_replace(const platform::FileRead &file) {
+    return file.state == platform::FileState::Missing ||
+           (file.state == platform::FileState::Read && !file.cut_short);
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath)
-    : path_(std::move(filePath)), writer_(write_store_file) {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return;
-    // One byte beyond the limit tells whether the file was cut short.
-    read(platform::read_file_head(file, kMaxFileBytes + 1));
+    : SettingsStore(std::move(filePath), read_store_file, write_store_file) {
+    lockBeside_ = true;
 }
 
-SettingsStore::SettingsStore(QString filePath, const QByteArray &bytes, Writer writer)
-    : path_(std::move(filePath)), writer_(writer ? std::move(writer) : Writer(write_store_file)) {
-    read(bytes);
+SettingsStore::SettingsStore(QString filePath, Reader reader, Writer writer)
+    : path_(std::move(filePath)), reader_(reader ? std::move(reader) : Reader(read_store_file)),
+      writer_(writer ? std::move(writer) : Writer(write_store_file)) {
+    const platform::FileRead file = within_limit(reader_(path_));
+    fileUsable_ = may_replace(file);
+    // A file that is there but cannot be read leaves every default for this run.
+    if (file.state == platform::FileState::Read)
+        memory_.read(file.bytes);
 }
 
 QString SettingsStore::default_path() {
@@ -160,15 +191,71 @@ QString SettingsStore::default_path() {
     return base + QStringLiteral("/PLOXA Sorvinel.ini");
 }
 
-const SettingsStore::Entry *SettingsStore::find(const QString &section, const QString &key) const {
+QString SettingsStore::GetSetting(const QString &section, const QString &key,
+                                  const QString &defaultValue) const {
+    const QString *value = memory_.value(section, key);
+    return value ? *value : defaultValue;
+}
+
+bool SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value) {
+    // Memory keeps the new value even when the file cannot be written: the running program
+    // then behaves as the user chose, and the next start finds the old file unharmed.
+    memory_.set(section, key, value);
+    unsaved_.push_back(Address{section, key});
+    return save();
+}
+
+bool SettingsStore::release_saves() {
+    savesHeld_ = false;
+    return save();
+}
+
+QByteArray SettingsStore::file_bytes() const {
+    return memory_.bytes();
+}
+
+bool SettingsStore::save() {
+    if (savesHeld_ || unsaved_.empty())
+        return true;
+    const bool saved = fileUsable_ && (lockBeside_ ? save_under_lock() : write_unsaved());
+    // A key that failed is not written later by the save of another one: the user was told
+    // that it did not reach the file.
+    unsaved_.clear();
+    return saved;
+}
+
+bool SettingsStore::save_under_lock() {
+    // The lock file goes where the settings file goes.
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+        return false;
+    QLockFile lock(path_ + kLockSuffix);
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs))
+        return false;
+    return write_unsaved();
+}
+
+bool SettingsStore::write_unsaved() {
+    const platform::FileRead now = within_limit(reader_(path_));
+    if (!may_replace(now))
+        return false;
+    Document file;
+    if (now.state == platform::FileState::Read)
+        file.read(now.bytes);
+    for (const Address &a : unsaved_)
+        file.set(a.section, a.key, *memory_.value(a.section, a.key));
+    return writer_(path_, file.bytes());
+}
+
+const QString *SettingsStore::Document::value(const QString &section, const QString &key) const {
     const auto s = sectionIndex_.constFind(lookup_name(section));
     if (s == sectionIndex_.cend())
         return nullptr;
     const auto e = entryIndex_.constFind(EntryKey(*s, lookup_name(key)));
-    return e == entryIndex_.cend() ? nullptr : &sections_[*s].entries[*e];
+    return e == entryIndex_.cend() ? nullptr : &sections_[*s].entries[*e].value;
 }
 
-SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
+SettingsStore::Document::Entry *SettingsStore::Document::add(size_t s, const QString &key) {
     if (entryIndex_.contains(EntryKey(s, lookup_name(key))))
         return nullptr;
     std::vector<Entry> &entries = sections_[s].entries;
@@ -177,15 +264,17 @@ SettingsStore::Entry *SettingsStore::add(size_t s, const QString &key) {
     return &entries.back();
 }
 
-SettingsStore::Entry &SettingsStore::obtain(const QString &section, const QString &key) {
+void SettingsStore::Document::set(const QString &section, const QString &key,
+                                  const QString &value) {
     const size_t s = obtain_section(section);
     const auto e = entryIndex_.constFind(EntryKey(s, lookup_name(key)));
     if (e != entryIndex_.cend())
-        return sections_[s].entries[*e];
-    return *add(s, key);
+        sections_[s].entries[*e].value = value;
+    else
+        add(s, key)->value = value;
 }
 
-size_t SettingsStore::obtain_section(const QString &name) {
+size_t SettingsStore::Document::obtain_section(const QString &name) {
     const auto it = sectionIndex_.constFind(lookup_name(name));
     if (it != sectionIndex_.cend())
         return *it;
@@ -194,25 +283,7 @@ size_t SettingsStore::obtain_section(const QString &name) {
     return sections_.size() - 1;
 }
 
-QString SettingsStore::GetSetting(const QString &section, const QString &key,
-                                  const QString &defaultValue) const {
-    const Entry *e = find(section, key);
-    return e ? e->value : defaultValue;
-}
-
-bool SettingsStore::SaveSetting(const QString &section, const QString &key, const QString &value) {
-    // Memory keeps the new value even when the file cannot be written: the running program
-    // then behaves as the user chose, and the next start finds the old file unharmed.
-    obtain(section, key).value = value;
-    return save();
-}
-
-void SettingsStore::read(QByteArray bytes) {
-    if (bytes.size() > kMaxFileBytes) {
-        // Cut short: drop the last line, which may be incomplete.
-        bytes.truncate(kMaxFileBytes);
-        bytes.truncate(bytes.lastIndexOf('\n') + 1);
-    }
+void SettingsStore::Document::read(QByteArray bytes) {
     if (bytes.startsWith(kUtf8Bom))
         bytes.remove(0, kUtf8Bom.size());
 
@@ -249,7 +320,7 @@ void SettingsStore::read(QByteArray bytes) {
     }
 }
 
-QByteArray SettingsStore::file_bytes() const {
+QByteArray SettingsStore::Document::bytes() const {
     QString text;
     for (const Section &s : sections_) {
         text += QLatin1Char(kSectionOpen);
@@ -264,13 +335,4 @@ QByteArray SettingsStore::file_bytes() const {
         }
     }
     return text.toUtf8();
-}
-
-bool SettingsStore::release_saves() {
-    savesHeld_ = false;
-    return save();
-}
-
-bool SettingsStore::save() const {
-    return savesHeld_ || writer_(path_, file_bytes());
 }

@@ -1,4 +1,5 @@
 #include "settings/frmAvancerat.h"
+#include "platform/message_box.h"
 #include "settings/reader_adaptation.h"
 #include "shared/modSorvinel.h"
 
@@ -67,7 +68,9 @@ void frmAvancerat::OKButton_Click() {
     boxes[std::size_t(ReaderOption::ShowField)] = chkVisa->isChecked();
     boxes[std::size_t(ReaderOption::Blanks)] = chkBlanksteg->isChecked();
     boxes[std::size_t(ReaderOption::Clipboard)] = chkKlippBord->isChecked();
-    apply_reader_boxes(boxes, show_reader_field);
+    if (!modSorvinel.write_settings([&] { apply_reader_boxes(boxes, show_reader_field); }))
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
     accept();
 }
 

@@ -103,17 +103,14 @@ void frmLogin::cmdOK_Click() {
     case Verdict::Toggle:
         break;
     }
-    const int next = settings_lock::toggled(state);
-    if (!settings_lock::store_lock(state, next, txtUserName->text(),
-                                   settings_lock::lock_time_text(QDateTime::currentDateTime()))) {
-        // A lock that is gone after a restart must not look set.
-        refuse(txtPassword, QStringLiteral("Ett fel uppstod vid skrivning! Låset är oförändrat."),
-               vb::vbExclamation);
-        return;
-    }
     ok_pressed = true;
-    modSorvinel.settings_lock_state = next;
+    modSorvinel.settings_lock_state = settings_lock::toggled(state);
     set_lock_caption();
+    // The lock holds for this run even when the file cannot keep it; the user is told.
+    if (!settings_lock::store_lock(modSorvinel.settings_lock_state, txtUserName->text(),
+                                   settings_lock::lock_time_text(QDateTime::currentDateTime())))
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
     accept();
 }
 

@@ -274,9 +274,12 @@ void frmOptions2::apply_settings_page(int page) {
 
 void frmOptions2::cmdOK_Click() {
     // Locked or view-only: nothing may change, whatever the controls show.
-    if (editable())
-        for (int page = 1; page <= kSettingsPageCount; ++page)
-            apply_settings_page(page);
+    if (editable() && !modSorvinel.write_settings([this] {
+            for (int page = 1; page <= kSettingsPageCount; ++page)
+                apply_settings_page(page);
+        }))
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
     closing_ = true;
     accept();
 }
@@ -284,7 +287,10 @@ void frmOptions2::cmdOK_Click() {
 void frmOptions2::cmdApply_Click() {
     if (!editable())
         return;
-    apply_settings_page(tbsOptions->currentIndex() + 1);
+    if (!modSorvinel.write_settings(
+            [this] { apply_settings_page(tbsOptions->currentIndex() + 1); }))
+        platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
+                          this);
     if (modSorvinel.main_window)
         modSorvinel.main_window->repaint_view();
 }

@@ -63,18 +63,14 @@ QString lock_time_text(const QDateTime &when) {
            locale.toString(when.time(), time_format.trimmed());
 }
 
-bool store_lock(int old_state, int new_state, const QString &name, const QString &time_text) {
+bool store_lock(int new_state, const QString &name, const QString &time_text) {
     const SettingKey &inst = setting_key(SettingId::LockState);
     const QString section = section_of(inst);
-    if (!modSorvinel.save_setting(section, key_of(inst), written_number(new_state))) {
-        // The store keeps a failed value in memory; a later save of another key would
-        // otherwise write the lock after all.
-        modSorvinel.save_setting(section, key_of(inst), written_number(old_state));
-        return false;
-    }
-    modSorvinel.save_setting(section, kNameKey, name);
-    modSorvinel.save_setting(section, kTimeKey, time_text);
-    return true;
+    return modSorvinel.write_settings([&] {
+        modSorvinel.save_setting(section, key_of(inst), written_number(new_state));
+        modSorvinel.save_setting(section, kNameKey, name);
+        modSorvinel.save_setting(section, kTimeKey, time_text);
+    });
 }
 
 } // namespace settings_lock

@@ -44,9 +44,8 @@ private:
 // "Tid": the date in the system's short form, a blank, the time in its standard form.
 QString lock_time_text(const QDateTime &when);
 
-// Stores the toggled state as "Visa"/"Inst", then the name and the time. False, with
-// nothing else written and the store's memory back at `old_state`, when "Inst" could not
-// be written.
-bool store_lock(int old_state, int new_state, const QString &name, const QString &time_text);
+// Stores the new state as "Visa"/"Inst", then the name and the time, in one save. False
+// when they could not reach the settings file (which is then as it was).
+bool store_lock(int new_state, const QString &name, const QString &time_text);
 
 } // namespace settings_lock

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <vector>
 
 class SettingsStore;
@@ -45,6 +46,9 @@ inline const QString kApplicationTitle = QStringLiteral("Sorvinel");
 constexpr int kVersionMajor = 7;
 constexpr int kVersionMinor = 1;
 constexpr int kVersionRevision = 10;
+
+// Said when a confirmed change of the settings could not reach the settings file.
+inline const QString kSettingsWriteError = QStringLiteral("Ett fel uppstod vid skrivning!");
 
 // The limit of every operand and every result.
 constexpr int kOperandLimit = 10000;
@@ -150,6 +154,9 @@ public:
     QString get_setting(const QString &section, const QString &key, const QString &def) const;
     // Writes one key; false when the store could not be written.
     bool save_setting(const QString &section, const QString &key, const QString &value);
+    // Runs `change`, whose writes reach the settings file together, in one save. False when
+    // they could not: the file is then as it was, and the running program keeps the change.
+    bool write_settings(const std::function<void()> &change);
     // The folder of user files ("the program's folder"), created on first use.
     static QString program_folder();
     // The folder where the one-time import looks for sorvinel.ini.

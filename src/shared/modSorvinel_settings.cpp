@@ -40,6 +40,16 @@ bool ModSorvinel::save_setting(const QString &section, const QString &key, const
     return store && store->SaveSetting(section, key, value);
 }
 
+bool ModSorvinel::write_settings(const std::function<void()> &change) {
+    if (!store) {
+        change();
+        return true;
+    }
+    store->hold_saves();
+    change();
+    return store->release_saves();
+}
+
 QString ModSorvinel::program_folder() {
     const QString folder = env_folder("XDG_DATA_HOME", "/.local/share") + "/PLOXA Sorvinel";
     QDir().mkpath(folder);

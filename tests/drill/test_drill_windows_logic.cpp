@@ -65,7 +65,7 @@ protected:
 TEST_F(RecordStore, NewRecordIsKeptAndWrittenAtOnce) {
     modSorvinel.record_times = {10, 20, 0, 40, 50};
     modSorvinel.drill_elapsed_seconds = 95;
-    EXPECT_TRUE(reward::store_record_if_better(modSorvinel));
+    EXPECT_TRUE(reward::store_record_if_better(modSorvinel).new_record);
     EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Multiplikation)], 95);
     EXPECT_EQ(stored(Operation::Multiplikation), "95");
     // Other slots are neither changed nor written.
@@ -77,7 +77,7 @@ TEST_F(RecordStore, NewRecordIsKeptAndWrittenAtOnce) {
     EXPECT_EQ(reread.GetSetting("Special", "Rekord2", ""), "95");
 
     modSorvinel.drill_elapsed_seconds = 94;
-    EXPECT_TRUE(reward::store_record_if_better(modSorvinel));
+    EXPECT_TRUE(reward::store_record_if_better(modSorvinel).new_record);
     EXPECT_EQ(stored(Operation::Multiplikation), "94");
 }
 
@@ -85,7 +85,7 @@ TEST_F(RecordStore, EqualOrSlowerTimeChangesNothing) {
     modSorvinel.record_times = {0, 0, 90, 0, 0};
     for (long t : {90L, 91L, 3000L}) {
         modSorvinel.drill_elapsed_seconds = t;
-        EXPECT_FALSE(reward::store_record_if_better(modSorvinel)) << t;
+        EXPECT_FALSE(reward::store_record_if_better(modSorvinel).new_record) << t;
         EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Multiplikation)], 90);
         EXPECT_EQ(stored(Operation::Multiplikation), "none");
     }
@@ -94,7 +94,7 @@ TEST_F(RecordStore, EqualOrSlowerTimeChangesNothing) {
 TEST_F(RecordStore, NotKeptWhenRecordKeepingIsOff) {
     modSorvinel.record_drill_active = false;
     modSorvinel.drill_elapsed_seconds = 30;
-    EXPECT_FALSE(reward::store_record_if_better(modSorvinel));
+    EXPECT_FALSE(reward::store_record_if_better(modSorvinel).new_record);
     EXPECT_EQ(modSorvinel.record_times[index_of(Operation::Multiplikation)], 0);
     EXPECT_EQ(stored(Operation::Multiplikation), "none");
 }

@@ -4,6 +4,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "support/files.h"
+#include "support/special_files.h"
 #include "support/temp_home.h"
 #include "test_drill_road_fixture.h"
 
@@ -235,6 +236,56 @@ TEST_F(FileDrills, StepsAreSpokenAndWrittenAndRandomOrderIsOffered) {
         << "Yes is the default with random order";
     EXPECT_TRUE(w->shuffle_loaded_file);
     EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+}
+
+// A FIFO, a folder or a socket named as an exercise: the list leaves it out, and a road that
+// is handed one says "Ett fel uppstod vid filhämtning!" at once instead of waiting on it.
+TEST_F(FileDrills, WhatIsNoFileIsRefusedOnEveryRoadWithoutWaiting) {
+    put("b.add", lines(6));
+    for (const SpecialKind kind : kSpecialKinds) {
+        SCOPED_TRACE(name_of(kind));
+        platform::script_msg_box({});
+        {
+            const SpecialFile special(kind, folder + "/a.add");
+            ASSERT_TRUE(special.made());
+            // The list shows only the plain file.
+            open_list('A');
+            ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+            EXPECT_EQ(w->filSorvinel.ListCount(), 1);
+            EXPECT_EQ(w->labFilnamn->Caption(), " b ");
+            w->menAvbryt->trigger();
+            w->menAvbryt->trigger();
+            ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+
+            // The dialog road.
+            platform::script_file_dialogs({folder + "/a.add"});
+            w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
+            EXPECT_EQ(prompts(), QStringList{"Ett fel uppstod vid filhämtning!"});
+            EXPECT_EQ(platform::msg_box_calls().back().title, "Övningar");
+            EXPECT_EQ(platform::msg_box_calls().back().style, vb::vbOKOnly + vb::vbInformation);
+            EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+            EXPECT_TRUE(w->menVal->isEnabled());
+            EXPECT_FALSE(special.waited_on());
+        }
+        // The list road, when the listed file is swapped for one between listing and opening.
+        open_list('A');
+        ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+        QFile::rename(folder + "/b.add", folder + "/b.keep");
+        {
+            const SpecialFile special(kind, folder + "/b.add");
+            ASSERT_TRUE(special.made());
+            press(vb::key::Return);
+            EXPECT_EQ(prompts().back(), "Ett fel uppstod vid filhämtning!");
+            EXPECT_EQ(prompts().size(), 2);
+            EXPECT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+            EXPECT_EQ(w->labFilnamn->Caption(), " b ");
+            EXPECT_FALSE(special.waited_on());
+        }
+        QFile::rename(folder + "/b.keep", folder + "/b.add");
+        w->menAvbryt->trigger();
+        w->menAvbryt->trigger();
+        ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+    }
 }
 
 TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {

@@ -2,6 +2,7 @@
 // between the file dialog listing it and the editor reading or writing there. The user is
 // told, and the exercise in the editor stays whole so it can still be saved elsewhere.
 
+#include "support/special_files.h"
 #include "test_frmSkrivIn_support.h"
 
 using namespace editor_test;
@@ -76,6 +77,37 @@ TEST_F(FolderFaults, FolderTurnedIntoAFileBetweenChoosingAndReading) {
     w.menInfoga->trigger();
     expect_told(kReadError, "Öppna");
     expect_whole(w);
+}
+
+// A FIFO, a folder or a socket chosen as the file: refused at once, with nothing changed,
+// where reading a FIFO would have waited for ever.
+TEST_F(FolderFaults, WhatIsNoFileIsRefusedWithoutWaiting) {
+    struct Road {
+        const char *command;
+        QAction *frmSkrivIn::*item;
+        std::deque<int> boxes; // the save question of open is answered "Nej"
+    };
+    for (const SpecialKind kind : kSpecialKinds) {
+        for (const Road &road : {Road{"open", &frmSkrivIn::menOeppna, {vb::vbNo}},
+                                 Road{"insert", &frmSkrivIn::menInfoga, {}}}) {
+            SCOPED_TRACE(std::string(name_of(kind)) + " " + road.command);
+            frmSkrivIn &w = unsaved_exercise();
+            const QString last_directory = w.document().last_directory();
+            QDir(dir.path()).mkdir("other");
+            const SpecialFile special(kind, path("other/x.add"));
+            ASSERT_TRUE(special.made());
+
+            answer(road.boxes, {path("other/x.add")});
+            (w.*road.item)->trigger();
+            const std::vector<QString> texts = box_texts();
+            ASSERT_EQ(texts.size(), road.boxes.size() + 1);
+            EXPECT_EQ(texts.back(), kReadError);
+            EXPECT_EQ(platform::msg_box_calls().back().title, "Öppna");
+            expect_whole(w);
+            EXPECT_EQ(w.document().last_directory(), last_directory);
+            EXPECT_FALSE(special.waited_on());
+        }
+    }
 }
 
 TEST_F(FolderFaults, FolderOfTheExerciseGoneBeforeSaving) {

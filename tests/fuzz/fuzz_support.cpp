@@ -93,11 +93,19 @@ void write_file(const QString &path, const QByteArray &bytes) {
 
 SettingsStore StoreFile::open() {
     const QString path = home_folder() + QStringLiteral("/config/PLOXA Sorvinel.ini");
-    return SettingsStore(path, bytes, [this](const QString &, const QByteArray &written) {
-        bytes = written;
-        ++saves;
-        return true;
-    });
+    return SettingsStore(
+        path,
+        [this](const QString &) {
+            platform::FileRead now;
+            now.state = platform::FileState::Read;
+            now.bytes = bytes;
+            return now;
+        },
+        [this](const QString &, const QByteArray &written) {
+            bytes = written;
+            ++saves;
+            return true;
+        });
 }
 
 namespace {

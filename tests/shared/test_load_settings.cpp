@@ -4,6 +4,7 @@
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
 #include "support/files.h"
+#include "support/special_files.h"
 #include "support/temp_home.h"
 
 #include <QDateTime>
@@ -283,6 +284,38 @@ TEST_F(LoadSettings, DamagedStoreGivesDefaults) {
     modSorvinel.load_settings();
     EXPECT_EQ(modSorvinel.colour_style, 3);
     EXPECT_TRUE(modSorvinel.beep_on);
+}
+
+// The store's file is there but cannot be read: the program starts on defaults (and on an
+// old sorvinel.ini, for this run), and neither the folder reset nor the import writes over
+// the file. The INI file stays for a start that can store it.
+TEST_F(LoadSettings, AStoreThatCannotBeReadIsNeverWrittenAtStartUp) {
+    for (const SpecialKind kind : {SpecialKind::Fifo, SpecialKind::Folder}) {
+        SCOPED_TRACE(name_of(kind));
+        const QString path = home.path("unreadable.ini");
+        const SpecialFile unreadable(kind, path);
+        ASSERT_TRUE(unreadable.made());
+        write_ini("[Ljud]\r\nPip=0\r\n[Utseende]\r\nStil=4\r\n");
+        int writes = 0;
+        platform::set_file_writer([&writes](QIODevice &file, const QByteArray &bytes) {
+            ++writes;
+            return file.write(bytes);
+        });
+        SettingsStore store(path);
+        modSorvinel.store = &store;
+        modSorvinel.reset();
+        modSorvinel.load_settings();
+        modSorvinel.store = &home.store();
+        platform::set_file_writer({});
+
+        EXPECT_EQ(writes, 0);
+        EXPECT_TRUE(platform::is_special_file(path));
+        EXPECT_FALSE(modSorvinel.beep_on);
+        EXPECT_EQ(modSorvinel.colour_style, 4);
+        EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
+        EXPECT_TRUE(QFile::exists(home.path("config/sorvinel.ini")));
+        EXPECT_FALSE(unreadable.waited_on());
+    }
 }
 
 TEST(SettingKeys, WrittenForms) {
