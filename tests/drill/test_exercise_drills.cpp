@@ -261,6 +261,15 @@ TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
     EXPECT_EQ(modSorvinel.task_operators[drill::Row::StoredSign][0], "+");
 }
 
+TEST_F(FileDrills, DialogRoadNameWithoutOperationHoldsNoTask) {
+    const QString other = put("Prov.TXT", lines(8));
+    platform::script_file_dialogs({other});
+    w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
+    EXPECT_EQ(prompts(), QStringList{"Filen " + other.toLower() + " innehöll inga uppgifter."});
+    EXPECT_EQ(platform::msg_box_calls()[0].title, "Övningar");
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+}
+
 TEST_F(FileDrills, StepsAreSpokenAndWrittenAndRandomOrderIsOffered) {
     put("apa.sub", lines(5, "+"));
     put("Bil.SUB", "9 - 3 =\r\n8 - 1 =\r\n7 - 2 =\r\n6 - 6 =\r\n5 - 0 =\r\n");
@@ -295,8 +304,28 @@ TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {
     EXPECT_EQ(loaded.tasks.size(), 1000u);
     EXPECT_EQ(loaded.left_out, 39000);
     EXPECT_TRUE(drill::read_exercise_for_drill(home.path("saknas.add")).failed);
-    put_file(home.path("fel.txt"), lines(10));
-    EXPECT_TRUE(drill::read_exercise_for_drill(home.path("fel.txt")).failed);
+}
+
+TEST(ExerciseDrillLogic, TheLastThreeCharactersOfTheNameGiveTheOperation) {
+    TempHome home;
+    struct Case {
+        const char *name;
+        bool exists;
+        bool failed;
+        size_t tasks;
+    } cases[] = {
+        {"prov.txt", true, false, 0},   // no operation: read, but no task
+        {"provxadd", true, false, 10},  // no dot needed
+        {"PROV.ADD", true, false, 10},  // any case
+        {"saknas.txt", false, true, 0}, // unreadable whatever the ending
+    };
+    for (const Case &c : cases) {
+        if (c.exists)
+            put_file(home.path(c.name), lines(10));
+        const drill::LoadedExercise loaded = drill::read_exercise_for_drill(home.path(c.name));
+        EXPECT_EQ(loaded.failed, c.failed) << c.name;
+        EXPECT_EQ(loaded.tasks.size(), c.tasks) << c.name;
+    }
 }
 
 } // namespace
