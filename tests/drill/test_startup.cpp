@@ -126,8 +126,9 @@ TEST_P(StatusLine, PairsStandClearOfTheEndPieces) {
     for (int i : {1, 3, 5})
         EXPECT_NEAR(gap_before(i), 0, 1) << "a number stands right after its caption";
     const double plain = w.number_gap - w.shaRam[0]->BorderWidth() * 15.0;
-    if (plain >= piecesLeft)
+    if (plain >= piecesLeft) {
         EXPECT_NEAR(w.labFakta[0]->Left(), plain, 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, StatusLine, ::testing::Values(640, 800, 1024, 1280, 1600));
