@@ -11,6 +11,7 @@
 #include <QIcon>
 
 int main(int argc, char **argv) {
+    platform::use_swedish_locale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     init_assets();

@@ -95,7 +95,9 @@ LoadedExercise read_exercise_for_drill(const QString &path) {
     const QString type = exercises::type_from_path(path);
     const std::optional<Operation> operation = operation_of_type(type);
     if (!operation) {
-        loaded.failed = true;
+        // A name whose ending names no operation has no task to offer; the file is still
+        // read, so one that cannot be read is reported as such.
+        loaded.failed = exercises::read_exercise_tasks(path, type, 0).failed;
         return loaded;
     }
     loaded.operation = *operation;

@@ -40,7 +40,7 @@ struct LoadedTask {
     QString sign;
 };
 struct LoadedExercise {
-    bool failed = false;                       // unreadable, or no exercise type in its name
+    bool failed = false;                       // the file could not be read
     Operation operation = Operation::Addition; // by the file's extension
     std::vector<LoadedTask> tasks;
     long long left_out = 0; // valid lines beyond the 1000 kept

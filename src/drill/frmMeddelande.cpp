@@ -22,6 +22,12 @@ constexpr double kNoticeLabelRow = 3;
 constexpr double kPauseLabelRow = 4;
 constexpr unsigned kFallbackFrame = 0x808080;
 constexpr int kFallbackFrameWidth = 3;
+
+// A label takes the font name and size of another, and nothing else of its font.
+void take_name_and_size(VbLabel *label, const VbLabel *from) {
+    label->setFontName(from->font().family());
+    label->setFontSize(from->fontSize());
+}
 } // namespace
 
 frmMeddelande::frmMeddelande(frmSorvinel *main)
@@ -70,7 +76,7 @@ void frmMeddelande::Form_Load() {
         QPalette p = palette();
         p.setColor(QPalette::Window, main_->form->palette().color(QPalette::Window));
         setPalette(p);
-        labMeddelande->setFont(main_->labMeny->font());
+        take_name_and_size(labMeddelande, main_->labMeny);
         labMeddelande->setForeColor(main_->labMeny->ForeColor());
     }
     labMeddelande->setCaption(modSorvinel.message_text);
@@ -88,7 +94,8 @@ void frmMeddelande::Form_Load() {
 
     // The back label, in the look of the current on-screen menu item.
     if (main_) {
-        labMeddelandeMeny->setFont(main_->labMenyVal[0]->font());
+        // The first item may still be bold as the current one: its weight is not taken.
+        take_name_and_size(labMeddelandeMeny, main_->labMenyVal[0]);
         labMeddelandeMeny->setForeColor(main_->labTal[tal::First]->ForeColor());
     }
     if (is_pause()) {

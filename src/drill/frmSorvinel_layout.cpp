@@ -202,12 +202,25 @@ void frmSorvinel::layout_controls() {
     pbaMusse->setGeometry(0, vb::twips_to_px_y(labFakta[fakta::CountCaption]->Top()),
                           vb::twips_to_px_x(screenWidthTwips),
                           vb::twips_to_px_y(labFakta[fakta::CountCaption]->Height()));
+    const auto place_pairs = [this](double first_left, double gap) {
+        labFakta[fakta::CountCaption]->setLeft(first_left);
+        for (int i = 1; i <= 5; ++i) {
+            const VbLabel *prev = labFakta[i - 1];
+            labFakta[i]->setLeft(prev->Left() + prev->Width() + (i % 2 ? 0 : gap));
+        }
+    };
     number_gap = int(vb::round_even((sw - sum - 2 * b0 * tppx) / 4));
-    labFakta[fakta::CountCaption]->setLeft(number_gap - b0 * tppx);
-    for (int i = 1; i <= 5; ++i) {
-        const VbLabel *prev = labFakta[i - 1];
-        labFakta[i]->setLeft(prev->Left() + prev->Width() + (i % 2 ? 0 : number_gap));
-    }
+    place_pairs(number_gap - b0 * tppx, number_gap);
+    // On a narrow screen that spread runs over the band's end pieces: the pairs are then
+    // spread with equal gaps over the band between the pieces.
+    const double piecesLeft = imaRam[0]->Left() + imaRam[0]->Width();
+    const double piecesRight = imaRam[1]->Left();
+    const VbLabel *last = labFakta[fakta::Errors];
+    const double innerGap = (piecesRight - piecesLeft - sum) / 4;
+    if ((labFakta[fakta::CountCaption]->Left() < piecesLeft ||
+         last->Left() + last->Width() > piecesRight) &&
+        innerGap > 0)
+        place_pairs(piecesLeft + innerGap, innerGap);
     for (VbLabel *l : labFakta)
         l->raise();
 

@@ -84,8 +84,10 @@ void frmGenerera::kolla() {
 
 void frmGenerera::layout_controls() {
     const int h = cbxFyll->sizeHint().height();
+    // The sentence's labels take the count box's height; the note under it keeps its own,
+    // which places the operator boxes above it.
     for (QLabel *l : labFyll)
-        l->resize(l->sizeHint().width(), h);
+        l->resize(l->sizeHint().width(), l == labFyll[kMixedNote] ? l->sizeHint().height() : h);
     cbxFyll->resize(cbxFyll->sizeHint());
     chkSkrivIn->resize(chkSkrivIn->sizeHint());
     // The rows below start where the centred first row does, so they need room to its right.

@@ -55,11 +55,14 @@ bool print_worksheet(QPrinter &printer, const Worksheet &sheet) {
         return false;
 
     const QString file_name = sheet.file_name.toLower();
+    const platform::PageRange chosen = platform::chosen_pages(printer);
     const int copies = platform::copies_to_draw(printer);
     for (int copy = 0; copy < copies; ++copy) {
         int page = -1;
         for (int k = 0; k < sheet.lines.size(); ++k) {
             const TaskPlace place = task_place(*grid, k);
+            if (!chosen.contains(place.page + 1))
+                continue;
             if (place.page != page) {
                 page = place.page;
                 if (!session.start_page())

@@ -1,6 +1,7 @@
 #pragma once
 // Draws a worksheet on a chosen printer: the framed pages of exercises/worksheet_layout.h,
-// every copy the printer cannot make itself in the same document.
+// only those chosen in the print dialog, every copy the printer cannot make itself in the
+// same document.
 
 #include <QString>
 #include <QStringList>

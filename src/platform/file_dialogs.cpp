@@ -2,9 +2,17 @@
 
 #include "platform/message_box.h"
 
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeDatabase>
+#include <QPushButton>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -15,6 +23,64 @@ std::vector<FileDialogCall> g_calls;
 
 const QString kFilterSeparator = QStringLiteral("|");
 const QString kPatternSeparator = QStringLiteral(";");
+// Offered last in every open dialog: a file of any name may hold tasks.
+const QString kAllFilesFilter = QStringLiteral("Alla filer (*)");
+// Our catalogue's Swedish names for file types that shared-mime-info leaves in English,
+// by the type's name ("application/x-desktop").
+constexpr char kFileTypeContext[] = "FileTypes";
+
+// The type column in Swedish, also for the file types the system names only in English.
+class SwedishFileTypes : public QFileIconProvider {
+public:
+    // Called from the file model's own thread too: the mime database and translate() are
+    // safe there.
+    QString type(const QFileInfo &info) const override {
+        if (info.isFile()) {
+            const QString name = mime_types_.mimeTypeForFile(info).name();
+            const QString own = QCoreApplication::translate(kFileTypeContext, qPrintable(name));
+            if (own != name)
+                return own;
+        }
+        return QFileIconProvider::type(info);
+    }
+
+private:
+    QMimeDatabase mime_types_;
+};
+
+// Qt keeps "Öppna" greyed while the typed name is one its filter hides. The name of any
+// existing file is taken all the same: its ending, not the filter, says what it holds.
+class TypedNameAccepted : public QObject {
+public:
+    TypedNameAccepted(QFileDialog &dialog, QPushButton &open)
+        : QObject(&open), dialog_(dialog), open_(open) {
+        open.installEventFilter(this);
+        if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            // Connected after the dialog's own handler, so this has the last word.
+            connect(name, &QLineEdit::textChanged, this, [this] { enable_for_a_file(); });
+        connect(&dialog, &QFileDialog::directoryEntered, this, [this] { enable_for_a_file(); });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched == &open_ && event->type() == QEvent::EnabledChange)
+            enable_for_a_file();
+        return false;
+    }
+
+private:
+    void enable_for_a_file() {
+        if (open_.isEnabled())
+            return;
+        const QStringList files = dialog_.selectedFiles();
+        if (!files.isEmpty() && std::all_of(files.begin(), files.end(),
+                                            [](const QString &f) { return QFileInfo(f).isFile(); }))
+            open_.setEnabled(true);
+    }
+
+    QFileDialog &dialog_;
+    QPushButton &open_;
+};
 
 // The dialog's labels in Swedish; Qt would keep its own English ones.
 void set_swedish_labels(QFileDialog &dialog, bool save) {
@@ -37,7 +103,9 @@ QString run_dialog(FileDialogKind kind, const FileDialogRequest &request, QWidge
     }
 
     const bool save = kind == FileDialogKind::Save;
+    SwedishFileTypes file_types;
     QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setIconProvider(&file_types);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The caller asks about overwriting, by the name that will really be written.
@@ -46,7 +114,12 @@ QString run_dialog(FileDialogKind kind, const FileDialogRequest &request, QWidge
     QStringList filters;
     for (const QString &f : qt_name_filters(request.filter))
         filters << f;
+    if (!save)
+        filters << kAllFilesFilter;
     dialog.setNameFilters(filters);
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>();
+        buttons && !save && buttons->button(QDialogButtonBox::Open))
+        new TypedNameAccepted(dialog, *buttons->button(QDialogButtonBox::Open));
     if (request.filter_index >= 1 && request.filter_index <= filters.size())
         dialog.selectNameFilter(filters.at(request.filter_index - 1));
     if (!request.file_name.isEmpty())

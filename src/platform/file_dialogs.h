@@ -24,7 +24,8 @@ struct FileDialogRequest {
     std::function<QString(const QString &)> target_for;
 };
 
-// The chosen existing file, or "" when cancelled.
+// The chosen existing file, or "" when cancelled. "Alla filer (*)" is offered after the
+// request's filters, and a typed name of any existing file is taken whatever the filter.
 QString open_file_dialog(const FileDialogRequest &request, QWidget *parent = nullptr);
 // The chosen name as typed (before target_for), or "" when cancelled. When the target
 // exists the user is asked whether to replace it; "Nej" shows the dialog again.

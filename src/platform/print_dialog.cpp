@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -32,6 +33,10 @@ std::unique_ptr<QPrinter> make_pdf_printer(const ScriptedPrinter &setup) {
     printer->setOutputFileName(setup.pdf_path);
     printer->setPageSize(setup.page_size);
     printer->setCopyCount(setup.copies);
+    if (setup.from_page > 0) {
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(setup.from_page, setup.to_page);
+    }
     return printer;
 }
 
@@ -42,10 +47,13 @@ std::unique_ptr<QPrinter> choose_printer(QWidget *parent) {
     printer->setCopyCount(1);
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Skriv ut"));
-    // Printing to a file stays: without a printer it is the only way to a worksheet. The
-    // layouts always print everything, so neither a selection nor a page range is offered.
+    // Printing to a file stays: without a printer it is the only way to a worksheet. There
+    // is no selection to print. A page range is drawn by the layouts themselves: left to the
+    // print server, as Qt does without the option, a printed file would get every page.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies);
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, std::numeric_limits<int>::max());
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;
@@ -65,6 +73,15 @@ void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &d
 
 int copies_to_draw(const QPrinter &printer) {
     return printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+}
+
+PageRange chosen_pages(const QPrinter &printer) {
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        range.first = printer.fromPage();
+        range.last = std::max(printer.fromPage(), printer.toPage());
+    }
+    return range;
 }
 
 void script_print_dialog(std::deque<ScriptedPrinter> printers) {

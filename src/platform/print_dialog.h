@@ -7,6 +7,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <memory>
 
 class QPrinter;
@@ -26,12 +27,23 @@ void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &d
 // else as many times as the user asked for.
 int copies_to_draw(const QPrinter &printer);
 
+// The pages the user chose in the dialog, counted from 1 in each copy: every page unless
+// "Sidor från ... till" was chosen. A layout draws only these and numbers them of the whole.
+struct PageRange {
+    int first = 1;
+    int last = std::numeric_limits<int>::max();
+    bool contains(int page) const { return page >= first && page <= last; }
+};
+PageRange chosen_pages(const QPrinter &printer);
+
 // Tests: while a script is set, no dialog is shown; each call takes the next entry (an
 // empty pdf_path, or a script run dry, counts as a cancel).
 struct ScriptedPrinter {
     QString pdf_path;
     int copies = 1;
     QPageSize page_size = QPageSize(QPageSize::A4);
+    int from_page = 0; // a chosen page range; 0 for every page
+    int to_page = 0;
 };
 void script_print_dialog(std::deque<ScriptedPrinter> printers);
 void stop_print_dialog_script();

@@ -43,7 +43,7 @@ std::unique_ptr<SpeechEngine> create_espeak_speech(SettingsStore *store);
 // "stop", "speak:<text>", "store:<app>", "restore:<app>", "select:<index>".
 class RecordingSpeech : public SpeechEngine {
 public:
-    explicit RecordingSpeech(QStringList voices = {QStringLiteral("Swedish")});
+    explicit RecordingSpeech(QStringList voices = {QStringLiteral("Svenska")});
 
     bool ready() const override { return true; }
     int voice_count() const override { return int(voices_.size()); }

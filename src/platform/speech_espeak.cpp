@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "platform/speech.h"
 #include "platform/speech_espeak_detail.h"
+#include "platform/voice_names.h"
 
 #include <QLoggingCategory>
 #include <atomic>
@@ -13,6 +14,8 @@
 #include <mutex>
 
 namespace {
+
+using platform::swedish_voice_name;
 
 Q_LOGGING_CATEGORY(lcSpeech, "sorvinel.speech")
 
@@ -89,7 +92,10 @@ void start(Runtime &rt) {
         if (!v->identifier || !espeak_detail::is_usable_voice(v->identifier))
             continue;
         const QByteArray identifier(v->identifier);
-        const QString name = v->name ? QString::fromUtf8(v->name) : QString::fromUtf8(identifier);
+        // espeak-ng names its voices in English; a voice outside our table keeps that name.
+        const QString name =
+            swedish_voice_name(identifier)
+                .value_or(v->name ? QString::fromUtf8(v->name) : QString::fromUtf8(identifier));
         rt.voices.push_back({name, identifier, languages_of(v->languages)});
     }
     if (rt.voices.empty())

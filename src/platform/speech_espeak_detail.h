@@ -11,7 +11,7 @@
 namespace espeak_detail {
 
 struct Voice {
-    QString name;          // shown to the user, e.g. "Swedish"
+    QString name;          // shown to the user, e.g. "Svenska"
     QByteArray identifier; // file under espeak-ng-data/voices, e.g. "gmq/sv"; what is stored
     QStringList languages; // e.g. "sv"
 };

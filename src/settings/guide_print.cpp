@@ -31,9 +31,12 @@ bool print_guide(QPrinter &printer, const QString &text, const QFont &font) {
     std::vector<int> starts = page_starts(int(lines.size()), line_height, top, height);
     starts.push_back(int(lines.size()));
 
+    const platform::PageRange chosen = platform::chosen_pages(printer);
     const int copies = platform::copies_to_draw(printer);
     for (int copy = 0; copy < copies; ++copy) {
         for (std::size_t page = 0; page + 1 < starts.size(); ++page) {
+            if (!chosen.contains(int(page) + 1))
+                continue;
             if (!session.start_page())
                 return false;
             QPainter &painter = session.painter();

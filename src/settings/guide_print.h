@@ -1,7 +1,8 @@
 #pragma once
 // Prints the guide text on a chosen printer in the font the window shows it in: word
-// wrap to the page width, page breaks, every copy the printer cannot make itself in the
-// same document, each copy starting on a new page.
+// wrap to the page width, page breaks, only the pages chosen in the print dialog, every
+// copy the printer cannot make itself in the same document, each copy starting on a new
+// page.
 
 #include <QFont>
 #include <QString>

@@ -1,12 +1,14 @@
 // Exercise-file drills: the list of a folder's files in the main window, stepped and
 // opened by keys, the open dialog of the menu bar, and what a loaded file becomes.
 #include "drill/exercise_drill_logic.h"
+#include "drill/frmMeddelande.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "support/files.h"
 #include "support/special_files.h"
 #include "support/temp_home.h"
 #include "test_drill_road_fixture.h"
+#include "test_drill_windows_support.h"
 
 #include <QAction>
 #include <QDir>
@@ -126,6 +128,54 @@ TEST_F(FileDrills, NoFileOffersTheEditorAndLeavesTheMenu) {
     EXPECT_TRUE(w->labMenyVal[2]->isVisible());
 }
 
+// The pause names the list it goes back to, and its label fits in its window whichever way
+// the list was reached: by the hot key the first item stays the current, bold one.
+TEST_F(FileDrills, PauseLabelFitsForEveryOperationReachedEitherWay) {
+    struct Case {
+        char key;
+        const char *file;
+        const char *sign;
+        Operation operation;
+        int steps_down; // to "Övningar": a mixed drill has no own selection
+    } cases[] = {{'A', "a.add", "+", Operation::Addition, 2},
+                 {'S', "a.sub", "-", Operation::Subtraktion, 2},
+                 {'M', "a.mul", "*", Operation::Multiplikation, 2},
+                 {'D', "a.div", "/", Operation::Division, 2},
+                 {'B', "a.bla", "+", Operation::Blandat, 1}};
+    modSorvinel.esc_allowed = true;
+    modSorvinel.show_warning_message = true;
+    for (const Case &c : cases) {
+        put(c.file, lines(5, c.sign));
+        for (const bool by_arrows : {false, true}) {
+            letter(c.key);
+            if (by_arrows) {
+                for (int i = 0; i < c.steps_down; ++i)
+                    press(vb::key::Down);
+                press(vb::key::Return);
+            } else {
+                press(vb::key::Oe);
+            }
+            ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList) << c.file;
+            QString label;
+            QRect place;
+            int window_width = 0;
+            drill_windows_test::when_modal<frmMeddelande>(fixture.modal, [&](frmMeddelande *m) {
+                label = m->labMeddelandeMeny->Caption();
+                place = m->labMeddelandeMeny->geometry();
+                window_width = m->width();
+                m->labMeddelandeMeny_Click();
+            });
+            press(vb::key::Escape);
+            const QString where = label + (by_arrows ? " by the arrows" : " by the hot key");
+            EXPECT_EQ(label, "Meny - " + ModSorvinel::operation_name(c.operation));
+            EXPECT_GE(place.left(), 0) << where.toStdString();
+            EXPECT_LE(place.right(), window_width) << where.toStdString();
+            EXPECT_EQ(modSorvinel.screen_state, ScreenState::DrillTypeMenu);
+            w->show_main_menu();
+        }
+    }
+}
+
 TEST_F(FileDrills, TooFewTasksOrAVanishedFileKeepTheList) {
     put("kort.add", lines(4) + "x\r\n7 - 2 =\r\n");
     put("weg.add", lines(9));
@@ -212,6 +262,15 @@ TEST_F(FileDrills, DialogRoadMessagesAndCancel) {
     EXPECT_EQ(modSorvinel.task_operators[drill::Row::StoredSign][0], "+");
 }
 
+TEST_F(FileDrills, DialogRoadNameWithoutOperationHoldsNoTask) {
+    const QString other = put("Prov.TXT", lines(8));
+    platform::script_file_dialogs({other});
+    w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
+    EXPECT_EQ(prompts(), QStringList{"Filen " + other.toLower() + " innehöll inga uppgifter."});
+    EXPECT_EQ(platform::msg_box_calls()[0].title, "Övningar");
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+}
+
 TEST_F(FileDrills, StepsAreSpokenAndWrittenAndRandomOrderIsOffered) {
     put("apa.sub", lines(5, "+"));
     put("Bil.SUB", "9 - 3 =\r\n8 - 1 =\r\n7 - 2 =\r\n6 - 6 =\r\n5 - 0 =\r\n");
@@ -296,8 +355,28 @@ TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {
     EXPECT_EQ(loaded.tasks.size(), 1000u);
     EXPECT_EQ(loaded.left_out, 39000);
     EXPECT_TRUE(drill::read_exercise_for_drill(home.path("saknas.add")).failed);
-    put_file(home.path("fel.txt"), lines(10));
-    EXPECT_TRUE(drill::read_exercise_for_drill(home.path("fel.txt")).failed);
+}
+
+TEST(ExerciseDrillLogic, TheLastThreeCharactersOfTheNameGiveTheOperation) {
+    TempHome home;
+    struct Case {
+        const char *name;
+        bool exists;
+        bool failed;
+        size_t tasks;
+    } cases[] = {
+        {"prov.txt", true, false, 0},   // no operation: read, but no task
+        {"provxadd", true, false, 10},  // no dot needed
+        {"PROV.ADD", true, false, 10},  // any case
+        {"saknas.txt", false, true, 0}, // unreadable whatever the ending
+    };
+    for (const Case &c : cases) {
+        if (c.exists)
+            put_file(home.path(c.name), lines(10));
+        const drill::LoadedExercise loaded = drill::read_exercise_for_drill(home.path(c.name));
+        EXPECT_EQ(loaded.failed, c.failed) << c.name;
+        EXPECT_EQ(loaded.tasks.size(), c.tasks) << c.name;
+    }
 }
 
 } // namespace

@@ -103,4 +103,34 @@ TEST(Layout, TaskRowSitsBetweenTheBands) {
     EXPECT_GT(modSorvinel.board_key_size, 0);
 }
 
+// The status line's three pairs stand clear of the band's end pieces, with equal gaps
+// between them; where the screen is wide enough they keep the plain spread over the width.
+class StatusLine : public ::testing::TestWithParam<int> {};
+
+TEST_P(StatusLine, PairsStandClearOfTheEndPieces) {
+    const int width = GetParam();
+    MainWindowFixture f;
+    platform::set_screen_metrics(
+        platform::ScreenMetrics{width, width * 3 / 4, width, width * 3 / 4 - 30, 15, 15});
+    f.load();
+    frmSorvinel &w = *f.window;
+    const double piecesLeft = w.imaRam[0]->Left() + w.imaRam[0]->Width();
+    const double piecesRight = w.imaRam[1]->Left();
+    EXPECT_GE(w.labFakta[0]->Left(), piecesLeft);
+    EXPECT_LE(w.labFakta[5]->Left() + w.labFakta[5]->Width(), piecesRight);
+    const auto gap_before = [&w](int i) {
+        return w.labFakta[i]->Left() - (w.labFakta[i - 1]->Left() + w.labFakta[i - 1]->Width());
+    };
+    EXPECT_NEAR(gap_before(2), gap_before(4), 1);
+    EXPECT_GT(gap_before(2), 0);
+    for (int i : {1, 3, 5})
+        EXPECT_NEAR(gap_before(i), 0, 1) << "a number stands right after its caption";
+    const double plain = w.number_gap - w.shaRam[0]->BorderWidth() * 15.0;
+    if (plain >= piecesLeft) {
+        EXPECT_NEAR(w.labFakta[0]->Left(), plain, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, StatusLine, ::testing::Values(640, 800, 1024, 1280, 1600));
+
 } // namespace

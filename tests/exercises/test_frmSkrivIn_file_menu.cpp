@@ -357,7 +357,7 @@ TEST_F(EditorTest, RealDialogsShowOurFiltersAndFolder) {
     w.menOeppna->trigger();
     EXPECT_EQ(filters,
               (QStringList{"Addition (*.add)", "Subtraktion (*.sub)", "Multiplikation (*.mul)",
-                           "Division (*.div)", "Blandade (*.bla)"}));
+                           "Division (*.div)", "Blandade (*.bla)", "Alla filer (*)"}));
     EXPECT_EQ(selected, "Multiplikation (*.mul)");
     EXPECT_EQ(folder, QDir(dir.path()).absolutePath());
     EXPECT_EQ(w.lstSkrivIn->count(), 0); // cancelled: nothing opened

@@ -224,6 +224,35 @@ TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
     }
 }
 
+// The operator boxes of a mixed exercise stand between the interval and its note, and no
+// text of the dialog runs under another control, on small and large screens alike.
+TEST_F(EditorTest, FillOutDialogBoxesLeaveTheIntervalFree) {
+    struct Screen {
+        int width, height;
+    } screens[] = {{800, 600}, {1024, 768}, {1280, 1024}};
+    for (const Screen &screen : screens) {
+        set_screen(screen.width, screen.height);
+        frmSkrivIn &w = open({Operation::Blandat, true}, {"1200 + 300 =", "1500 * 4 ="});
+        w.show();
+        when_shown<frmGenerera>(modal, [&](frmGenerera &d) {
+            const QRect interval = d.labFyll[2]->geometry();
+            const QRect note = d.labFyll[3]->geometry();
+            for (const QCheckBox *box : d.chkOp) {
+                const std::string where =
+                    box->text().toStdString() + " at " + std::to_string(screen.width);
+                EXPECT_FALSE(box->geometry().intersects(interval)) << where;
+                EXPECT_FALSE(box->geometry().intersects(note)) << where;
+                EXPECT_TRUE(d.rect().contains(box->geometry())) << where;
+            }
+            for (const QLabel *label : d.labFyll)
+                EXPECT_GE(label->height(), label->sizeHint().height())
+                    << label->text().toStdString();
+            d.comAvbryt->click();
+        });
+        choose(w, w.menFyllUt);
+    }
+}
+
 TEST_F(EditorTest, FillOutWithNothingTickedSaysSoAndChangesNothing) {
     frmSkrivIn &w = open({Operation::Blandat, true}, {"2 + 5 =", "9 * 1 ="});
     when_shown<frmGenerera>(modal, [](frmGenerera &d) {

@@ -117,6 +117,36 @@ TEST_F(WorksheetPrintTest, PagesAndCopies) {
     EXPECT_EQ(print(w, 2), one + one);
 }
 
+// "Sidor från ... till": only those pages, numbered of the whole worksheet, in every copy;
+// a range past the last page prints what of it there is.
+TEST_F(WorksheetPrintTest, ChosenPagesOnlyNumberedOfTheWhole) {
+    frmSkrivIn &w = open_saved(QStringLiteral("lang.add"), additions(1000));
+    const QStringList all = print(w);
+    const int n = int(all.size());
+    ASSERT_GE(n, 3);
+    struct Case {
+        int from, to, copies;
+        QStringList pages;
+    } cases[] = {
+        {2, 2, 1, {all[1]}},         {2, 3, 2, {all[1], all[2], all[1], all[2]}},
+        {n, n + 5, 1, {all[n - 1]}}, {1, n, 1, all},
+        {n + 1, n + 2, 1, {}},
+    };
+    const QString pdf = path(QStringLiteral("range.pdf"));
+    for (const Case &c : cases) {
+        QFile::remove(pdf);
+        platform::script_print_dialog({{pdf, c.copies, QPageSize(QPageSize::A4), c.from, c.to}});
+        w.menSkrivUt->trigger();
+        const QStringList pages = QFile::exists(pdf) ? pdf_test::pdf_pages(pdf) : QStringList();
+        EXPECT_EQ(pages, c.pages) << c.from << "-" << c.to;
+        if (!pages.isEmpty()) {
+            EXPECT_TRUE(
+                folded(pages[0]).contains(QStringLiteral("Sidan %1 av %2").arg(c.from).arg(n)));
+        }
+    }
+    EXPECT_TRUE(problems_reported().isEmpty());
+}
+
 // "Extra stor" on A6 leaves no room for a column, and a printer may refuse to start: the
 // user is told, and the editor goes on printing at the normal size.
 TEST_F(WorksheetPrintTest, ProblemsAreReportedNotPrinted) {

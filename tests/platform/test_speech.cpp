@@ -4,10 +4,12 @@
 #include "platform/settings_store.h"
 #include "platform/speech.h"
 #include "platform/speech_espeak_detail.h"
+#include "platform/voice_names.h"
 #include "support/temp_home.h"
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QSet>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -109,7 +111,7 @@ TEST(RecordingSpeech, UnreadableAndUnselectableVoices) {
 TEST(RecordingSpeech, DefaultAndEmptyVoiceLists) {
     RecordingSpeech defaults;
     EXPECT_EQ(defaults.voice_count(), 1);
-    EXPECT_EQ(defaults.current_voice_name(), "Swedish");
+    EXPECT_EQ(defaults.current_voice_name(), "Svenska");
 
     RecordingSpeech none(QStringList{});
     EXPECT_EQ(none.voice_count(), 0);
@@ -193,10 +195,33 @@ TEST_F(EspeakEngine, ListsNamedVoicesWithoutMbrola) {
     }
 }
 
+// Every voice espeak-ng lists here is shown by a Swedish name of its own: the voice list
+// takes the first entry of a name, so a name shared by two voices would hide the second.
+TEST_F(EspeakEngine, EveryVoiceIsShownByItsOwnSwedishName) {
+    auto speech = create_espeak_speech(nullptr);
+    QSet<QString> shown;
+    for (int i = 0; i < speech->voice_count(); ++i) {
+        const QByteArray identifier = espeak_detail::voices()[size_t(i)].identifier;
+        const std::optional<QString> swedish = platform::swedish_voice_name(identifier);
+        ASSERT_TRUE(swedish.has_value()) << identifier.constData() << " is not in the table";
+        EXPECT_EQ(speech->voice_name(i), swedish) << identifier.constData();
+        EXPECT_FALSE(shown.contains(*swedish)) << swedish->toStdString();
+        shown.insert(*swedish);
+    }
+    const std::pair<const char *, const char16_t *> known[] = {
+        {"gmq/sv", u"Svenska"},           {"gmw/en", u"Engelska (Storbritannien)"},
+        {"gmw/en-US", u"Engelska (USA)"}, {"roa/pt-BR", u"Portugisiska (Brasilien)"},
+        {"gmq/nb", u"Norska (bokmål)"},
+    };
+    for (const auto &[identifier, name] : known)
+        EXPECT_EQ(platform::swedish_voice_name(identifier), QString::fromUtf16(name));
+    EXPECT_EQ(platform::swedish_voice_name("no/such-voice"), std::nullopt);
+}
+
 TEST_F(EspeakEngine, SpeaksSwedishByDefault) {
     TempHome home;
     auto speech = create_espeak_speech(&home.store());
-    EXPECT_EQ(speech->current_voice_name(), "Swedish");
+    EXPECT_EQ(speech->current_voice_name(), "Svenska");
 
     const int rate = espeak_detail::sample_rate();
     const long long samples = samplesOf(*speech, kTask);
@@ -230,7 +255,7 @@ TEST_F(EspeakEngine, EnginesKeepTheirOwnVoice) {
     EXPECT_FALSE(soundsAlike(swedishSamples, englishSamples));
     EXPECT_TRUE(soundsAlike(samplesOf(*swedish, kTask), swedishSamples));
     EXPECT_TRUE(soundsAlike(samplesOf(*english, kTask), englishSamples));
-    EXPECT_EQ(swedish->current_voice_name(), "Swedish");
+    EXPECT_EQ(swedish->current_voice_name(), "Svenska");
 }
 
 TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun) {
@@ -246,7 +271,7 @@ TEST_F(EspeakEngine, StoredVoiceComesBackInANewRun) {
     SettingsStore reread(home.store().filePath());
     EXPECT_EQ(reread.GetSetting("Röst", "Namn", ""), QString::fromUtf8(kEnglish));
     auto second = create_espeak_speech(&reread);
-    EXPECT_EQ(second->current_voice_name(), "Swedish");
+    EXPECT_EQ(second->current_voice_name(), "Svenska");
     second->restore_voice(kApplication);
     EXPECT_EQ(second->current_voice_name(), englishName);
     EXPECT_TRUE(soundsAlike(samplesOf(*second, kTask), englishSamples));
@@ -258,7 +283,7 @@ TEST_F(EspeakEngine, UnknownStoredVoiceIsIgnored) {
         home.store().SaveSetting("Röst", "Namn", stored);
         auto speech = create_espeak_speech(&home.store());
         speech->restore_voice(kApplication);
-        EXPECT_EQ(speech->current_voice_name(), "Swedish") << stored;
+        EXPECT_EQ(speech->current_voice_name(), "Svenska") << stored;
     }
 }
 
@@ -271,7 +296,7 @@ TEST_F(EspeakEngine, WithoutStoreNothingIsKept) {
     speech->store_voice(kApplication);
     speech->restore_voice(kApplication);
     EXPECT_EQ(speech->current_voice_name(), englishName);
-    EXPECT_EQ(create_espeak_speech(nullptr)->current_voice_name(), "Swedish");
+    EXPECT_EQ(create_espeak_speech(nullptr)->current_voice_name(), "Svenska");
 }
 
 // A child-only helper: EspeakPlayback.PlayingModeNeitherHangsNorEndsTheProgram runs it in

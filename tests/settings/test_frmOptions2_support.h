@@ -83,7 +83,7 @@ inline void seed_non_default(SettingsStore &s, const QString &folder) {
 // A main window started from a prepared store, message boxes scripted.
 class OptionsTest : public ::testing::Test {
 protected:
-    explicit OptionsTest(QStringList voices = {QStringLiteral("Swedish")}) : f(std::move(voices)) {}
+    explicit OptionsTest(QStringList voices = {QStringLiteral("Svenska")}) : f(std::move(voices)) {}
 
     void SetUp() override { platform::script_msg_box({}); }
     void TearDown() override {

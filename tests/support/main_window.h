@@ -10,7 +10,7 @@
 
 struct MainWindowFixture {
     // `prepare` may write settings into the store before the window loads.
-    explicit MainWindowFixture(QStringList voices = {QStringLiteral("Swedish")});
+    explicit MainWindowFixture(QStringList voices = {QStringLiteral("Svenska")});
     ~MainWindowFixture();
     // Runs the start-up sequence; the splash is closed as soon as it shows.
     void load();

@@ -1,11 +1,15 @@
 // Test entry point: a headless QApplication in a throw-away home, so that no test ever
 // touches the real user's settings or files.
+#include "platform/translations.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv) {
+    // As the program does: Swedish whatever the system's language.
+    platform::use_swedish_locale();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home(QDir::tempPath() + "/sorvinel-test-XXXXXX");
