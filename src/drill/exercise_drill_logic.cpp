@@ -92,6 +92,11 @@ int file_jump_steps(const QStringList &entries, int index, QChar c) {
 
 LoadedExercise read_exercise_for_drill(const QString &path) {
     LoadedExercise loaded;
+    // Anything but a plain file is refused without opening it.
+    if (platform::is_special_file(path)) {
+        loaded.failed = true;
+        return loaded;
+    }
     const QString type = exercises::type_from_path(path);
     const std::optional<Operation> operation = operation_of_type(type);
     if (!operation) {
@@ -101,11 +106,6 @@ LoadedExercise read_exercise_for_drill(const QString &path) {
         return loaded;
     }
     loaded.operation = *operation;
-    // Anything but a plain file is refused without opening it.
-    if (platform::is_special_file(path)) {
-        loaded.failed = true;
-        return loaded;
-    }
     const exercises::TaskReadResult read =
         exercises::read_exercise_tasks(path, type, kMaxExerciseTasks);
     loaded.failed = read.failed;
