@@ -13,6 +13,8 @@
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    // Ties the windows to the installed desktop entry, for the desktop's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("sorvinel"));
     init_assets();
     platform::install_swedish_translations();
     QApplication::setWindowIcon(QIcon(":/icon.svg"));
