@@ -48,9 +48,12 @@ bench: deps-test
 
 # The program, its desktop entry and its icon under $(PREFIX); DESTDIR stages them elsewhere.
 # Run `make` first as yourself, then `sudo make install`: installing builds nothing.
+# The list of installed files that CMake leaves in the build folder is not used; after a
+# `sudo make install` it belongs to root, so it goes first or a later staging would fail.
 install:
 	@test -x $(BUILD)/sorvinel || { echo "Build first: make" >&2; exit 1; }
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@rm -f $(BUILD)/install_manifest.txt
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake -DPREFIX="$(PREFIX)" -P cmake/uninstall.cmake
