@@ -14,6 +14,8 @@ int main(int argc, char **argv) {
     platform::use_swedish_locale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    // Ties the windows to the installed desktop entry, for the desktop's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("sorvinel"));
     init_assets();
     platform::install_swedish_translations();
     QApplication::setWindowIcon(QIcon(":/icon.svg"));

@@ -115,7 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A sign that is no task sign: shown as it is, answered by 0.
         ShownCase{Operation::Blandat, {3, 4, "x"}, 3, "x", 4, 0, "34.", "3x4=", "3 * 4 ="},
         // The drill's operation rules a single-operation drill.
-        ShownCase{Operation::Addition, {3, 4, ""}, 3, "+", 4, 7, "3 plus 4.", "3+4=", "3 + 4 ="}));
+        ShownCase{Operation::Addition, {3, 4, ""}, 3, "+", 4, 7, "3 plus 4.", "3+4=", "3 + 4 ="}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.operation, c.latest);
+    });
 
 TEST(ScreenSign, PerOperation) {
     const char *const signs[] = {"+", "-", "•", "/", "¤"};
@@ -303,7 +307,14 @@ INSTANTIATE_TEST_SUITE_P(
                       MarksCase{0, {9, 12, 8}, false, 0, true, 8},
                       MarksCase{1, {8, 12}, false, 0, true, 12},
                       MarksCase{0, {0}, true, 0, false, drill::kHighestAnswer},
-                      MarksCase{0, {9999}, false, 0, true, 9999}));
+                      MarksCase{0, {9999}, false, 0, true, 9999}),
+    [](const auto &info) {
+        std::string answers;
+        for (int a : info.param.answers)
+            answers += std::to_string(a) + " ";
+        return test_names::name(info.index, info.param.display == 0 ? "Nearest" : "Latest",
+                                "answers", answers);
+    });
 
 TEST_F(Session, DivisionShowsTheDividendAndTakesTheQuotient) {
     ASSERT_TRUE(session.start(load(m, Operation::Division, {{4, 3, "/"}})));
@@ -354,7 +365,12 @@ INSTANTIATE_TEST_SUITE_P(Counts, Reward,
                                            RewardCase{49, 100, 50, false},
                                            RewardCase{50, 20, 50, true},
                                            RewardCase{0, 50, 50, true},
-                                           RewardCase{0, 45, 50, false}));
+                                           RewardCase{0, 45, 50, false}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, "tasks", c.task_count, "possible",
+                                                     c.possible, "min", c.reward_min);
+                         });
 
 TEST_F(Session, WholeTill10DrillAndOnceMore) {
     SeededRandom random(21u);

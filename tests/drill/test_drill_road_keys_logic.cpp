@@ -84,7 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{key::Up, kSetUp, KeyAction::None, KeyAction::None},
         // Keys of no meaning.
         KeyCase{key::Subtract, kTask, KeyAction::None, KeyAction::None},
-        KeyCase{key::F1, kMain, KeyAction::None, KeyAction::None}));
+        KeyCase{key::F1, kMain, KeyAction::None, KeyAction::None}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, test_names::key_word(c.key), c.state);
+    });
 
 TEST(KeyTablePanel, FieldsTakeTheKeysOfAnAnswer) {
     for (ScreenState state : kPanelStates) {
@@ -139,7 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
         BoardCase{KeyAction::BoardDown, 6, 2, 6}, BoardCase{KeyAction::BoardDown, 0, 1, 0},
         BoardCase{KeyAction::BoardUp, 11, 2, 5}, BoardCase{KeyAction::BoardUp, 3, 2, 3},
         BoardCase{KeyAction::BoardUp, 11, 1, 11}, BoardCase{KeyAction::BoardNext, 11, 2, 0},
-        BoardCase{KeyAction::BoardNext, 5, 2, 6}));
+        BoardCase{KeyAction::BoardNext, 5, 2, 6}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.move, "from", c.from, "rows", c.rows);
+    });
 
 TEST(BoardKeys, DigitKeysTypeTheirDigit) {
     EXPECT_EQ(drill::board_digit_key_code(1), key::D0);
@@ -187,7 +195,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // After "Tid" the time stands where item 0 was.
                       MenuCase{kEndAfterTime, KeyAction::MenuUp, 1, 1},
                       MenuCase{kEndAfterTime, KeyAction::MenuNext, 2, 1},
-                      MenuCase{kEndAfterTime, KeyAction::MenuUp, 2, 1}));
+                      MenuCase{kEndAfterTime, KeyAction::MenuUp, 2, 1}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.context.screen_state,
+                                c.context.blandat ? "Blandat" : "",
+                                c.context.time_shown ? "TimeShown" : "", c.move, "from", c.from);
+    });
 
 TEST(MenuItems, OfferedItems) {
     EXPECT_TRUE(drill::menu_item_offered(5, kMainMenu));
@@ -269,7 +283,12 @@ INSTANTIATE_TEST_SUITE_P(
                       DigitCase{"100", ScreenState::PanelCount, 1, false},
                       DigitCase{"999", ScreenState::PanelCount, 0, false},
                       DigitCase{"1000", ScreenState::PanelCount, 0, false},
-                      DigitCase{"100", ScreenState::PanelHighFirst, 0, false}));
+                      DigitCase{"100", ScreenState::PanelHighFirst, 0, false}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.state, "typed", *c.typed ? c.typed : "nothing",
+                                "digit", c.digit);
+    });
 
 TEST(DigitLimitsKeys, OnlyMainKeyboardDigits) {
     EXPECT_FALSE(drill::accepts_digit("", kTask, key::Numpad0 + 3));

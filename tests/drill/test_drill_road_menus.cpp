@@ -182,7 +182,11 @@ INSTANTIATE_TEST_SUITE_P(Operations, Till10Road,
                                            Till10Case{Operation::Subtraktion, 'S', 55},
                                            Till10Case{Operation::Multiplikation, 'M', 100},
                                            Till10Case{Operation::Division, 'D', 100},
-                                           Till10Case{Operation::Blandat, 'B', 355}));
+                                           Till10Case{Operation::Blandat, 'B', 355}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, c.operation);
+                         });
 
 TEST_F(DrillRoad, TheMenuBarRoadRunsTheSameDrill) {
     int item = 0;

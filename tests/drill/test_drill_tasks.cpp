@@ -126,7 +126,11 @@ INSTANTIATE_TEST_SUITE_P(Operations, Till10,
                                            Till10Case{Operation::Subtraktion, 55},
                                            Till10Case{Operation::Multiplikation, 100},
                                            Till10Case{Operation::Division, 100},
-                                           Till10Case{Operation::Blandat, 355}));
+                                           Till10Case{Operation::Blandat, 355}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, c.operation);
+                         });
 
 TEST(Till10Subtraction, NoNegativeDifference) {
     RandomScript random(3u);
@@ -202,7 +206,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundsCase{Operation::Division, {90, 110, 90, 110}, 0, 50},
                       RoundsCase{Operation::Blandat, {1, 5, 1, 5}, 0, 40},
                       RoundsCase{Operation::Blandat, {1, 4, 1, 4}, 3, 30},
-                      RoundsCase{Operation::Addition, {1, 10, 1, 10}, 0, 99}));
+                      RoundsCase{Operation::Addition, {1, 10, 1, 10}, 0, 99}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.operation, "rounds", c.whole_rounds, "extra",
+                                c.extra);
+    });
 
 TEST(OwnSelection, ResultLimitHoldsInRandomAndWholeRounds) {
     struct Case {
@@ -329,7 +338,13 @@ INSTANTIATE_TEST_SUITE_P(
                       OrderCase{{0.5, 0.5, 0.3}, {2, 1, 0}},
                       OrderCase{{0.0, 0.0005, 0.9999}, {0, 1, 2}},
                       OrderCase{{0.7, 0.2, 0.4, 0.95, 0.01}, {4, 1, 2, 0, 3}},
-                      OrderCase{{0.3}, {0}}, OrderCase{{0.3}, {}}));
+                      OrderCase{{0.3}, {0}}, OrderCase{{0.3}, {}}),
+    [](const auto &info) {
+        std::string order;
+        for (int i : info.param.order)
+            order += std::to_string(i) + " ";
+        return test_names::name(info.index, "order", order);
+    });
 
 TEST(RandomOrderPasses, WrongTasksFormTheNextPassAndStoredRowsStay) {
     RandomScript random(std::vector<double>{0.9, 0.1});

@@ -79,7 +79,11 @@ TEST_P(FontSizes, FollowTheScreenWidth) {
 
 INSTANTIATE_TEST_SUITE_P(Widths, FontSizes,
                          ::testing::Values(FontCase{800, 60, 32, 28}, FontCase{1024, 77, 41, 35.84},
-                                           FontCase{1280, 96, 51, 44.8}));
+                                           FontCase{1280, 96, 51, 44.8}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, c.width_px);
+                         });
 
 TEST(Layout, TaskRowSitsBetweenTheBands) {
     MainWindowFixture f;

@@ -95,7 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "Övningar - Addition - [namnlös]",
                   {},
                   false,
-                  true}));
+                  true}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.tag.latest_wrong_tasks ? "Fel" : "", c.tag.operation);
+    });
 
 TEST_F(EditorTest, WrongTasksAreCheckedLikeFileLines) {
     frmSkrivIn &w = open({Operation::Division, true},
@@ -138,7 +142,12 @@ TEST_P(EditorWindowSize, TenthOfTheScreenHeightIsLeftOut) {
 INSTANTIATE_TEST_SUITE_P(Screens, EditorWindowSize,
                          ::testing::Values(ScreenCase{800, 600, 30, 540},
                                            ScreenCase{1024, 768, 38, 691},
-                                           ScreenCase{1280, 1024, 51, 922}));
+                                           ScreenCase{1280, 1024, 51, 922}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, std::to_string(c.width_px) + "x" +
+                                                                     std::to_string(c.height_px));
+                         });
 
 TEST_F(EditorTest, KeypadStandsInTelephoneOrder) {
     frmSkrivIn &w = open({Operation::Division});

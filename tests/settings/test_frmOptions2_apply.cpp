@@ -324,9 +324,16 @@ TEST_P(RecordDeletion, CancelRestoresTheListOkClearsItForGood) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, RecordDeletion,
-                         ::testing::Values(Leave::Cancel, Leave::Escape, Leave::CloseBox,
-                                           Leave::ApplyElsewhereThenCancel, Leave::Ok));
+INSTANTIATE_TEST_SUITE_P(
+    Ways, RecordDeletion,
+    ::testing::Values(Leave::Cancel, Leave::Escape, Leave::CloseBox,
+                      Leave::ApplyElsewhereThenCancel, Leave::Ok),
+    [](const auto &info) {
+        // The ways in the order of `Leave`.
+        const QStringList ways =
+            QStringLiteral("Cancel Escape CloseBox ApplyElsewhereThenCancel Ok").split(u' ');
+        return test_names::name(info.index, ways[int(info.param)]);
+    });
 
 TEST_F(Buttons, AnsweringNoKeepsTheRecordList) {
     store().SaveSetting("Special", "Rekord0", "75");

@@ -179,7 +179,11 @@ TEST_P(Locks, LockedDialogsShowEverythingAndChangeNothing) {
 INSTANTIATE_TEST_SUITE_P(States, Locks,
                          ::testing::Values(LockCase{0, {}},
                                            LockCase{1, "Inställning är låst och kan ej ändras."},
-                                           LockCase{2, "Inställning visas endast."}));
+                                           LockCase{2, "Inställning visas endast."}),
+                         [](const auto &info) {
+                             const auto &c = info.param;
+                             return test_names::name(info.index, "state", c.state);
+                         });
 
 class Tabs : public OptionsTest {};
 

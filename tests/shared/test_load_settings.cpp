@@ -110,7 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"Special", "Markering", "3.5", &ModSorvinel::number_line_marking, 4},
         NumberCase{"Styrning", "Tavlerader", "0", &ModSorvinel::board_rows, 2},
         NumberCase{"Utskrift", "Storlek", "2", &ModSorvinel::print_size, 2},
-        NumberCase{"Utskrift", "Ordning", "3", &ModSorvinel::print_order, 0}));
+        NumberCase{"Utskrift", "Ordning", "3", &ModSorvinel::print_order, 0}),
+    [](const auto &info) {
+        return test_names::name(info.index, info.param.section, info.param.key, info.param.text);
+    });
 
 TEST_F(LoadSettings, BooleansCompareExactly) {
     put("Ljud", "Pip", "false");      // not "False": stays True

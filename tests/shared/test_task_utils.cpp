@@ -89,7 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A Latin-1 "¤" stands as the sign of a mixed line.
         ParseCase{"12 \u00a4 3 =", "¤", "¤", true, true, 12, 3, kKept},
         ParseCase{"12 + 3 =", "", "", false, false, 0, 0, kKept},
-        ParseCase{"12 ++ 3 =", "++", "++", false, false, 0, 0, kKept}));
+        ParseCase{"12 ++ 3 =", "++", "++", false, false, 0, 0, kKept}),
+    [](const auto &info) {
+        return test_names::name(info.index, info.param.line, info.param.op_in);
+    });
 
 TEST(ParseTaskState, FailedLineKeepsOperandsAndMessage) {
     QString op = "+";
@@ -187,7 +190,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{Operation::Blandat, 4990, 5010, 1, 3,
                                 brute_count(Operation::Blandat, 4990, 5010, 1, 3)},
                       CountCase{Operation::Blandat, -3000, 40, -2, 3,
-                                brute_count(Operation::Blandat, -3000, 40, -2, 3)}));
+                                brute_count(Operation::Blandat, -3000, 40, -2, 3)}),
+    [](const auto &info) {
+        const auto &c = info.param;
+        return test_names::name(info.index, c.operation, c.first_from, c.first_to, c.second_from,
+                                c.second_to);
+    });
 
 TEST(CountPossibleWhole, FullRangeDoesNotOverflow) {
     long count = 0;

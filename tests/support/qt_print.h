@@ -33,3 +33,6 @@ enum class MessageKind : int;
 inline std::ostream &operator<<(std::ostream &os, MessageKind k) {
     return os << int(k);
 }
+
+// Names of the cases of parameterised tests.
+#include "support/param_names.h"
