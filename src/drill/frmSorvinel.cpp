@@ -195,18 +195,19 @@ bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
         return true;
     // A key let go while a message or reward window is up ends its hold all the same, or
     // the first key after the window closes would count as held.
-    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+    const bool real_release =
+        event->type() == QEvent::KeyRelease && !vb::is_auto_repeat(static_cast<QKeyEvent *>(event));
+    if (real_release)
         ++key_releases_seen;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        if (loaded_ && event->type() == QEvent::KeyRelease &&
-            !static_cast<QKeyEvent *>(event)->isAutoRepeat() && modSorvinel.key_repeat_blocked)
+        if (loaded_ && real_release && modSorvinel.key_repeat_blocked)
             key_held = false;
         return QMainWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto *ke = static_cast<QKeyEvent *>(event);
         // A held key on X11 sends a release before each repeated press.
-        if (event->type() == QEvent::KeyRelease && ke->isAutoRepeat())
+        if (event->type() == QEvent::KeyRelease && !real_release)
             return true;
         int code = vb::key_code(ke);
         if (code == 0)
