@@ -1,5 +1,6 @@
 #include "drill/frmSorvinel.h"
 #include "drill/frmSorvinel_elements.h"
+#include "platform/key_state.h"
 #include "platform/speech.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -213,10 +214,15 @@ bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
         if (code == 0)
             return QMainWindow::eventFilter(watched, event);
         const int shift = vb::shift_state(ke);
-        if (event->type() == QEvent::KeyPress)
+        if (event->type() == QEvent::KeyPress) {
             Form_KeyDown(code, shift);
-        else
+            // Qt drops a key event aimed at a window that a modal one blocks, so a message
+            // box the key opened may have cost us its release: a key already up is not held.
+            if (key_held && platform::key_state(ke->nativeScanCode()) == platform::KeyState::Up)
+                key_held = false;
+        } else {
             Form_KeyUp(code, shift);
+        }
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -5,9 +5,14 @@
 #include "drill/frmMeddelande.h"
 #include "drill/frmSorvinel_elements.h"
 #include "platform/key_state.h"
+#include "support/files.h"
 #include "test_drill_road_fixture.h"
 
+#include <QDir>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -30,6 +35,8 @@ struct KeyStep {
 };
 constexpr KeyStep P{QEvent::KeyPress, false, KeyState::Down};
 constexpr KeyStep P_rep{QEvent::KeyPress, true, KeyState::Down};
+// A press handled when its key is up already (a window it opened took the release).
+constexpr KeyStep P_gone{QEvent::KeyPress, false, KeyState::Up};
 constexpr KeyStep R_up{QEvent::KeyRelease, false, KeyState::Up};
 constexpr KeyStep R_rep{QEvent::KeyRelease, true, KeyState::Down};
 constexpr KeyStep R_down{QEvent::KeyRelease, false, KeyState::Down};
@@ -88,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         HoldCase{"a repeat Qt missed", false, {P, R_down, P, R_up}, "5_"},
         HoldCase{"missed and marked repeats", false, {P, R_down, P, R_rep, P_rep, R_down, P}, "5_"},
         HoldCase{"a real release after missed repeats", false, {P, R_down, P, R_up, P}, "55_"},
+        HoldCase{"a press whose release was lost", false, {P_gone, P}, "55_"},
         // Offscreen has no key state: Qt's flag alone decides.
         HoldCase{"no key state, unmarked release", false, {P, R_unknown, P}, "55_"},
         HoldCase{"no key state, marked release", false, {P, R_rep, P_rep}, "5_"},
@@ -120,6 +128,41 @@ TEST_F(KeyStateRoad, HeldEscapeKeepsThePauseOpenThroughMissedRepeats) {
     send(&m, QEvent::KeyPress, Qt::Key_Escape, false);
     EXPECT_FALSE(m.isVisible());
     EXPECT_TRUE(modSorvinel.message_go_on);
+}
+
+// A notice opened by Enter and closed with the mouse: Qt dropped Enter's release while the
+// notice was up, so only the key state tells that Enter is no longer held.
+TEST_F(KeyStateRoad, FirstKeyAfterAMouseClosedNoticeReachesTheDrill) {
+    const QString folder = fixture.home.path("övningar");
+    QDir().mkpath(folder);
+    QByteArray many;
+    for (int i = 0; i < 1005; ++i)
+        many += "5 + 7 =\r\n";
+    put_file(folder + "/stor.add", many);
+    modSorvinel.exercise_folder = folder;
+    modSorvinel.current_operation = Operation::Addition;
+    w->show_exercise_list();
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+
+    bool clicked = false;
+    fixture.modal.start(once_settled([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return false;
+        state = KeyState::Up; // Enter let go while the notice was up
+        QTest::mouseClick(box->defaultButton(), Qt::LeftButton);
+        clicked = true;
+        return true;
+    }));
+    state = KeyState::Down;
+    send(w, QEvent::KeyPress, Qt::Key_Return, false);
+    ASSERT_TRUE(clicked);
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown);
+    for (Qt::Key digit : {Qt::Key_1, Qt::Key_2}) {
+        send(w, QEvent::KeyPress, digit, false);
+        send(w, QEvent::KeyRelease, digit, false);
+    }
+    EXPECT_EQ(caption(w->labTal, tal::Answer), QStringLiteral("12_"));
 }
 
 } // namespace
