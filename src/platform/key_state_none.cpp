@@ -7,4 +7,6 @@ KeyState system_key_state(quint32) {
     return KeyState::Unknown;
 }
 
+void keep_system_key_times(KeyTimeLog &) {}
+
 } // namespace platform

@@ -1,6 +1,8 @@
-// The X server's keymap, through the connection of Qt's xcb plugin.
+// The X server's keymap, through the connection of Qt's xcb plugin, and the times of its key
+// events as they arrive.
 #include "platform/key_state.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -22,7 +24,39 @@ xcb_connection_t *key_event_connection() {
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     return connection && !xcb_connection_has_error(connection) ? connection : nullptr;
 }
+
+const QByteArray kXcbEvent = QByteArrayLiteral("xcb_generic_event_t");
+// The response type of an event sent by another client has this bit set.
+constexpr quint8 kSentEventBit = 0x80;
+
+// Sees each X event before Qt works on it, and keeps the times of the key events.
+class KeyTimeKeeper : public QAbstractNativeEventFilter {
+public:
+    explicit KeyTimeKeeper(KeyTimeLog &log) : log_(log) {}
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override {
+        if (type != kXcbEvent)
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        const quint8 kind = event->response_type & ~kSentEventBit;
+        if (kind == XCB_KEY_PRESS || kind == XCB_KEY_RELEASE) {
+            const auto *key = reinterpret_cast<const xcb_key_press_event_t *>(event);
+            log_.record(kind == XCB_KEY_PRESS, key->detail, key->time);
+        }
+        return false;
+    }
+
+private:
+    KeyTimeLog &log_;
+};
 } // namespace
+
+void keep_system_key_times(KeyTimeLog &log) {
+    static KeyTimeKeeper *keeper = nullptr;
+    if (keeper || !key_event_connection())
+        return;
+    keeper = new KeyTimeKeeper(log);
+    QCoreApplication::instance()->installNativeEventFilter(keeper);
+}
 
 KeyState system_key_state(quint32 native_scan_code) {
     xcb_connection_t *connection = key_event_connection();

@@ -26,21 +26,39 @@ using platform::KeyState;
 // The X key code of "5" on a PC keyboard; any code will do, the query is scripted.
 constexpr quint32 kScanCodeFive = 14;
 
-// One event of a hold: a press or a release, marked by Qt as auto-repeat or not, and for a
-// release what the window system says of the key as it arrives.
+// One event of a hold: a press or a release, marked by Qt as auto-repeat or not, what the
+// window system says of the key as it is handled, and its time (ms; a repeat's release and
+// press come at the same moment).
 struct KeyStep {
     QEvent::Type type;
     bool marked;
     KeyState state;
+    quint64 time;
 };
-constexpr KeyStep P{QEvent::KeyPress, false, KeyState::Down};
-constexpr KeyStep P_rep{QEvent::KeyPress, true, KeyState::Down};
+constexpr KeyStep P(quint64 t) {
+    return {QEvent::KeyPress, false, KeyState::Down, t};
+}
+constexpr KeyStep P_rep(quint64 t) {
+    return {QEvent::KeyPress, true, KeyState::Down, t};
+}
 // A press handled when its key is up already (a window it opened took the release).
-constexpr KeyStep P_gone{QEvent::KeyPress, false, KeyState::Up};
-constexpr KeyStep R_up{QEvent::KeyRelease, false, KeyState::Up};
-constexpr KeyStep R_rep{QEvent::KeyRelease, true, KeyState::Down};
-constexpr KeyStep R_down{QEvent::KeyRelease, false, KeyState::Down};
-constexpr KeyStep R_unknown{QEvent::KeyRelease, false, KeyState::Unknown};
+constexpr KeyStep P_gone(quint64 t) {
+    return {QEvent::KeyPress, false, KeyState::Up, t};
+}
+constexpr KeyStep R_up(quint64 t) {
+    return {QEvent::KeyRelease, false, KeyState::Up, t};
+}
+constexpr KeyStep R_rep(quint64 t) {
+    return {QEvent::KeyRelease, true, KeyState::Down, t};
+}
+// Unmarked, and the key down as the release is handled: a repeat's, or let go and pressed
+// again since.
+constexpr KeyStep R_down(quint64 t) {
+    return {QEvent::KeyRelease, false, KeyState::Down, t};
+}
+constexpr KeyStep R_unknown(quint64 t) {
+    return {QEvent::KeyRelease, false, KeyState::Unknown, t};
+}
 
 struct HoldCase {
     const char *name;
@@ -65,8 +83,9 @@ protected:
         platform::set_key_state_query({});
         DrillRoad::TearDown();
     }
-    void send(QWidget *to, QEvent::Type type, Qt::Key key, bool marked) {
+    void send(QWidget *to, QEvent::Type type, Qt::Key key, bool marked, quint64 time = 0) {
         QKeyEvent e(type, key, Qt::NoModifier, kScanCodeFive, 0, 0, QString(), marked);
+        e.setTimestamp(time);
         QApplication::sendEvent(to, &e);
     }
     KeyState state = KeyState::Unknown;
@@ -80,7 +99,7 @@ TEST_P(HeldKey, TypesAsOftenAsTheKeyWentDown) {
     modSorvinel.key_repeat_blocked = !c.repetition_allowed;
     for (const KeyStep &step : c.steps) {
         state = step.state;
-        send(w, step.type, Qt::Key_5, step.marked);
+        send(w, step.type, Qt::Key_5, step.marked, step.time);
     }
     EXPECT_EQ(caption(w->labTal, tal::Answer).toStdString(), std::string(c.answer));
 }
@@ -88,20 +107,40 @@ TEST_P(HeldKey, TypesAsOftenAsTheKeyWentDown) {
 INSTANTIATE_TEST_SUITE_P(
     Holds, HeldKey,
     ::testing::Values(
-        HoldCase{"a tap", false, {P, R_up}, "5_"},
-        HoldCase{"two taps", false, {P, R_up, P, R_up}, "55_"},
-        HoldCase{"repeats Qt marked", false, {P, R_rep, P_rep, R_rep, P_rep, R_up}, "5_"},
+        HoldCase{"a tap", false, {P(100), R_up(180)}, "5_"},
+        HoldCase{"two taps", false, {P(100), R_up(180), P(300), R_up(380)}, "55_"},
+        HoldCase{"repeats Qt marked",
+                 false,
+                 {P(100), R_rep(760), P_rep(760), R_rep(800), P_rep(800), R_up(900)},
+                 "5_"},
         // Qt missed the repeat: the release came unmarked while the key was still down.
-        HoldCase{"a repeat Qt missed", false, {P, R_down, P, R_up}, "5_"},
-        HoldCase{"missed and marked repeats", false, {P, R_down, P, R_rep, P_rep, R_down, P}, "5_"},
-        HoldCase{"a real release after missed repeats", false, {P, R_down, P, R_up, P}, "55_"},
-        HoldCase{"a press whose release was lost", false, {P_gone, P}, "55_"},
-        // Offscreen has no key state: Qt's flag alone decides.
-        HoldCase{"no key state, unmarked release", false, {P, R_unknown, P}, "55_"},
-        HoldCase{"no key state, marked release", false, {P, R_rep, P_rep}, "5_"},
+        HoldCase{"a repeat Qt missed", false, {P(100), R_down(760), P(760), R_up(900)}, "5_"},
         HoldCase{
-            "repetition allowed, marked repeats", true, {P, R_rep, P_rep, R_rep, P_rep}, "555_"},
-        HoldCase{"repetition allowed, a repeat Qt missed", true, {P, R_down, P}, "55_"}),
+            "a repeat whose press is a little late", false, {P(100), R_down(760), P(765)}, "5_"},
+        HoldCase{"missed and marked repeats",
+                 false,
+                 {P(100), R_down(760), P(760), R_rep(800), P_rep(800), R_down(840), P(840)},
+                 "5_"},
+        HoldCase{"a real release after missed repeats",
+                 false,
+                 {P(100), R_down(760), P(760), R_up(900), P(1000)},
+                 "55_"},
+        // The key let go and pressed again before its release was handled.
+        HoldCase{"a quick second tap handled late",
+                 false,
+                 {P(100), R_down(160), P(220), R_up(300)},
+                 "55_"},
+        HoldCase{"a press whose release was lost", false, {P_gone(100), P(300)}, "55_"},
+        // Offscreen has no key state: Qt's flag alone decides.
+        HoldCase{"no key state, unmarked release", false, {P(100), R_unknown(180), P(300)}, "55_"},
+        HoldCase{"no key state, marked release", false, {P(100), R_rep(760), P_rep(760)}, "5_"},
+        HoldCase{"no times, a repeat Qt missed", false, {P(0), R_down(0), P(0)}, "5_"},
+        HoldCase{"repetition allowed, marked repeats",
+                 true,
+                 {P(100), R_rep(760), P_rep(760), R_rep(800), P_rep(800)},
+                 "555_"},
+        HoldCase{
+            "repetition allowed, a repeat Qt missed", true, {P(100), R_down(760), P(760)}, "55_"}),
     [](const ::testing::TestParamInfo<HoldCase> &info) {
         std::string name;
         for (const char *p = info.param.name; *p; ++p)
