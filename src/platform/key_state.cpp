@@ -40,7 +40,8 @@ bool KeyReleaseJudge::held_back_was_real(const Key &next) {
     // Only the key's own press, at the same moment, follows a repeat's release.
     const bool repeat = next.press && next.code == release.code && same_moment;
     qCDebug(lcKeys) << "held-back release of" << release.code << "at" << release.time
-                    << (repeat ? "was a repeat's" : "was real");
+                    << (repeat ? "was a repeat's" : "was real") << "(next key" << next.code << "at"
+                    << next.time << ")";
     return !repeat;
 }
 
