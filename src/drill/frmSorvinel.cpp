@@ -1,5 +1,6 @@
 #include "drill/frmSorvinel.h"
 #include "drill/frmSorvinel_elements.h"
+#include "platform/key_state.h"
 #include "platform/speech.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
@@ -193,30 +194,45 @@ void frmSorvinel::Form_Unload() {
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
-    // A key let go while a message or reward window is up ends its hold all the same, or
-    // the first key after the window closes would count as held.
-    if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
-        ++key_releases_seen;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return QMainWindow::eventFilter(watched, event);
+    auto *ke = static_cast<QKeyEvent *>(event);
+    const bool release = event->type() == QEvent::KeyRelease;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        if (loaded_ && event->type() == QEvent::KeyRelease &&
-            !static_cast<QKeyEvent *>(event)->isAutoRepeat() && modSorvinel.key_repeat_blocked)
-            key_held = false;
+        // A key let go while a message or reward window is up ends its hold all the same,
+        // or the first key after the window closes would count as held.
+        if (release && !vb::is_auto_repeat(ke)) {
+            ++key_releases_seen;
+            if (loaded_ && modSorvinel.key_repeat_blocked)
+                key_held = false;
+        }
         return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        auto *ke = static_cast<QKeyEvent *>(event);
-        // A held key on X11 sends a release before each repeated press.
-        if (event->type() == QEvent::KeyRelease && ke->isAutoRepeat())
-            return true;
-        int code = vb::key_code(ke);
-        if (code == 0)
-            return QMainWindow::eventFilter(watched, event);
-        const int shift = vb::shift_state(ke);
-        if (event->type() == QEvent::KeyPress)
-            Form_KeyDown(code, shift);
-        else
-            Form_KeyUp(code, shift);
-        return true;
+    // A held key on X11 sends a release before each repeated press: only a real release
+    // frees it, and a release held back may prove real at the next key.
+    const platform::KeyReleaseJudge::Key facts = platform::key_facts(ke);
+    const bool earlier_release = release_judge.held_back_was_real(facts);
+    const bool real_release = release && release_judge.release_is_real(facts);
+    if (earlier_release || real_release)
+        ++key_releases_seen;
+    int code = vb::key_code(ke);
+    const int shift = vb::shift_state(ke);
+    if (earlier_release) {
+        int released = code;
+        Form_KeyUp(released, shift);
     }
-    return QMainWindow::eventFilter(watched, event);
+    if (release && !real_release)
+        return true;
+    if (code == 0)
+        return QMainWindow::eventFilter(watched, event);
+    if (!release) {
+        Form_KeyDown(code, shift);
+        // Qt drops a key event aimed at a window that a modal one blocks, so a message
+        // box the key opened may have cost us its release: a key already up is not held.
+        if (key_held && platform::key_state(ke->nativeScanCode()) == platform::KeyState::Up)
+            key_held = false;
+    } else {
+        Form_KeyUp(code, shift);
+    }
+    return true;
 }

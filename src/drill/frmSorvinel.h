@@ -4,6 +4,7 @@
 // Member functions live in several files by concern (frmSorvinel_*.cpp).
 
 #include "platform/controls.h"
+#include "platform/key_state.h"
 #include "platform/screen_reader.h"
 #include "shared/main_window_view.h"
 // --- drill road ---
@@ -104,6 +105,8 @@ public:
     bool key_held = false;
     // Keys let go so far; a key let go while its own press is still handled is not held.
     int key_releases_seen = 0;
+    // Tells a held key's repeats from real releases where Qt could not.
+    platform::KeyReleaseJudge release_judge;
     QString typed_text;
     int current_menu_item = 0;
     QString spoken_prefix;

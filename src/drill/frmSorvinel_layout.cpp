@@ -1,6 +1,7 @@
 // Start-up sequence, the two resize stages and the one-time layout of the drill screen.
 #include "drill/frmSorvinel.h"
 #include "drill/frmSorvinel_elements.h"
+#include "platform/key_state.h"
 #include "platform/speech.h"
 #include "platform/system.h"
 #include "platform/vb.h"
@@ -77,6 +78,8 @@ void frmSorvinel::Form_Load() {
 
     show();
     qApp->installEventFilter(this);
+    // The key times that tell a held key's repeats from new presses.
+    platform::keep_key_times();
 
     if (tspSorvinel) {
         (void)tspSorvinel->ready();

@@ -1,6 +1,8 @@
 #include "platform/message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <optional>
 
@@ -28,6 +30,27 @@ int default_answer(int style) {
         return vb::vbOK;
     }
 }
+
+// The window that had the keyboard before a box, and its focus widget. Closed with the
+// mouse or the close box, a box gives the keyboard to no one (no window manager does it
+// for us), and the next keys are lost: they go back here, however the box closed.
+class KeyboardOwner {
+public:
+    KeyboardOwner() : window_(QApplication::activeWindow()), focus_(QApplication::focusWidget()) {}
+    ~KeyboardOwner() {
+        if (!window_ || !window_->isVisible())
+            return;
+        window_->activateWindow();
+        if (focus_ && focus_->window() == window_)
+            focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    KeyboardOwner(const KeyboardOwner &) = delete;
+    KeyboardOwner &operator=(const KeyboardOwner &) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
 } // namespace
 
 int msg_box(const QString &prompt, int style, const QString &title, QWidget *parent) {
@@ -41,6 +64,7 @@ int msg_box(const QString &prompt, int style, const QString &title, QWidget *par
         return answer;
     }
 
+    const KeyboardOwner keyboard;
     QMessageBox box(parent);
     box.setWindowTitle(caption);
     box.setText(prompt);

@@ -1,4 +1,5 @@
 #include "platform/vb.h"
+#include "platform/key_state.h"
 #include "platform/system.h"
 
 #include <QApplication>
@@ -190,6 +191,8 @@ int shift_state(const QKeyEvent *event) {
 }
 
 bool is_auto_repeat(const QKeyEvent *event) {
+    if (event->type() == QEvent::KeyRelease)
+        return platform::classify_release(event) == platform::KeyRelease::Repeat;
     return event->isAutoRepeat();
 }
 

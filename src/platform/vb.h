@@ -91,7 +91,8 @@ constexpr int kAltMask = 4;
 // The key code of a Qt key event (0 when it has none of ours).
 int key_code(const QKeyEvent *event);
 int shift_state(const QKeyEvent *event);
-// A key event that a held key repeats (X11 also sends a release before each repeat).
+// A key event that a held key repeats (X11 also sends a release before each repeat; a
+// release counts as one while its key is still down, see key_state.h).
 bool is_auto_repeat(const QKeyEvent *event);
 
 } // namespace vb

@@ -25,6 +25,8 @@ SampleFrame::SampleFrame(QWidget *parent) : QWidget(parent), TwipsGeometry(this)
 
 void SampleFrame::setCaption(const QString &caption) {
     caption_ = caption;
+    // The caption is painted: a screen reader gets it as the sample's name.
+    setAccessibleName(caption);
     update();
 }
 
@@ -90,6 +92,7 @@ void frmOptions2::setup_samples() {
         fraSample1[i]->setToolTip(sample_tooltip(i));
     }
     for (int i = 0; i < kColourSchemeCount; ++i) {
+        fraSample1[i]->setAccessibleDescription(fraSample1[i]->toolTip());
         labTal[i]->setToolTip(fraSample1[i]->toolTip());
         labFel[i]->setToolTip(fraSample1[i]->toolTip());
     }

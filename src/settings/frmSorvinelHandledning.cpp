@@ -1,6 +1,7 @@
 #include "settings/frmSorvinelHandledning.h"
 
 #include "platform/print_dialog.h"
+#include "platform/read_only_text.h"
 #include "platform/speech.h"
 #include "platform/system.h"
 #include "platform/vb.h"
@@ -71,6 +72,7 @@ void frmSorvinelHandledning::create_controls() {
     txtHandledning->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHandledning->setFont(font_of(kSmallPoints));
     txtHandledning->setPlainText(guide_text());
+    platform::read_only_for_readers(txtHandledning);
     txtHandledning->hide();
 
     for (int i = 0; i < kSizeButtons; ++i) {

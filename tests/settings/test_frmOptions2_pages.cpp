@@ -3,6 +3,7 @@
 #include "drill/frmSorvinel.h"
 #include "test_frmOptions2_support.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -170,6 +171,11 @@ TEST_F(Samples, SixSchemesInTwoRowsWithTheMarkerOnTheCurrentOne) {
         EXPECT_EQ(s->toolTip(), tip);
         EXPECT_EQ(d.labTal[i]->toolTip(), tip);
         EXPECT_EQ(d.labFel[i]->toolTip(), tip);
+        // What a screen reader says of the sample: its painted caption and its tool tip.
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(s);
+        ASSERT_NE(reader, nullptr);
+        EXPECT_EQ(reader->text(QAccessible::Name), e.caption);
+        EXPECT_EQ(reader->text(QAccessible::Description), tip);
     }
     EXPECT_EQ(d.shaStil->Left(), 240);
     EXPECT_EQ(d.shaStil->Top(), 2035);

@@ -9,12 +9,15 @@
 #include "shared/modSorvinel.h"
 #include "support/pdf_text.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using pdf_test::folded;
 
@@ -86,6 +89,50 @@ TEST_F(GuideTest, PrintsEveryWordAtTheShownSize) {
     EXPECT_GT(large.size(), small.size());
     EXPECT_EQ(print(w, 2), large + large);
     EXPECT_TRUE(platform::msg_box_calls().empty());
+}
+
+// A screen reader reads the guide, line by line as shown, and cannot change it.
+TEST_F(GuideTest, ReadersReadTheGuideAndCannotChangeIt) {
+    frmSorvinelHandledning w;
+    w.show();
+    QCoreApplication::processEvents();
+    const QString guide = w.txtHandledning->toPlainText();
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(w.txtHandledning);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->editableTextInterface(), nullptr);
+    EXPECT_TRUE(reader->state().readOnly);
+    EXPECT_FALSE(reader->state().editable);
+    QAccessibleTextInterface *text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    ASSERT_EQ(text->characterCount(), guide.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), guide);
+
+    // Line after line from the start gives the whole text; a long paragraph comes in
+    // several lines, as the box wraps it.
+    int start = 0, end = 0, lines = 0, longest = 0;
+    QString joined = text->textAtOffset(0, QAccessible::LineBoundary, &start, &end);
+    EXPECT_EQ(joined, QStringLiteral("Sorvinel 7.1\n"));
+    while (true) {
+        const QString line = text->textAfterOffset(start, QAccessible::LineBoundary, &start, &end);
+        if (start < 0)
+            break;
+        ASSERT_LT(++lines, guide.size());
+        longest = std::max(longest, int(line.size()));
+        joined += line;
+    }
+    EXPECT_EQ(joined, guide);
+    const int widest = int(std::ranges::max(guide.split(u'\n'), {}, &QString::size).size());
+    EXPECT_LT(longest, widest) << "no line is wrapped";
+    // Reading back from the end gives the same lines.
+    int back = 0;
+    start = text->characterCount();
+    while (text->textBeforeOffset(start, QAccessible::LineBoundary, &start, &end), start >= 0)
+        ++back;
+    EXPECT_EQ(back, lines);
+
+    // Marking a passage marks it in the box, for reading aloud.
+    text->setSelection(0, 0, 12);
+    EXPECT_EQ(w.txtHandledning->textCursor().selectedText(), QStringLiteral("Sorvinel 7.1"));
 }
 
 // Qt's own dialogs speak Swedish where Qt's catalogue leaves English.

@@ -1,0 +1,99 @@
+#include "platform/key_state.h"
+
+#include <QKeyEvent>
+#include <QLoggingCategory>
+
+namespace platform {
+// The window system's part, in key_state_x11.cpp or key_state_none.cpp as the build has xcb:
+// the key's state, and keeping the key events' times in `log`.
+KeyState system_key_state(quint32 native_scan_code);
+void keep_system_key_times(KeyTimeLog &log);
+
+namespace {
+// Shows each release Qt left unmarked and what the window system said of its key.
+Q_LOGGING_CATEGORY(lcKeys, "sorvinel.keys", QtWarningMsg)
+
+std::function<KeyState(quint32)> g_query;
+KeyTimeLog g_times;
+} // namespace
+
+KeyState key_state(quint32 native_scan_code) {
+    return g_query ? g_query(native_scan_code) : system_key_state(native_scan_code);
+}
+
+void set_key_state_query(std::function<KeyState(quint32)> query) {
+    g_query = std::move(query);
+}
+
+KeyRelease classify_release(bool marked_repeat, KeyState now) {
+    return marked_repeat || now == KeyState::Down ? KeyRelease::Repeat : KeyRelease::Real;
+}
+
+bool KeyReleaseJudge::held_back_was_real(const Key &next) {
+    if (!held_back_)
+        return false;
+    const Key release = *held_back_;
+    held_back_.reset();
+    const bool known = next.time != 0 && release.time != 0;
+    const bool same_moment =
+        !known || (next.time >= release.time && next.time - release.time <= kRepeatPairMs);
+    // Only the key's own press, at the same moment, follows a repeat's release.
+    const bool repeat = next.press && next.code == release.code && same_moment;
+    qCDebug(lcKeys) << "held-back release of" << release.code << "at" << release.time
+                    << (repeat ? "was a repeat's" : "was real") << "(next key" << next.code << "at"
+                    << next.time << ")";
+    return !repeat;
+}
+
+bool KeyReleaseJudge::release_is_real(const Key &release) {
+    if (release.marked)
+        return false;
+    if (release.now == KeyState::Down) {
+        held_back_ = release;
+        return false;
+    }
+    return true;
+}
+
+void KeyTimeLog::record(bool press, quint32 code, quint64 time) {
+    sent_.push_back({press, code, time});
+    if (sent_.size() > kKept)
+        sent_.pop_front();
+}
+
+quint64 KeyTimeLog::take(bool press, quint32 code) {
+    for (auto it = sent_.begin(); it != sent_.end(); ++it) {
+        if (it->press == press && it->code == code) {
+            const quint64 time = it->time;
+            sent_.erase(sent_.begin(), it + 1);
+            return time;
+        }
+    }
+    return 0;
+}
+
+void keep_key_times() {
+    keep_system_key_times(g_times);
+}
+
+KeyReleaseJudge::Key key_facts(const QKeyEvent *event) {
+    KeyReleaseJudge::Key key;
+    key.code = event->nativeScanCode();
+    key.press = event->type() == QEvent::KeyPress;
+    const quint64 kept = g_times.take(key.press, key.code);
+    key.time = event->timestamp() != 0 ? event->timestamp() : kept;
+    key.marked = event->isAutoRepeat();
+    if (!key.press && !key.marked)
+        key.now = key_state(key.code);
+    return key;
+}
+
+KeyRelease classify_release(const QKeyEvent *event) {
+    if (event->isAutoRepeat())
+        return KeyRelease::Repeat;
+    const KeyState now = key_state(event->nativeScanCode());
+    qCDebug(lcKeys) << "unmarked release of" << event->nativeScanCode() << "key state" << int(now);
+    return classify_release(false, now);
+}
+
+} // namespace platform
