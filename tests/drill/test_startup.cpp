@@ -135,6 +135,7 @@ TEST_P(StatusLine, PairsStandClearOfTheEndPieces) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, StatusLine, ::testing::Values(640, 800, 1024, 1280, 1600));
+INSTANTIATE_TEST_SUITE_P(Widths, StatusLine, ::testing::Values(640, 800, 1024, 1280, 1600),
+                         [](const auto &info) { return test_names::name(info.index, info.param); });
 
 } // namespace

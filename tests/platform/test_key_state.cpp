@@ -23,6 +23,18 @@ void PrintTo(const ReleaseCase &c, std::ostream *os) {
     *os << (c.marked ? "marked" : "unmarked") << ", key state " << int(c.state);
 }
 
+const char *state_word(KeyState state) {
+    switch (state) {
+    case KeyState::Down:
+        return "KeyDown";
+    case KeyState::Up:
+        return "KeyUp";
+    case KeyState::Unknown:
+        break;
+    }
+    return "KeyUnknown";
+}
+
 class ReleaseKind : public ::testing::TestWithParam<ReleaseCase> {};
 
 TEST_P(ReleaseKind, MarkOrKeyStillDownMakesARepeat) {
@@ -36,8 +48,12 @@ INSTANTIATE_TEST_SUITE_P(Releases, ReleaseKind,
                                            ReleaseCase{true, KeyState::Down, KeyRelease::Repeat},
                                            ReleaseCase{false, KeyState::Down, KeyRelease::Repeat},
                                            ReleaseCase{false, KeyState::Up, KeyRelease::Real},
-                                           ReleaseCase{false, KeyState::Unknown,
-                                                       KeyRelease::Real}));
+                                           ReleaseCase{false, KeyState::Unknown, KeyRelease::Real}),
+                         [](const auto &info) {
+                             const ReleaseCase &c = info.param;
+                             return test_names::name(info.index, c.marked ? "Marked" : "Unmarked",
+                                                     state_word(c.state));
+                         });
 
 // Sequences of key events through the judge: for each, whether a release held back before
 // it was real, and (for a release) whether it is real itself.
