@@ -5,7 +5,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "support/files.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/temp_home.h"
 #include "test_drill_road_fixture.h"
 #include "test_drill_windows_support.h"

@@ -2,7 +2,7 @@
 // between the file dialog listing it and the editor reading or writing there. The user is
 // told, and the exercise in the editor stays whole so it can still be saved elsewhere.
 
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "test_frmSkrivIn_support.h"
 
 using namespace editor_test;

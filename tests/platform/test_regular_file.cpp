@@ -2,7 +2,7 @@
 // without waiting on it, and a read that fails part-way is not taken for the whole file.
 #include "platform/regular_file.h"
 #include "support/files.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/settings_store.h"
 #include "support/files.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/temp_home.h"
 
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "settings/frmAvancerat.h"
 #include "settings/frmLogin.h"
 #include "support/files.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "test_frmOptions2_support.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "shared/modSorvinel.h"
 #include "shared/settings_keys.h"
 #include "support/files.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/temp_home.h"
 
 #include <QDateTime>
