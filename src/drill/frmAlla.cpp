@@ -84,9 +84,8 @@ void frmAlla::Form_KeyPress(int keyCode) {
 
 void frmAlla::keyPressEvent(QKeyEvent *event) {
     // A held Enter (the answer that ended the drill) must not end the celebration at once.
-    if (vb::is_auto_repeat(event))
+    if (vb::is_auto_repeat(event) || !keys_.pressed(event))
         return;
-    keys_.pressed(event);
     Form_KeyPress(vb::key_code(event));
 }
 

@@ -36,6 +36,7 @@ public:
     // Paints the canvas as the last tick left it.
     void paint_canvas(QPainter &painter) const;
     const ModalKeys &keys() const { return keys_; }
+    ModalKeys &keys() { return keys_; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

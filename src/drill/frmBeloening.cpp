@@ -177,9 +177,8 @@ void frmBeloening::paintEvent(QPaintEvent *) {
 
 void frmBeloening::keyPressEvent(QKeyEvent *event) {
     // A held Enter (the answer that ended the drill) repeats; only a fresh press counts.
-    if (vb::is_auto_repeat(event) || is_modifier(event->key()))
+    if (vb::is_auto_repeat(event) || is_modifier(event->key()) || !keys_.pressed(event))
         return;
-    keys_.pressed(event);
     Form_KeyPress();
 }
 

@@ -58,6 +58,7 @@ public:
     bool flicker_running() const;
     const QImage &canvas() const { return canvas_; }
     const ModalKeys &keys() const { return keys_; }
+    ModalKeys &keys() { return keys_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -146,9 +146,8 @@ QString frmMeddelande::spoken_text() const {
 
 void frmMeddelande::keyPressEvent(QKeyEvent *event) {
     // A held key never acts here: the key that opened the message may still be down.
-    if (vb::is_auto_repeat(event))
+    if (vb::is_auto_repeat(event) || !keys_.pressed(event))
         return;
-    keys_.pressed(event);
     if (keys_armed)
         Form_KeyDown(vb::key_code(event));
 }

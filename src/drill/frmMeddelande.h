@@ -50,6 +50,7 @@ public:
     void close_message();
 
     const ModalKeys &keys() const { return keys_; }
+    ModalKeys &keys() { return keys_; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

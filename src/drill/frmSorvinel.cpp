@@ -36,7 +36,9 @@ frmSorvinel::frmSorvinel(SpeechEngine *speech, QWidget *parent)
 }
 
 frmSorvinel::~frmSorvinel() {
-    qApp->removeEventFilter(this);
+    // A window kept to the end of a benchmark outlives the application object.
+    if (qApp)
+        qApp->removeEventFilter(this);
     // The children go after this class is gone: their signals must not reach it then.
     lstFel->model()->disconnect(this);
     txtJaws->disconnect(this);
@@ -194,45 +196,60 @@ void frmSorvinel::Form_Unload() {
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
+    if (watched == this && event->type() == QEvent::WindowBlocked)
+        key_in_hand_blocked = true;
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto *ke = static_cast<QKeyEvent *>(event);
     const bool release = event->type() == QEvent::KeyRelease;
     if (!loaded_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        // A key let go while a message or reward window is up ends its hold all the same,
-        // or the first key after the window closes would count as held.
-        if (release && !vb::is_auto_repeat(ke)) {
-            ++key_releases_seen;
-            if (loaded_ && modSorvinel.key_repeat_blocked)
-                key_held = false;
-        }
+        note_key_elsewhere(ke);
         return QMainWindow::eventFilter(watched, event);
     }
-    // A held key on X11 sends a release before each repeated press: only a real release
+    // A held key on X11 may send a release before each repeated press: only a real release
     // frees it, and a release held back may prove real at the next key.
     const platform::KeyReleaseJudge::Key facts = platform::key_facts(ke);
-    const bool earlier_release = release_judge.held_back_was_real(facts);
+    const std::optional<platform::KeyReleaseJudge::Key> earlier =
+        release_judge.real_release_held_back(facts);
     const bool real_release = release && release_judge.release_is_real(facts);
-    if (earlier_release || real_release)
-        ++key_releases_seen;
-    int code = vb::key_code(ke);
     const int shift = vb::shift_state(ke);
-    if (earlier_release) {
-        int released = code;
+    if (earlier) {
+        key_scan_code = earlier->code;
+        int released = 0;
         Form_KeyUp(released, shift);
     }
-    if (release && !real_release)
-        return true;
-    if (code == 0)
-        return QMainWindow::eventFilter(watched, event);
-    if (!release) {
+    key_scan_code = ke->nativeScanCode();
+    int code = vb::key_code(ke);
+    bool handled = true;
+    if (release) {
+        // A release without a key code (a remapping tool sends these) frees its key all the
+        // same.
+        if (real_release)
+            Form_KeyUp(code, shift);
+        handled = code != 0 || !real_release;
+    } else if (code == 0) {
+        handled = false;
+    } else if (!(ke->isAutoRepeat() && modSorvinel.key_repeat_blocked)) {
         Form_KeyDown(code, shift);
-        // Qt drops a key event aimed at a window that a modal one blocks, so a message
-        // box the key opened may have cost us its release: a key already up is not held.
-        if (key_held && platform::key_state(ke->nativeScanCode()) == platform::KeyState::Up)
-            key_held = false;
-    } else {
-        Form_KeyUp(code, shift);
     }
-    return true;
+    key_scan_code = 0;
+    return handled || QMainWindow::eventFilter(watched, event);
+}
+
+void frmSorvinel::note_key_elsewhere(const QKeyEvent *ke) {
+    // A key of a message or reward window over this one. Its release frees the key here
+    // too, or the first key after the window closes would count as held; a key pressed
+    // there stays held here, so its repeats do not act once the window is gone.
+    const platform::KeyId key = platform::key_id(ke);
+    const bool opener = key_in_hand && platform::same_key(*key_in_hand, key);
+    if (ke->type() == QEvent::KeyRelease) {
+        if (vb::is_auto_repeat(ke))
+            return;
+        key_held.release(key);
+        if (opener)
+            key_in_hand_let_go = true;
+    } else if (loaded_ && modSorvinel.key_repeat_blocked && vb::key_code(ke) != 0 &&
+               !(opener && !key_in_hand_let_go)) {
+        key_held.press(key);
+    }
 }

@@ -21,9 +21,11 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 class SpeechEngine;
 class QMenu;
+class QKeyEvent;
 class QAction;
 class frmLogin;
 enum class ScreenState : int;
@@ -102,9 +104,19 @@ public:
     // --- form fields -------------------------------------------------------------------
     int menu_font_size = 0;
     int number_gap = 0;
-    bool key_held = false;
-    // Keys let go so far; a key let go while its own press is still handled is not held.
-    int key_releases_seen = 0;
+    // The keys that are down with key repetition off: a press of one of them is its
+    // auto-repeat and is ignored. Any other key acts at once.
+    platform::KeysDown key_held;
+    // The scan code of the key event being handled; 0 for a key code fed in by a click.
+    quint32 key_scan_code = 0;
+    // The key whose press is being handled, and whether it was let go meanwhile (in a
+    // window its press opened): then it is not held when the handler ends.
+    std::optional<platform::KeyId> key_in_hand;
+    bool key_in_hand_let_go = false;
+    // A modal window blocked this one while the key was handled.
+    bool key_in_hand_blocked = false;
+    // The key code being handled comes from a click on the number board.
+    bool key_clicked = false;
     // Tells a held key's repeats from real releases where Qt could not.
     platform::KeyReleaseJudge release_judge;
     QString typed_text;
@@ -329,6 +341,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void note_key_elsewhere(const QKeyEvent *ke);
 
 private:
     void create_controls();

@@ -150,12 +150,11 @@ void frmSorvinel::labSiffertavla_Click(int index) {
     if (!modSorvinel.board_clickable)
         return;
     int code = number_board::key_code(index);
-    // A held key stays held: the click is no key of its own to release it.
-    const bool held = key_held;
-    if (code >= 0) {
-        key_held = false;
-        Form_KeyDown(code, 0);
-    }
-    if (modSorvinel.key_repeat_blocked)
-        key_held = held;
+    if (code < 0)
+        return;
+    // A click is no key of the keyboard: a held key does not block it, and it holds nothing
+    // and releases nothing.
+    key_clicked = true;
+    Form_KeyDown(code, 0);
+    key_clicked = false;
 }

@@ -29,10 +29,21 @@ drill::MenuContext menu_context(const frmSorvinel &w) {
 
 void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     (void)shift;
-    if (key_held)
+    // Only the held key's own repeats are ignored: a key pressed while another is still
+    // down (fast typing rolls from key to key) acts at once.
+    const platform::KeyId key{key_scan_code, keyCode};
+    if (!key_clicked && key_held.contains(key))
         return;
     modSorvinel.message_go_on = false;
-    const int releases = key_releases_seen;
+    const std::optional<platform::KeyId> outer_key = key_in_hand;
+    const bool outer_let_go = key_in_hand_let_go;
+    const bool outer_blocked = key_in_hand_blocked;
+    if (key_clicked)
+        key_in_hand.reset();
+    else
+        key_in_hand = key;
+    key_in_hand_let_go = false;
+    key_in_hand_blocked = false;
     const ScreenState state = modSorvinel.screen_state;
     const bool answering = state == ScreenState::TaskShown || is_panel_field(state);
     if (!answering || !(modSorvinel.number_board_shown && modSorvinel.board_clickable))
@@ -130,16 +141,24 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
             break;
         }
     }
-    if (modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on &&
-        key_releases_seen == releases)
-        key_held = true;
+    // Qt drops a key event aimed at a window that a modal one blocks, so a window the key
+    // opened may have cost us its release: then a key already up is not held. (Otherwise a
+    // key that is up has its release still on the way, behind its repeats.)
+    const bool let_go =
+        key_in_hand_let_go || (key_in_hand_blocked && key.scan != 0 &&
+                               platform::key_state(key.scan) == platform::KeyState::Up);
+    key_in_hand = outer_key;
+    key_in_hand_let_go = outer_let_go;
+    key_in_hand_blocked = outer_blocked;
+    if (!key_clicked && modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on && !let_go)
+        key_held.press(key);
 }
 
 void frmSorvinel::Form_KeyUp(int &keyCode, int shift) {
-    (void)keyCode;
     (void)shift;
-    if (modSorvinel.key_repeat_blocked)
-        key_held = false;
+    // Also with key repetition on: a key held before the setting changed must not stay
+    // blocked.
+    key_held.release({key_scan_code, keyCode});
 }
 
 void frmSorvinel::type_character(int keyCode) {

@@ -70,7 +70,7 @@ void frmSorvinel::Form_Load() {
     modSorvinel.screen_width = vb::round_even(m.twips_per_pixel_x * (cxFull + kExtraFullScreenPx));
 
     layout_controls();
-    key_held = false;
+    key_held.clear();
     modSorvinel.font_fit_width = int(vb::round_even(labTal[tal::TooLow]->Width()));
     modSorvinel.font_fit_height = int(vb::round_even(labTal[tal::TooLow]->Height()));
 
@@ -78,7 +78,8 @@ void frmSorvinel::Form_Load() {
 
     show();
     qApp->installEventFilter(this);
-    // The key times that tell a held key's repeats from new presses.
+    // A held key then sends presses only, and the key times tell the rest.
+    platform::use_detectable_auto_repeat();
     platform::keep_key_times();
 
     if (tspSorvinel) {

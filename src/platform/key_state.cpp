@@ -1,4 +1,5 @@
 #include "platform/key_state.h"
+#include "platform/vb.h"
 
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -8,8 +9,14 @@ namespace platform {
 // the key's state, and keeping the key events' times in `log`.
 KeyState system_key_state(quint32 native_scan_code);
 void keep_system_key_times(KeyTimeLog &log);
+bool use_system_detectable_auto_repeat();
 
 namespace {
+constexpr quint32 kBitsPerByte = 8;
+// X key codes run from 8 to 255.
+constexpr quint32 kFirstKeyCode = 8;
+constexpr quint32 kLastKeyCode = 255;
+
 // Shows each release Qt left unmarked and what the window system said of its key.
 Q_LOGGING_CATEGORY(lcKeys, "sorvinel.keys", QtWarningMsg)
 
@@ -25,13 +32,68 @@ void set_key_state_query(std::function<KeyState(quint32)> query) {
     g_query = std::move(query);
 }
 
+KeyState key_state_in_keymap(const XKeymap &keys, quint32 native_scan_code) {
+    if (native_scan_code < kFirstKeyCode || native_scan_code > kLastKeyCode)
+        return KeyState::Unknown;
+    const bool down =
+        (keys[native_scan_code / kBitsPerByte] >> (native_scan_code % kBitsPerByte)) & 1U;
+    return down ? KeyState::Down : KeyState::Up;
+}
+
+bool use_detectable_auto_repeat() {
+    const bool on = use_system_detectable_auto_repeat();
+    qCDebug(lcKeys) << "releases only when a key is let go:" << on;
+    return on;
+}
+
+bool same_key(const KeyId &a, const KeyId &b) {
+    if (a.scan != 0 && b.scan != 0)
+        return a.scan == b.scan;
+    return a.code == b.code;
+}
+
+KeyId key_id(const QKeyEvent *event) {
+    return {event->nativeScanCode(), vb::key_code(event)};
+}
+
+bool KeysDown::contains(const KeyId &key) const {
+    for (const KeyId &k : keys_)
+        if (same_key(k, key))
+            return true;
+    return false;
+}
+
+void KeysDown::press(const KeyId &key) {
+    if (!contains(key))
+        keys_.push_back(key);
+}
+
+void KeysDown::release(const KeyId &key) {
+    if (key.scan == 0 && key.code == 0) {
+        keys_.clear();
+        return;
+    }
+    std::erase_if(keys_, [&key](const KeyId &k) { return same_key(k, key); });
+}
+
+std::vector<KeyId> KeysDown::release_keys_up() {
+    std::vector<KeyId> up;
+    std::erase_if(keys_, [&up](const KeyId &k) {
+        const bool gone = k.scan != 0 && key_state(k.scan) == KeyState::Up;
+        if (gone)
+            up.push_back(k);
+        return gone;
+    });
+    return up;
+}
+
 KeyRelease classify_release(bool marked_repeat, KeyState now) {
     return marked_repeat || now == KeyState::Down ? KeyRelease::Repeat : KeyRelease::Real;
 }
 
-bool KeyReleaseJudge::held_back_was_real(const Key &next) {
+std::optional<KeyReleaseJudge::Key> KeyReleaseJudge::real_release_held_back(const Key &next) {
     if (!held_back_)
-        return false;
+        return std::nullopt;
     const Key release = *held_back_;
     held_back_.reset();
     const bool known = next.time != 0 && release.time != 0;
@@ -42,11 +104,13 @@ bool KeyReleaseJudge::held_back_was_real(const Key &next) {
     qCDebug(lcKeys) << "held-back release of" << release.code << "at" << release.time
                     << (repeat ? "was a repeat's" : "was real") << "(next key" << next.code << "at"
                     << next.time << ")";
-    return !repeat;
+    if (repeat)
+        return std::nullopt;
+    return release;
 }
 
 bool KeyReleaseJudge::release_is_real(const Key &release) {
-    if (release.marked)
+    if (release.marked || release.paired)
         return false;
     if (release.now == KeyState::Down) {
         held_back_ = release;
@@ -72,8 +136,21 @@ quint64 KeyTimeLog::take(bool press, quint32 code) {
     return 0;
 }
 
+bool KeyTimeLog::has_press_at(quint32 code, quint64 time) const {
+    if (time == 0)
+        return false;
+    for (const Sent &s : sent_)
+        if (s.press && s.code == code && s.time == time)
+            return true;
+    return false;
+}
+
 void keep_key_times() {
     keep_system_key_times(g_times);
+}
+
+KeyTimeLog &kept_key_times() {
+    return g_times;
 }
 
 KeyReleaseJudge::Key key_facts(const QKeyEvent *event) {
@@ -83,8 +160,11 @@ KeyReleaseJudge::Key key_facts(const QKeyEvent *event) {
     const quint64 kept = g_times.take(key.press, key.code);
     key.time = event->timestamp() != 0 ? event->timestamp() : kept;
     key.marked = event->isAutoRepeat();
-    if (!key.press && !key.marked)
-        key.now = key_state(key.code);
+    if (!key.press && !key.marked) {
+        key.paired = g_times.has_press_at(key.code, key.time);
+        if (!key.paired)
+            key.now = key_state(key.code);
+    }
     return key;
 }
 

@@ -9,4 +9,8 @@ KeyState system_key_state(quint32) {
 
 void keep_system_key_times(KeyTimeLog &) {}
 
+bool use_system_detectable_auto_repeat() {
+    return false;
+}
+
 } // namespace platform

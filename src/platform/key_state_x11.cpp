@@ -4,14 +4,18 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <xcb/xcb.h>
+#ifdef SORVINEL_HAVE_XCB_XKB
+// The XKB header names a field "explicit".
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+#endif
 
 namespace platform {
 namespace {
-constexpr quint32 kBitsPerByte = 8;
-// X key codes run from 8 to 255; the keymap has one bit for each.
-constexpr quint32 kLastKeyCode = 255;
 const QString kXcbPlatform = QStringLiteral("xcb");
 
 // Qt's connection to the X server whose key events we get; none on other platforms (the
@@ -60,16 +64,42 @@ void keep_system_key_times(KeyTimeLog &log) {
 
 KeyState system_key_state(quint32 native_scan_code) {
     xcb_connection_t *connection = key_event_connection();
-    if (!connection || native_scan_code == 0 || native_scan_code > kLastKeyCode)
+    if (!connection || key_state_in_keymap(XKeymap{}, native_scan_code) == KeyState::Unknown)
         return KeyState::Unknown;
     xcb_query_keymap_reply_t *reply =
         xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
     if (!reply)
         return KeyState::Unknown;
-    const bool down =
-        (reply->keys[native_scan_code / kBitsPerByte] >> (native_scan_code % kBitsPerByte)) & 1U;
+    XKeymap keys{};
+    std::copy(std::begin(reply->keys), std::end(reply->keys), keys.begin());
     std::free(reply);
-    return down ? KeyState::Down : KeyState::Up;
+    return key_state_in_keymap(keys, native_scan_code);
+}
+
+bool use_system_detectable_auto_repeat() {
+#ifdef SORVINEL_HAVE_XCB_XKB
+    xcb_connection_t *connection = key_event_connection();
+    if (!connection)
+        return false;
+    // Qt has set up XKB on its connection; ask again, the answer is needed before the flags.
+    xcb_xkb_use_extension_reply_t *use = xcb_xkb_use_extension_reply(
+        connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
+        nullptr);
+    const bool xkb = use && use->supported;
+    std::free(use);
+    if (!xkb)
+        return false;
+    const quint32 flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    xcb_xkb_per_client_flags_reply_t *reply = xcb_xkb_per_client_flags_reply(
+        connection,
+        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0),
+        nullptr);
+    const bool on = reply && (reply->supported & flag) && (reply->value & flag);
+    std::free(reply);
+    return on;
+#else
+    return false;
+#endif
 }
 
 } // namespace platform

@@ -238,6 +238,8 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
         storedWhileShown = stored("Rekord0");
         r->timBel_Timer();
         r->timRub_Timer();
+        // The Enter of the last answer is let go, then pressed again.
+        release(r, Qt::Key_Return);
         press(r, Qt::Key_Return);
     });
     w->menTill10an[index_of(Operation::Addition)]->trigger();
@@ -252,6 +254,8 @@ TEST_F(MenuBar, FastestTill10IsStoredAtOnceWhenTheRewardOpens) {
         shownRecord = r->new_record ? 1 : 0;
         r->timBel_Timer();
         r->timRub_Timer();
+        // The Enter of the last answer is let go, then pressed again.
+        release(r, Qt::Key_Return);
         press(r, Qt::Key_Return);
     });
     w->menAvbryt->trigger();

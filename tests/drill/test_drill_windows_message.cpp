@@ -223,9 +223,10 @@ TEST_F(MessageWindow, HeldKeyOfTheMainWindowIsFreedWhenItsReleaseWentToTheMessag
         QTest::mouseClick(m->labMeddelandeMeny, Qt::LeftButton);
     });
     show_message_window(w);
-    w->key_held = true; // what the key handler does after a back exit
+    const platform::KeyId escape{0, vb::key::Escape};
+    w->key_held.press(escape); // what a key handler does after a back exit
     QApplication::processEvents();
-    EXPECT_FALSE(w->key_held);
+    EXPECT_FALSE(w->key_held.contains(escape));
 }
 
 TEST_F(MessageWindow, KeyThatClosedTheMessageStaysHeldUntilItsRelease) {
@@ -237,10 +238,10 @@ TEST_F(MessageWindow, KeyThatClosedTheMessageStaysHeldUntilItsRelease) {
     });
     show_message_window(w);
     EXPECT_FALSE(modSorvinel.message_go_on);
-    w->key_held = true;
     QApplication::processEvents();
-    // Enter is still down; its auto-repeats must not act in the main window.
-    EXPECT_TRUE(w->key_held);
+    // Enter is still down; its auto-repeats must not act in the main window. Esc is up.
+    EXPECT_TRUE(w->key_held.contains({0, vb::key::Return}));
+    EXPECT_FALSE(w->key_held.contains({0, vb::key::Escape}));
 }
 
 } // namespace

@@ -184,7 +184,8 @@ TEST_F(RewardWindows, CelebrationStoresNoRecordAndClosesOnEscOrEnter) {
             QTest::mouseClick(a, Qt::LeftButton);
             press(a, Qt::Key_Return, true);
             stayedOpen = QApplication::activeModalWidget() == a;
-            press(a, closing);
+            release(a, Qt::Key_Return);
+            click_key(a, closing);
         });
         show_reward_window(w);
         EXPECT_TRUE(stayedOpen) << closing;
