@@ -12,7 +12,9 @@
 #include <optional>
 
 // File format: UTF-8, "\n" line ends, "[Section]" lines followed by "key=value" lines.
-// The value is everything after the first unescaped '=' up to the end of the line.
+// The value is everything after the first unescaped '=' up to the end of the line. That is
+// how the store writes a line; a line it does not set stays as it was read, whatever it
+// holds, and a line it adds ends as the file's lines end (CR LF when all of them do).
 //
 // A line break cannot stand inside a line, so names and values are written with backslash
 // escapes: "\\" for a backslash, "\n" for LF, "\r" for CR; in key names also "\=" for '='
@@ -92,49 +94,49 @@ QString escaped(const QString &text, TextKind kind) {
     return out;
 }
 
-// Undoes escaped(). With `stopAtAssign`, stops at the first unescaped '=' and reports its
-// position in `stop` (-1 when there is none).
-QString unescaped(QStringView text, bool stopAtAssign = false, qsizetype *stop = nullptr) {
-    // Most texts hold no backslash: nothing to undo, and the first '=' is where it stops.
-    if (!text.contains(QLatin1Char(kEscape))) {
-        const qsizetype at = stopAtAssign ? text.indexOf(QLatin1Char(kAssign)) : -1;
-        if (stop)
-            *stop = at;
-        return (at < 0 ? text : text.first(at)).toString();
-    }
+bool escapable(char c) {
+    return c == 'n' || c == 'r' || c == kEscape || c == kAssign || c == kSectionOpen;
+}
+
+// Undoes escaped().
+QString unescaped(const QString &text) {
+    // Most texts hold no backslash: nothing to undo.
+    if (!text.contains(QLatin1Char(kEscape)))
+        return text;
     QString out;
     out.reserve(text.size());
-    if (stop)
-        *stop = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == QLatin1Char(kEscape) && i + 1 < text.size()) {
-            const QChar next = text[i + 1];
-            if (next == QLatin1Char('n')) {
-                out += QLatin1Char('\n');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('r')) {
-                out += QLatin1Char('\r');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char(kEscape) || next == QLatin1Char(kAssign) ||
-                next == QLatin1Char(kSectionOpen)) {
-                out += next;
-                ++i;
-                continue;
-            }
-        }
-        if (stopAtAssign && c == QLatin1Char(kAssign)) {
-            if (stop)
-                *stop = i;
-            return out;
+        if (c == QLatin1Char(kEscape) && i + 1 < text.size() && escapable(text[i + 1].toLatin1())) {
+            const char next = text[++i].toLatin1();
+            out += next == 'n'   ? QLatin1Char('\n')
+                   : next == 'r' ? QLatin1Char('\r')
+                                 : QLatin1Char(next);
+            continue;
         }
         out += c;
     }
     return out;
+}
+
+// Where the first '=' that no backslash escapes stands in a key line, or -1. The escapes are
+// ASCII, so the bytes tell as well as the text.
+qsizetype assign_at(QByteArrayView line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == kEscape && i + 1 < line.size() && escapable(line[i + 1]))
+            ++i;
+        else if (line[i] == kAssign)
+            return i;
+    }
+    return -1;
+}
+
+// How many bytes at the end of a line are its line end. A hand-edited file may end its
+// lines with CR LF; a CR that ends the file counts as one too.
+qsizetype line_end_size(QByteArrayView line) {
+    if (line.endsWith("\r\n"))
+        return 2;
+    return line.endsWith('\n') || line.endsWith('\r') ? 1 : 0;
 }
 
 bool write_store_file(const QString &path, const QByteArray &bytes) {
@@ -260,79 +262,110 @@ SettingsStore::Document::Entry *SettingsStore::Document::add(size_t s, const QSt
         return nullptr;
     std::vector<Entry> &entries = sections_[s].entries;
     entryIndex_.insert(EntryKey(s, folded(key)), entries.size());
-    entries.push_back(Entry{key, QString()});
+    entries.push_back(Entry{key, QString(), {}, 0});
     return &entries.back();
 }
 
 void SettingsStore::Document::set(const QString &section, const QString &key,
                                   const QString &value) {
+    const QByteArray written = escaped(value, TextKind::Value).toUtf8();
     const size_t s = obtain_section(section);
     const auto e = entryIndex_.constFind(EntryKey(s, lookup_name(key)));
-    if (e != entryIndex_.cend())
-        sections_[s].entries[*e].value = value;
-    else
-        add(s, key)->value = value;
+    if (e != entryIndex_.cend()) {
+        // The key's line keeps its name as spelled there and its line end.
+        Entry &entry = sections_[s].entries[*e];
+        entry.value = value;
+        entry.line->text.truncate(entry.valueAt);
+        entry.line->text += written;
+        return;
+    }
+    Section &into = sections_[s];
+    const QByteArray name = escaped(key, TextKind::Key).toUtf8();
+    into.last = insert_line(into.last, name + kAssign + written);
+    Entry *added = add(s, key);
+    added->value = value;
+    added->line = into.last;
+    added->valueAt = name.size() + 1;
 }
 
 size_t SettingsStore::Document::obtain_section(const QString &name) {
     const auto it = sectionIndex_.constFind(lookup_name(name));
     if (it != sectionIndex_.cend())
         return *it;
+    const QByteArray header =
+        kSectionOpen + escaped(name, TextKind::Section).toUtf8() + kSectionClose;
+    return add_section(name, insert_line(std::nullopt, header));
+}
+
+size_t SettingsStore::Document::add_section(const QString &name, LineAt header) {
     sectionIndex_.insert(folded(name), sections_.size());
-    sections_.push_back(Section{name, {}});
+    sections_.push_back(Section{name, {}, header});
     return sections_.size() - 1;
 }
 
-void SettingsStore::Document::read(QByteArray bytes) {
-    if (bytes.startsWith(kUtf8Bom))
-        bytes.remove(0, kUtf8Bom.size());
+SettingsStore::Document::LineAt SettingsStore::Document::insert_line(std::optional<LineAt> after,
+                                                                     QByteArray text) {
+    if (lines_.empty())
+        return lines_.insert(lines_.end(), Line{std::move(text), lineEnd_});
+    const LineAt before = after ? *after : std::prev(lines_.end());
+    // The line it follows may be the file's last, without a line end of its own.
+    if (!before->end.endsWith('\n'))
+        before->end = before->end.isEmpty() ? lineEnd_ : before->end + '\n';
+    return lines_.insert(std::next(before), Line{std::move(text), lineEnd_});
+}
 
-    // Lines before the first section have nowhere to go and are skipped. When a name
-    // appears twice, the first section and the first key win, as in the Windows calls.
+void SettingsStore::Document::read(QByteArray bytes) {
+    if (bytes.startsWith(kUtf8Bom)) {
+        head_ = kUtf8Bom;
+        bytes.remove(0, kUtf8Bom.size());
+    }
+    // New lines end as the file's lines do when all of them end alike.
+    const qsizetype lineFeeds = bytes.count('\n');
+    lineEnd_ = lineFeeds > 0 && bytes.count("\r\n") == lineFeeds ? "\r\n" : "\n";
+
+    // Lines before the first section belong to none. When a name appears twice, the first
+    // section and the first key win, as in the Windows calls.
     std::optional<size_t> current;
-    // Each line is decoded on its own and keeps a U+FEFF at its start: QString::fromUtf8
+    // Each part is decoded on its own and keeps a U+FEFF at its start: QString::fromUtf8
     // drops it, and a key that began with one would not read back as it was saved.
-    QStringDecoder decodeLine(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                        QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const auto decoded = [&decoder](QByteArrayView part) { return QString(decoder(part)); };
     qsizetype start = 0;
-    while (start <= bytes.size()) {
+    while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView raw = QByteArrayView(bytes).sliced(start, end - start);
-        start = end + 1;
-        if (raw.endsWith('\r')) // a hand-edited file may end its lines with CR LF
-            raw.chop(1);
-        const QString line = decodeLine(raw);
-        if (line.startsWith(QLatin1Char(kSectionOpen)) &&
-            line.endsWith(QLatin1Char(kSectionClose)) && line.size() >= 2) {
-            current = obtain_section(unescaped(QStringView(line).sliced(1, line.size() - 2)));
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView raw = QByteArrayView(bytes).sliced(start, end - start);
+        start = end;
+        const qsizetype endSize = line_end_size(raw);
+        const LineAt line = lines_.insert(lines_.end(), Line{raw.chopped(endSize).toByteArray(),
+                                                             raw.last(endSize).toByteArray()});
+        const QByteArrayView text = line->text;
+        if (text.startsWith(kSectionOpen) && text.endsWith(kSectionClose) && text.size() >= 2) {
+            const QString name = unescaped(decoded(text.sliced(1, text.size() - 2)));
+            const auto known = sectionIndex_.constFind(lookup_name(name));
+            current = known != sectionIndex_.cend() ? *known : add_section(name, line);
             continue;
         }
-        if (!current || line.startsWith(QLatin1Char(kSectionOpen)))
+        if (!current || text.startsWith(kSectionOpen))
             continue;
-        qsizetype assign = -1;
-        const QString key = unescaped(line, true, &assign);
+        const qsizetype assign = assign_at(text);
         if (assign < 0)
             continue;
-        if (Entry *e = add(*current, key))
-            e->value = unescaped(QStringView(line).sliced(assign + 1));
+        sections_[*current].last = line;
+        if (Entry *e = add(*current, unescaped(decoded(text.first(assign))))) {
+            e->value = unescaped(decoded(text.sliced(assign + 1)));
+            e->line = line;
+            e->valueAt = assign + 1;
+        }
     }
 }
 
 QByteArray SettingsStore::Document::bytes() const {
-    QString text;
-    for (const Section &s : sections_) {
-        text += QLatin1Char(kSectionOpen);
-        text += escaped(s.name, TextKind::Section);
-        text += QLatin1Char(kSectionClose);
-        text += QLatin1Char('\n');
-        for (const Entry &e : s.entries) {
-            text += escaped(e.key, TextKind::Key);
-            text += QLatin1Char(kAssign);
-            text += escaped(e.value, TextKind::Value);
-            text += QLatin1Char('\n');
-        }
+    QByteArray out = head_;
+    for (const Line &line : lines_) {
+        out += line.text;
+        out += line.end;
     }
-    return text.toUtf8();
+    return out;
 }

@@ -6,9 +6,9 @@
 // Two copies of the program may run at once on the same file. Each keeps in memory what it
 // read at start-up and what it set itself, and reads only that. A save changes only the keys
 // being saved: under a lock file beside the settings file it reads the file as it is now,
-// sets those keys, writes the whole file aside and renames it over the old one. A key that
-// this copy did not save is left as the file has it, and a failed save leaves the file as it
-// was.
+// sets those keys, writes the whole file aside and renames it over the old one. Every line
+// that does not hold one of those keys stays byte for byte (comments, other keys, line ends,
+// text that is not UTF-8), and a failed save leaves the file as it was.
 
 #include "platform/regular_file.h"
 
@@ -16,6 +16,8 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -58,9 +60,17 @@ public:
     const QString &filePath() const { return path_; }
 
 private:
-    // The sections and keys of one file, in file order.
+    // One file: its lines as they were read, and the sections and keys they hold. Setting a
+    // value rewrites the line of its key, or adds one; every other line stays byte for byte.
     class Document {
     public:
+        Document() = default;
+        // Entries point into the lines: a move keeps them there, a copy would not.
+        Document(const Document &) = delete;
+        Document &operator=(const Document &) = delete;
+        Document(Document &&) = default;
+        Document &operator=(Document &&) = default;
+
         void read(QByteArray bytes);
         QByteArray bytes() const;
         const QString *value(const QString &section, const QString &key) const;
@@ -68,22 +78,39 @@ private:
         void set(const QString &section, const QString &key, const QString &value);
 
     private:
+        // A line's bytes, its line end apart: "\n", "\r\n", or at the end of the file
+        // none or a lone "\r".
+        struct Line {
+            QByteArray text;
+            QByteArray end;
+        };
+        using LineAt = std::list<Line>::iterator;
         struct Entry {
             QString key;
             QString value;
+            LineAt line;
+            qsizetype valueAt; // where the value begins in the line's text
         };
         struct Section {
             QString name;
             std::vector<Entry> entries;
+            LineAt last; // its last key line, or its header: where a new key goes after
         };
         // Where an entry is: its section's position and its case-folded key.
         using EntryKey = std::pair<size_t, QString>;
 
         // A new entry spelled as `key` in section `s`, or null when the section has that key.
         Entry *add(size_t s, const QString &key);
-        // The section's position, created (spelled as `name`) when missing.
+        // The section's position, created (spelled as `name`, its header at the end of the
+        // file) when missing.
         size_t obtain_section(const QString &name);
+        size_t add_section(const QString &name, LineAt header);
+        // A new line after `after`, or at the end of the file.
+        LineAt insert_line(std::optional<LineAt> after, QByteArray text);
 
+        QByteArray head_; // a byte order mark
+        std::list<Line> lines_;
+        QByteArray lineEnd_ = QByteArrayLiteral("\n"); // ends the lines it adds
         std::vector<Section> sections_;
         // One index of each kind for the whole file: a small hash table per section cost
         // more than reading its lines.

@@ -136,7 +136,28 @@ TEST(SettingsStoreCopies, EachReadsWhatItHadAndSetItself) {
 }
 
 // A lock file such as a copy leaves that ended without letting go of it.
-enum class LeftLock { ByAnEndedProcess, JunkFromLongAgo };
+enum class LeftLock { ByAnEndedProcess, Damaged };
+
+struct LeftBehind {
+    const char *what;
+    LeftLock kind;
+    QByteArray damaged; // what a damaged lock file holds
+    qint64 age_s;       // how long ago a damaged lock file was last written
+};
+
+// A dead process's lock goes at once, a damaged one once it is a second old; the last case
+// makes the save wait for that second, within the two it waits at most.
+const LeftBehind kLeftBehind[] = {
+    {"by an ended process", LeftLock::ByAnEndedProcess, {}, 0},
+    {"junk from long ago", LeftLock::Damaged, "not a lock\n", 3600},
+    {"junk a few seconds old", LeftLock::Damaged, "not a lock\n", 5},
+    {"empty, a few seconds old", LeftLock::Damaged, "", 5},
+    {"junk just written", LeftLock::Damaged, "not a lock\n", 0},
+};
+
+void PrintTo(const LeftBehind &l, std::ostream *os) {
+    *os << l.what;
+}
 
 pid_t ended_process() {
     const pid_t child = ::fork();
@@ -147,12 +168,12 @@ pid_t ended_process() {
     return child;
 }
 
-void leave_lock(const QString &lockPath, LeftLock kind, const QString &scratch) {
-    if (kind == LeftLock::JunkFromLongAgo) {
-        put_file(lockPath, "not a lock\n");
+void leave_lock(const QString &lockPath, const LeftBehind &left, const QString &scratch) {
+    if (left.kind == LeftLock::Damaged) {
+        put_file(lockPath, left.damaged);
         QFile f(lockPath);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-left.age_s),
                                   QFileDevice::FileModificationTime));
         return;
     }
@@ -168,18 +189,24 @@ void leave_lock(const QString &lockPath, LeftLock kind, const QString &scratch) 
     }
 }
 
-TEST(SettingsStoreLock, ALockLeftBehindDoesNotStopSaving) {
-    for (const LeftLock kind : {LeftLock::ByAnEndedProcess, LeftLock::JunkFromLongAgo}) {
-        TempHome home;
-        const QString path = home.path("PLOXA Sorvinel.ini");
-        put_file(path, "[Ljud]\nPip=True\n");
-        leave_lock(path + ".lock", kind, home.path("scratch.lock"));
-        SettingsStore store(path);
-        EXPECT_TRUE(store.SaveSetting("Ljud", "Pip", "False")) << int(kind);
-        EXPECT_EQ(file_bytes(path), QByteArray("[Ljud]\nPip=False\n")) << int(kind);
-        EXPECT_FALSE(QFileInfo::exists(path + ".lock")) << int(kind);
-    }
+class SettingsStoreLock : public ::testing::TestWithParam<LeftBehind> {};
+
+TEST_P(SettingsStoreLock, ALockLeftBehindDoesNotStopSaving) {
+    const LeftBehind &left = GetParam();
+    TempHome home;
+    const QString path = home.path("PLOXA Sorvinel.ini");
+    put_file(path, "[Ljud]\nPip=True\n");
+    leave_lock(path + ".lock", left, home.path("scratch.lock"));
+    SettingsStore store(path);
+    EXPECT_TRUE(store.SaveSetting("Ljud", "Pip", "False"));
+    EXPECT_EQ(file_bytes(path), QByteArray("[Ljud]\nPip=False\n"));
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Left, SettingsStoreLock, ::testing::ValuesIn(kLeftBehind),
+                         [](const ::testing::TestParamInfo<LeftBehind> &info) {
+                             return "case" + std::to_string(info.index);
+                         });
 
 // A store file that is there but cannot be read whole: this run keeps its settings in
 // memory, and the file is never written, whatever would let a write through.
