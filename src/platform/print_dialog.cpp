@@ -1,6 +1,7 @@
 #include "platform/print_dialog.h"
 
 #include "platform/message_box.h"
+#include "platform/regular_file.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -10,6 +11,8 @@
 
 namespace platform {
 namespace {
+
+const QString kPrintTitle = QStringLiteral("Utskrift");
 
 std::optional<std::deque<ScriptedPrinter>> g_script;
 int g_calls = 0;
@@ -63,12 +66,19 @@ void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &d
     const std::unique_ptr<QPrinter> printer = choose_printer(parent);
     if (!printer)
         return;
+    // Qt opens the print file only as the first page starts, and opening a FIFO to write
+    // waits until something reads it: what is there and no plain file is refused first.
+    if (is_special_file(printer->outputFileName())) {
+        msg_box(QStringLiteral("Ett fel uppstod vid skrivning!"), vb::vbOKOnly + vb::vbInformation,
+                kPrintTitle, parent);
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool printed = draw(*printer);
     QApplication::restoreOverrideCursor();
     if (!printed)
         msg_box(QStringLiteral("Problem vid utskrift"), vb::vbOKOnly + vb::vbInformation,
-                QStringLiteral("Utskrift"), parent);
+                kPrintTitle, parent);
 }
 
 int copies_to_draw(const QPrinter &printer) {

@@ -7,6 +7,7 @@
 #include "settings/frmSorvinelHandledning.h"
 #include "shared/assets.h"
 #include "shared/modSorvinel.h"
+#include "support/non_regular_files.h"
 #include "support/pdf_text.h"
 
 #include <QAccessible>
@@ -89,6 +90,26 @@ TEST_F(GuideTest, PrintsEveryWordAtTheShownSize) {
     EXPECT_GT(large.size(), small.size());
     EXPECT_EQ(print(w, 2), large + large);
     EXPECT_TRUE(platform::msg_box_calls().empty());
+}
+
+// A FIFO, a folder or a socket as the print file: "Ett fel uppstod vid skrivning!" at once,
+// where opening the FIFO to write would have waited for something to read it.
+TEST_F(GuideTest, APrintFileThatIsNoPlainFileIsRefusedAtOnce) {
+    frmSorvinelHandledning w;
+    const QString target = dir.filePath(QStringLiteral("guide.pdf"));
+    for (const SpecialKind kind : kSpecialKinds) {
+        SCOPED_TRACE(name_of(kind));
+        const SpecialFile special(kind, target, FifoWaiter::Writer);
+        ASSERT_TRUE(special.made());
+        platform::script_msg_box({vb::vbOK});
+        platform::script_print_dialog({{target}});
+        w.menSkrivUt->trigger();
+        QStringList told;
+        for (const platform::MsgBoxCall &c : platform::msg_box_calls())
+            told << c.title + u':' + c.prompt;
+        EXPECT_EQ(told, QStringList{"Utskrift:Ett fel uppstod vid skrivning!"});
+        EXPECT_FALSE(special.waited_on());
+    }
 }
 
 // A screen reader reads the guide, line by line as shown, and cannot change it.
