@@ -1,8 +1,11 @@
 // Drill key figures on the real main window (offscreen, speech recorded): a digit key to the
 // answer label repainted, Enter on a right answer to the next task repainted, and the
-// exercise files: a list of 500 files shown and stepped, a 1000-line file loaded into a drill.
+// exercise files: a list of 500 files shown and stepped, a 1000-line file loaded into a drill,
+// and the reading of the largest file taken and of a huge one, refused.
 #include "bench_support.h"
+#include "drill/exercise_drill_logic.h"
 #include "drill/frmSorvinel.h"
+#include "exercises/exercise_file.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
 #include "platform/system.h"
@@ -181,6 +184,36 @@ void BM_ThousandLineFileLoadedIntoADrill(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ThousandLineFileLoadedIntoADrill)->Unit(benchmark::kMillisecond);
+
+// The reading of a load, which holds up the window: a file at the size limit, all of it
+// tasks as short as they come (each one counted), another of one line that the task
+// parser scans to its end, and a sparse terabyte, refused.
+enum class BigFile { ShortestTasks, OneLongLine, Terabyte };
+
+void BM_BigExerciseFileRead(benchmark::State &state) {
+    static QTemporaryDir dir;
+    const auto kind = BigFile(state.range(0));
+    const QString path = dir.path() + QStringLiteral("/big%1.add").arg(state.range(0));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        state.SkipWithError("no file");
+    if (kind == BigFile::Terabyte) {
+        file.resize(qint64(1) << 40);
+    } else {
+        const QByteArray unit = kind == BigFile::ShortestTasks ? "1+1\n" : "1 ";
+        file.write(unit.repeated(exercises::kMaxExerciseFileBytes / unit.size()));
+    }
+    file.close();
+    for (auto _ : state) {
+        const drill::LoadedExercise loaded = drill::read_exercise_for_drill(path);
+        benchmark::DoNotOptimize(loaded.left_out);
+    }
+}
+BENCHMARK(BM_BigExerciseFileRead)
+    ->Arg(int(BigFile::ShortestTasks))
+    ->Arg(int(BigFile::OneLongLine))
+    ->Arg(int(BigFile::Terabyte))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,7 +2,6 @@
 
 #include "drill/drill_tasks.h"
 #include "exercises/exercise_file.h"
-#include "platform/regular_file.h"
 #include "platform/vb.h"
 #include "shared/modSorvinel.h"
 
@@ -92,8 +91,8 @@ int file_jump_steps(const QStringList &entries, int index, QChar c) {
 
 LoadedExercise read_exercise_for_drill(const QString &path) {
     LoadedExercise loaded;
-    // Anything but a plain file is refused without opening it.
-    if (platform::is_special_file(path)) {
+    // Anything but a plain file, or a huge one, is refused without opening it.
+    if (exercises::is_refused_exercise_file(path)) {
         loaded.failed = true;
         return loaded;
     }

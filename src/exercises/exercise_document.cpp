@@ -1,7 +1,6 @@
 #include "exercises/exercise_document.h"
 
 #include "platform/message_box.h"
-#include "platform/regular_file.h"
 #include "shared/modSorvinel.h"
 
 #include <QFile>
@@ -82,8 +81,8 @@ CommandOutcome ExerciseDocument::open(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
-    // Anything but a plain file is refused before anything changes.
-    if (platform::is_special_file(path)) {
+    // Anything but a plain file, or a huge one, is refused before anything changes.
+    if (is_refused_exercise_file(path)) {
         outcome.notice = read_error_notice();
         return outcome;
     }
@@ -107,7 +106,7 @@ CommandOutcome ExerciseDocument::insert(const QString &path) {
     CommandOutcome outcome;
     if (path.isEmpty())
         return outcome;
-    if (platform::is_special_file(path)) {
+    if (is_refused_exercise_file(path)) {
         outcome.notice = read_error_notice();
         return outcome;
     }

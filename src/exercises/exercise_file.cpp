@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <limits>
 #include <optional>
 
 namespace exercises {
@@ -195,12 +194,18 @@ std::optional<QByteArray> whole_file(const QString &path) {
     if (g_file_reader)
         return g_file_reader(path);
     // Only a plain file: a FIFO would hold the program in open() until something wrote to it.
-    platform::FileRead file = platform::read_regular_file(path, std::numeric_limits<qint64>::max());
-    if (file.state != platform::FileState::Read)
+    // The limit holds also for a file that grew after it was looked at.
+    platform::FileRead file = platform::read_regular_file(path, kMaxExerciseFileBytes);
+    if (file.state != platform::FileState::Read || file.cut_short)
         return std::nullopt;
     return std::move(file.bytes);
 }
 } // namespace
+
+bool is_refused_exercise_file(const QString &path) {
+    return platform::is_special_file(path) ||
+           platform::is_file_larger_than(path, kMaxExerciseFileBytes);
+}
 
 void set_file_reader(FileReader reader) {
     g_file_reader = std::move(reader);

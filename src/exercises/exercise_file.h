@@ -44,10 +44,18 @@ QString insert_dialog_filter(const QString &type); // "Alla ..." first for a mix
 // The stored and written form of one task: «12 + 34 =».
 QString task_line(int first, const QString &sign, int second);
 
+// Far beyond any exercise (1000 tasks take about 15 kB): a larger file is refused unread, so
+// a huge one neither fills the memory nor holds up the window.
+inline constexpr qint64 kMaxExerciseFileBytes = qint64(1) << 20;
+// True when `path` holds nothing to read as an exercise: something other than a plain file,
+// or one larger than the limit above. Looks without opening it.
+bool is_refused_exercise_file(const QString &path);
+
 struct ReadResult {
     QStringList tasks;   // accepted lines in task-line form, at most the room given
     int left_out = 0;    // accepted lines that found no room
-    bool failed = false; // the file could not be opened or read; `tasks` is then empty
+    bool failed = false; // the file could not be opened or read, or was too large; `tasks`
+                         // is then empty
 };
 
 // One accepted line as numbers: the operands as written and the sign found.
@@ -59,7 +67,7 @@ struct ExerciseTask {
 struct TaskReadResult {
     std::vector<ExerciseTask> tasks; // at most the room given
     long long left_out = 0;          // accepted lines that found no room
-    bool failed = false;             // the file could not be opened or read
+    bool failed = false;             // the file could not be opened or read, or was too large
 };
 
 // Splits on CR LF, LF or a lone CR; bytes are taken as Latin-1.

@@ -1,8 +1,11 @@
 #include "platform/print_dialog.h"
 
 #include "platform/message_box.h"
+#include "platform/regular_file.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
@@ -10,6 +13,11 @@
 
 namespace platform {
 namespace {
+
+const QString kPrintTitle = QStringLiteral("Utskrift");
+// Qt's own check of the print file, a private slot of its dialog.
+constexpr char kQtFileCheck[] = "_q_checkFields";
+constexpr char kQtFileCheckSignature[] = "_q_checkFields()";
 
 std::optional<std::deque<ScriptedPrinter>> g_script;
 int g_calls = 0;
@@ -23,6 +31,25 @@ std::unique_ptr<QPrinter> scripted_printer() {
     if (next.pdf_path.isEmpty())
         return nullptr;
     return make_pdf_printer(next);
+}
+
+// Qt's dialog opens the chosen print file to see that it can be written, and opening a FIFO
+// to write waits until something reads it. When the file field names something there that
+// is no plain file, the dialog closes without that look and the command refuses the file.
+void refuse_special_files_unopened(QPrintDialog &dialog) {
+    auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!file || dialog.metaObject()->indexOfMethod(kQtFileCheckSignature) < 0)
+        return;
+    for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>()) {
+        if (!QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dialog, nullptr))
+            continue;
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, file] {
+            if (file->isEnabled() && is_special_file(file->text()))
+                dialog.accept();
+            else
+                QMetaObject::invokeMethod(&dialog, kQtFileCheck);
+        });
+    }
 }
 
 } // namespace
@@ -54,6 +81,7 @@ std::unique_ptr<QPrinter> choose_printer(QWidget *parent) {
                       QAbstractPrintDialog::PrintCollateCopies |
                       QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, std::numeric_limits<int>::max());
+    refuse_special_files_unopened(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return printer;
@@ -63,12 +91,19 @@ void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &d
     const std::unique_ptr<QPrinter> printer = choose_printer(parent);
     if (!printer)
         return;
+    // Qt opens the print file only as the first page starts, and opening a FIFO to write
+    // waits until something reads it: what is there and no plain file is refused first.
+    if (is_special_file(printer->outputFileName())) {
+        msg_box(QStringLiteral("Ett fel uppstod vid skrivning!"), vb::vbOKOnly + vb::vbInformation,
+                kPrintTitle, parent);
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool printed = draw(*printer);
     QApplication::restoreOverrideCursor();
     if (!printed)
         msg_box(QStringLiteral("Problem vid utskrift"), vb::vbOKOnly + vb::vbInformation,
-                QStringLiteral("Utskrift"), parent);
+                kPrintTitle, parent);
 }
 
 int copies_to_draw(const QPrinter &printer) {

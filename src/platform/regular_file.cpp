@@ -42,6 +42,12 @@ bool is_special_file(const QString &path) {
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
 }
 
+bool is_file_larger_than(const QString &path, qint64 limit) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           st.st_size > limit;
+}
+
 FileRead read_regular_file(const QString &path, qint64 limit) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer. What was opened is then
     // looked at through the descriptor itself, so nothing can be swapped in between.

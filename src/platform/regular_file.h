@@ -24,6 +24,10 @@ struct FileRead {
 // there): a FIFO, a socket, a device or a folder. Looks without opening it.
 bool is_special_file(const QString &path);
 
+// True when a plain file stands at `path` (or at the end of a link there) and holds more
+// than `limit` bytes. Looks without opening it.
+bool is_file_larger_than(const QString &path, qint64 limit);
+
 // At most `limit` bytes from the start of the file at `path`, never waiting on a FIFO.
 FileRead read_regular_file(const QString &path, qint64 limit);
 

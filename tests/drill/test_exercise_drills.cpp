@@ -347,6 +347,34 @@ TEST_F(FileDrills, WhatIsNoFileIsRefusedOnEveryRoadWithoutWaiting) {
     }
 }
 
+// A file far larger than any exercise (here a sparse terabyte) is listed like any other, and
+// refused with "Ett fel uppstod vid filhämtning!" on both roads; the list stays to choose from.
+TEST_F(FileDrills, AHugeFileIsRefusedOnBothRoads) {
+    put_sparse_file(folder + "/a.add", qint64(1) << 40);
+    put("b.add", lines(6));
+    open_list('A');
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    ASSERT_EQ(w->labFilnamn->Caption(), " a ");
+    press(vb::key::Return);
+    EXPECT_EQ(prompts(), QStringList{"Ett fel uppstod vid filhämtning!"});
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    EXPECT_EQ(w->labFilnamn->Caption(), " a ");
+    press(vb::key::Down);
+    press(vb::key::Return);
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::TaskShown) << "the next file still opens";
+    w->menAvbryt->trigger();
+    w->menAvbryt->trigger();
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+
+    platform::script_msg_box({});
+    platform::script_file_dialogs({folder + "/a.add"});
+    w->menOevningarDrill[index_of(Operation::Addition)]->trigger();
+    EXPECT_EQ(prompts(), QStringList{"Ett fel uppstod vid filhämtning!"});
+    EXPECT_EQ(platform::msg_box_calls().back().title, "Övningar");
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+    EXPECT_TRUE(w->menVal->isEnabled());
+}
+
 TEST(ExerciseDrillLogic, ManyLinesBeyondTheLimitAreCountedTruly) {
     TempHome home;
     const QString path = home.path("stor.add");

@@ -228,6 +228,43 @@ TEST(ExerciseFileReading, MissingFileOrFolderFails) {
     EXPECT_TRUE(empty.tasks.isEmpty());
 }
 
+// A file up to the size limit is read whole and its tasks counted truly; one byte more, or a
+// huge sparse file, is refused unread by the editor and the drill alike.
+TEST(ExerciseFileReading, FilesBeyondTheSizeLimitAreRefused) {
+    QTemporaryDir dir;
+    const QByteArray line = "1 + 1 =\r\n";
+    const qint64 count = kMaxExerciseFileBytes / line.size();
+    const QByteArray at_limit =
+        line.repeated(count) + QByteArray(kMaxExerciseFileBytes - count * line.size(), 'x');
+    ASSERT_EQ(at_limit.size(), kMaxExerciseFileBytes);
+    struct Case {
+        const char *name;
+        qint64 sparse_size; // 0: the bytes below
+        QByteArray bytes;
+        bool refused;
+    } cases[] = {
+        {"at-limit.add", 0, at_limit, false},
+        {"one-more.add", 0, at_limit + 'x', true},
+        {"huge.add", qint64(1) << 40, {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(c.name);
+        if (c.sparse_size > 0)
+            put_sparse_file(path, c.sparse_size);
+        else
+            put_file(path, c.bytes);
+        EXPECT_EQ(is_refused_exercise_file(path), c.refused);
+        const ReadResult lines = read_exercise_file(path, kTypeAddition, 1000);
+        const TaskReadResult tasks = read_exercise_tasks(path, kTypeAddition, 1000);
+        EXPECT_EQ(lines.failed, c.refused);
+        EXPECT_EQ(tasks.failed, c.refused);
+        EXPECT_EQ(lines.tasks.size(), c.refused ? 0 : 1000);
+        EXPECT_EQ(tasks.left_out, c.refused ? 0 : count - 1000);
+        EXPECT_EQ(lines.left_out, tasks.left_out);
+    }
+}
+
 TEST(ExerciseFileReading, TheDrillsNumbersAreTheLinesTheEditorReads) {
     const std::vector<std::pair<QByteArray, QString>> cases = {
         {numbered_additions(1005), kTypeAddition},

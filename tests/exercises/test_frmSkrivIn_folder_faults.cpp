@@ -110,6 +110,32 @@ TEST_F(FolderFaults, WhatIsNoFileIsRefusedWithoutWaiting) {
     }
 }
 
+// A file far larger than any exercise (here a sparse terabyte) is refused at once on both
+// roads: the program lives on and the exercise in the editor is as it was.
+TEST_F(FolderFaults, AHugeFileIsRefusedWithNothingChanged) {
+    struct Road {
+        const char *command;
+        QAction *frmSkrivIn::*item;
+        std::deque<int> boxes; // the save question of open is answered "Nej"
+    };
+    QDir(dir.path()).mkdir("other");
+    put_sparse_file(path("other/huge.add"), qint64(1) << 40);
+    for (const Road &road : {Road{"open", &frmSkrivIn::menOeppna, {vb::vbNo}},
+                             Road{"insert", &frmSkrivIn::menInfoga, {}}}) {
+        SCOPED_TRACE(road.command);
+        frmSkrivIn &w = unsaved_exercise();
+        const QString last_directory = w.document().last_directory();
+        answer(road.boxes, {path("other/huge.add")});
+        (w.*road.item)->trigger();
+        const std::vector<QString> texts = box_texts();
+        ASSERT_EQ(texts.size(), road.boxes.size() + 1);
+        EXPECT_EQ(texts.back(), kReadError);
+        EXPECT_EQ(platform::msg_box_calls().back().title, "Öppna");
+        expect_whole(w);
+        EXPECT_EQ(w.document().last_directory(), last_directory);
+    }
+}
+
 TEST_F(FolderFaults, FolderOfTheExerciseGoneBeforeSaving) {
     QDir(dir.path()).mkdir("class");
     put_file(path("class/keep.add"), additions(2));

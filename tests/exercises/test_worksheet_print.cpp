@@ -4,6 +4,7 @@
 #include "exercises/worksheet_print.h"
 #include "platform/print_dialog.h"
 #include "platform/settings_store.h"
+#include "support/non_regular_files.h"
 #include "support/pdf_text.h"
 #include "support/temp_home.h"
 #include "test_frmSkrivIn_support.h"
@@ -170,6 +171,25 @@ TEST_F(WorksheetPrintTest, ProblemsAreReportedNotPrinted) {
     const auto printer = platform::make_pdf_printer({path(QStringLiteral("empty.pdf"))});
     EXPECT_TRUE(exercises::print_worksheet(*printer, exercises::Worksheet{}));
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("empty.pdf"))));
+}
+
+// A FIFO, a folder or a socket as the print file: "Ett fel uppstod vid skrivning!" at once,
+// where opening the FIFO to write would have waited for something to read it.
+TEST_F(WorksheetPrintTest, APrintFileThatIsNoPlainFileIsRefusedAtOnce) {
+    frmSkrivIn &w = open_saved(QStringLiteral("prov.add"), additions(5));
+    for (const SpecialKind kind : kSpecialKinds) {
+        SCOPED_TRACE(name_of(kind));
+        const SpecialFile special(kind, path(QStringLiteral("sheet.pdf")), FifoWaiter::Writer);
+        ASSERT_TRUE(special.made());
+        answer({vb::vbOK});
+        platform::script_print_dialog({{path(QStringLiteral("sheet.pdf"))}});
+        emit w.menArkiv->aboutToShow();
+        w.menSkrivUt->trigger();
+        ASSERT_EQ(problems_reported(), QStringList{"Utskrift:Ett fel uppstod vid skrivning!"});
+        EXPECT_EQ(platform::msg_box_calls()[0].style, vb::vbOKOnly + vb::vbInformation);
+        EXPECT_FALSE(w.print_in_progress);
+        EXPECT_FALSE(special.waited_on());
+    }
 }
 
 // The options dialog writes a key only when its option changed; Apply keeps what it saved.

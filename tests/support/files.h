@@ -40,3 +40,10 @@ private:
     rlimit old_{};
     void (*old_handler_)(int) = nullptr;
 };
+
+// A sparse file of `bytes` bytes: it costs no disk, however large.
+inline void put_sparse_file(const QString &path, qint64 bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(bytes));
+}

@@ -17,13 +17,18 @@
 #include <thread>
 #include <unistd.h>
 
+// Who may wrongly wait in open() on a FIFO: code reading it, or code writing into it.
+enum class FifoWaiter { Reader, Writer };
+
 // A FIFO, watched so that code which wrongly waits in open() on it cannot hang the suite:
-// after `limit` the guard opens the FIFO for writing, again and again, which lets a reader
-// blocked in open() go on; the test then sees that it had to.
+// after `limit` the guard opens the FIFO again and again from the other side (for writing
+// to let a reader go on, for reading, and draining, to let a writer go on); the test then
+// sees that it had to.
 class FifoGuard {
 public:
-    explicit FifoGuard(QString path, std::chrono::seconds limit = std::chrono::seconds(10))
-        : path_(QFile::encodeName(path)) {
+    explicit FifoGuard(QString path, std::chrono::seconds limit = std::chrono::seconds(10),
+                       FifoWaiter waiter = FifoWaiter::Reader)
+        : path_(QFile::encodeName(path)), waiter_(waiter) {
         made_ = ::mkfifo(path_.constData(), S_IRUSR | S_IWUSR) == 0;
         watch_ = std::thread([this, limit] { watch(limit); });
     }
@@ -49,17 +54,40 @@ private:
         if (wake_.wait_for(lock, limit, [this] { return stop_; }))
             return;
         while (!stop_) {
-            // Succeeds only while something has the FIFO open for reading.
-            const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (fd >= 0) {
-                unblocked_ = true;
-                ::close(fd);
+            if (waiter_ == FifoWaiter::Reader) {
+                // Succeeds only while something has the FIFO open for reading.
+                const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    unblocked_ = true;
+                    ::close(fd);
+                }
+            } else {
+                drain_writers(lock, kRetry);
             }
             wake_.wait_for(lock, kRetry, [this] { return stop_; });
         }
     }
 
+    // Opens the FIFO for reading, which lets a writer waiting in open() go on, and reads what
+    // it writes until it closes. A read finds no writer at once when none was waiting.
+    void drain_writers(std::unique_lock<std::mutex> &lock, std::chrono::milliseconds retry) {
+        const int fd = ::open(path_.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        char buffer[4096];
+        while (!stop_) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n == 0)
+                break;
+            unblocked_ = true; // data, or a writer that has not written yet
+            if (n < 0)
+                wake_.wait_for(lock, retry, [this] { return stop_; });
+        }
+        ::close(fd);
+    }
+
     QByteArray path_;
+    FifoWaiter waiter_;
     bool made_ = false;
     std::atomic<bool> unblocked_{false};
     std::mutex mutex_;
@@ -111,10 +139,11 @@ inline const char *name_of(SpecialKind kind) {
 
 class SpecialFile {
 public:
-    SpecialFile(SpecialKind kind, const QString &path) : kind_(kind), path_(path) {
+    SpecialFile(SpecialKind kind, const QString &path, FifoWaiter waiter = FifoWaiter::Reader)
+        : kind_(kind), path_(path) {
         switch (kind) {
         case SpecialKind::Fifo:
-            fifo_ = std::make_unique<FifoGuard>(path);
+            fifo_ = std::make_unique<FifoGuard>(path, std::chrono::seconds(10), waiter);
             made_ = fifo_->made();
             break;
         case SpecialKind::Folder:
@@ -138,7 +167,7 @@ public:
     SpecialFile &operator=(const SpecialFile &) = delete;
 
     bool made() const { return made_; }
-    // True when a reader waited in open() on the FIFO and had to be let go.
+    // True when code waited in open() on the FIFO and had to be let go.
     bool waited_on() const { return fifo_ && fifo_->had_to_unblock(); }
 
 private:
