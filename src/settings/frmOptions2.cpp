@@ -249,6 +249,7 @@ PageControls frmOptions2::page_controls() const {
     c.interval_text = cbxEnTangent->currentText();
     c.mouse_pointer = tick(chkMuspekare);
     c.folder_caption = labInitial->text();
+    c.folder_chosen = folder_chosen;
     return c;
 }
 

@@ -86,7 +86,8 @@ public:
     int voice_choice = 0;
     int style_choice = 0;
     bool records_deleted = false;
-    bool font_chosen = false; // a font was chosen on the "Teckensnitt" page
+    bool font_chosen = false;   // a font was chosen on the "Teckensnitt" page
+    bool folder_chosen = false; // a folder was chosen on the "Filkatalog" page
 
     // --- window -------------------------------------------------------------------------
     QTabBar *tbsOptions = nullptr;

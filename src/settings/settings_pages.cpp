@@ -5,6 +5,7 @@
 #include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
+#include <QDir>
 #include <algorithm>
 #include <array>
 
@@ -184,6 +185,18 @@ void apply_box(const PageItem &item, const PageControls &c, bool &switched) {
         switched = true;
     if (item.after == A::ClockNow && modSorvinel.screen_state == ScreenState::TaskShown)
         modSorvinel.setup_clock();
+}
+
+void apply_folder(const PageControls &c) {
+    ModSorvinel &m = modSorvinel;
+    // Only a folder the user changed is written: the file may hold another copy's choice,
+    // and a stored folder missing at start-up stays until the user picks one.
+    const bool picked_over_stand_in = c.folder_chosen && m.exercise_folder_stand_in;
+    if (same_folder(c.folder_caption, m.exercise_folder) && !picked_over_stand_in)
+        return;
+    m.exercise_folder = c.folder_caption;
+    m.exercise_folder_stand_in = false;
+    write(S::ExerciseFolder, m.exercise_folder);
 }
 
 bool apply_list(const PageItem &item, const PageControls &c) {
@@ -406,10 +419,7 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
             apply_interval(c);
             break;
         case I::Folder:
-            if (c.folder_caption != m.exercise_folder) {
-                m.exercise_folder = c.folder_caption;
-                write(S::ExerciseFolder, m.exercise_folder);
-            }
+            apply_folder(c);
             break;
         }
     }
@@ -417,6 +427,10 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
 
 QString with_trailing_separator(const QString &folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+bool same_folder(const QString &a, const QString &b) {
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
 QString sample_tooltip(int scheme) {

@@ -78,6 +78,7 @@ struct PageControls {
     Tick mouse_pointer = Tick::Clear;
     // "Filkatalog"
     QString folder_caption;
+    bool folder_chosen = false; // the user picked a folder, even the one shown at opening
 };
 
 // One step of applying a page, in the order the page applies them.
@@ -143,6 +144,8 @@ bool apply_control_method(ControlMethod method);
 
 // The folder as the folder label shows it: with a trailing separator.
 QString with_trailing_separator(const QString &folder);
+// Whether two paths name the same folder ("/a/b" and "/a/b/" do); case counts.
+bool same_folder(const QString &a, const QString &b);
 
 QString sample_tooltip(int scheme); // "Färgval 1" .. "Färgval 6"
 // Where sample `i` stands on a page of `page` size: two rows of three with equal gaps.

@@ -193,14 +193,95 @@ TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab) {
     EXPECT_TRUE(written(afterApply, snapshot(store())).isEmpty());
 }
 
-TEST_F(Buttons, TheFirstOkWritesTheFolderBackWithItsSeparator) {
+// OK and "Utför" write the folder only when the user changed it: "/a/b" and "/a/b/" are one
+// folder, and the file may hold a folder another copy stored since this one started.
+enum class Confirm { Ok, UtforOnTheFolderTab };
+struct LeftAlone {
+    bool bare; // stored without the trailing separator
+    Confirm confirm;
+};
+
+class FolderLeftAlone : public OptionsTest, public ::testing::WithParamInterface<LeftAlone> {};
+
+TEST_P(FolderLeftAlone, IsNotWrittenBack) {
+    const LeftAlone c = GetParam();
+    store().SaveSetting("Filkatalog", "Path", folder(c.bare));
+    load();
+    frmOptions2 &d = open();
+    d.chkPipLjud->setChecked(false);
+    const auto before = snapshot(store());
+    if (c.confirm == Confirm::Ok) {
+        d.cmdOK->click();
+    } else {
+        for (const int tab : {6, 3}) {
+            select_tab(tab);
+            d.cmdApply->click();
+        }
+        d.cmdCancel->click();
+    }
+    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Ljud/Pip", "False"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FolderLeftAlone,
+                         ::testing::Values(LeftAlone{true, Confirm::Ok},
+                                           LeftAlone{true, Confirm::UtforOnTheFolderTab},
+                                           LeftAlone{false, Confirm::Ok}),
+                         [](const auto &info) {
+                             return test_names::name(
+                                 info.index, info.param.bare ? "bare" : "separated",
+                                 info.param.confirm == Confirm::Ok ? "Ok" : "Utfor");
+                         });
+
+TEST_F(Buttons, AnotherCopysFolderSurvivesAnUnrelatedOk) {
     store().SaveSetting("Filkatalog", "Path", folder(true));
     load();
-    const auto before = snapshot(store());
-    open().cmdOK->click();
-    EXPECT_EQ(written(before, snapshot(store())),
-              (QMap<QString, QString>{{"Filkatalog/Path", folder()}}));
+    const QString klass4b = folder() + "klass4b";
+    QDir().mkpath(klass4b);
+    // Copy B, on the same file, picks its folder after this copy started.
+    SettingsStore(store().filePath()).SaveSetting("Filkatalog", "Path", klass4b + "/");
+    frmOptions2 &d = open();
+    d.chkPipLjud->setChecked(false);
+    d.cmdOK->click();
+    SettingsStore file(store().filePath());
+    EXPECT_EQ(file.GetSetting("Filkatalog", "Path", {}), klass4b + "/");
+    EXPECT_EQ(file.GetSetting("Ljud", "Pip", {}), "False");
 }
+
+// A stored folder that was missing at start-up stays in the file until the user picks one,
+// even the program's own folder that stands in for it.
+enum class Pick { Nothing, OriginalFolder, AnotherFolder };
+
+class MissingStoredFolder : public OptionsTest, public ::testing::WithParamInterface<Pick> {};
+
+TEST_P(MissingStoredFolder, StaysUntilTheUserPicksOne) {
+    const QString missing = f.home.path("usb/klass4b");
+    store().SaveSetting("Filkatalog", "Path", missing);
+    load();
+    EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
+    frmOptions2 &d = open();
+    select_tab(6);
+    if (GetParam() == Pick::OriginalFolder)
+        d.comInitial->click();
+    else if (GetParam() == Pick::AnotherFolder)
+        ASSERT_TRUE(d.dirInitial->setPath(folder()));
+    const QString shown = d.labInitial->text();
+    d.cmdOK->click();
+    EXPECT_EQ(store().GetSetting("Filkatalog", "Path", {}),
+              GetParam() == Pick::Nothing ? missing : shown);
+    // Once picked, the folder is the user's: the next OK writes nothing.
+    const auto afterOk = snapshot(store());
+    open().cmdOK->click();
+    EXPECT_TRUE(written(afterOk, snapshot(store())).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Picks, MissingStoredFolder,
+                         ::testing::Values(Pick::Nothing, Pick::OriginalFolder,
+                                           Pick::AnotherFolder),
+                         [](const auto &info) {
+                             const QStringList picks =
+                                 QStringLiteral("Nothing OriginalFolder AnotherFolder").split(u' ');
+                             return test_names::name(info.index, picks[int(info.param)]);
+                         });
 
 TEST_F(Buttons, AChosenFolderKeepsItsCase) {
     load();
