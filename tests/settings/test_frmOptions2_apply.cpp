@@ -1,4 +1,4 @@
-// The settings dialog's buttons: OK writes and applies only what changed, "Utför" the page
+// The settings dialog's buttons: OK writes and applies only what changed, "Utför" the tab
 // on show, "Avbryt" (and Esc, and the close box) nothing, restoring a deleted record list.
 #include "drill/frmSorvinel.h"
 #include "test_frmOptions2_support.h"
@@ -175,23 +175,54 @@ TEST_F(Buttons, ApplyWritesThePageOnShowThenCancelDropsTheRest) {
     EXPECT_FALSE(modSorvinel.speak_menus);
 }
 
-TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab) {
+// Boxes that share another page's section: "Utför" stores them on the tab that shows them,
+// and only there, so "Avbryt" afterwards keeps what the teacher saw applied.
+struct OnItsTab {
+    const char *name;
+    int tab;
+    QCheckBox *frmOptions2::*box;
+    QString key, value;
+    bool ModSorvinel::*flag;
+};
+
+class ApplyOnTheShownTab : public OptionsTest, public ::testing::WithParamInterface<OnItsTab> {};
+
+TEST_P(ApplyOnTheShownTab, StoresWhatTheTabShowsAndCancelKeepsIt) {
+    const OnItsTab &c = GetParam();
     load_non_default();
     frmOptions2 &d = open();
-    select_tab(5);
-    d.chkEsc->click();
+    select_tab(c.tab);
+    (d.*c.box)->toggle();
     const auto before = snapshot(store());
+    for (int tab = 1; tab <= kSettingsPageCount; ++tab) {
+        if (tab == c.tab)
+            continue;
+        select_tab(tab);
+        d.cmdApply->click();
+        EXPECT_TRUE(written(before, snapshot(store())).isEmpty()) << "Utför on tab " << tab;
+    }
+    select_tab(c.tab);
     d.cmdApply->click();
-    EXPECT_TRUE(written(before, snapshot(store())).isEmpty());
-    select_tab(4);
-    d.cmdApply->click();
-    EXPECT_EQ(written(before, snapshot(store())),
-              (QMap<QString, QString>{{"Special/Esc", "True"}}));
+    const QMap<QString, QString> expected{{c.key, c.value}};
+    EXPECT_EQ(written(before, snapshot(store())), expected);
+    d.cmdCancel->click();
+    EXPECT_EQ(written(before, snapshot(store())), expected);
+    EXPECT_EQ(modSorvinel.*c.flag, c.value == "True");
     // OK after "Utför" finds nothing new.
     const auto afterApply = snapshot(store());
-    d.cmdOK->click();
+    open().cmdOK->click();
     EXPECT_TRUE(written(afterApply, snapshot(store())).isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, ApplyOnTheShownTab,
+    ::testing::Values(OnItsTab{"Esc", 5, &frmOptions2::chkEsc, "Special/Esc", "True",
+                               &ModSorvinel::esc_allowed},
+                      OnItsTab{"Warning", 5, &frmOptions2::chkVarning, "Special/Varna", "False",
+                               &ModSorvinel::show_warning_message},
+                      OnItsTab{"RandomOrder", 4, &frmOptions2::chkSlump, "Filkatalog/Slump", "True",
+                               &ModSorvinel::random_order}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // OK and "Utför" write the folder only when the user changed it: "/a/b" and "/a/b/" are one
 // folder, and the file may hold a folder another copy stored since this one started.
