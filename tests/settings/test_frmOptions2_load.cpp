@@ -233,6 +233,37 @@ TEST_F(Tabs, CtrlTabMovesOnAndWrapsOtherTabKeysDoNot) {
     EXPECT_EQ(d.tbsOptions->currentIndex(), 1);
 }
 
+// A choice list is as wide as its longest entry, and a caption that wraps is as tall as
+// its lines, on every tab and on small and large screens alike.
+TEST_F(Tabs, EveryListShowsItsEntriesWhole) {
+    load();
+    const QSize screens[] = {{800, 600}, {1024, 768}, {1280, 1024}};
+    for (const QSize screen : screens) {
+        platform::set_screen_metrics(platform::ScreenMetrics{
+            screen.width(), screen.height(), screen.width(), screen.height() - 28, 15, 15});
+        frmOptions2 &d = open();
+        for (int tab = 1; tab <= kSettingsPageCount; ++tab) {
+            select_tab(tab);
+            QApplication::processEvents();
+            QWidget *page = d.picOptions[tab - 1];
+            for (const QComboBox *list : page->findChildren<QComboBox *>()) {
+                // The font box takes typed names.
+                if (list->isEditable() || !list->isVisibleTo(page))
+                    continue;
+                QStringList entries;
+                for (int i = 0; i < list->count(); ++i)
+                    entries << list->itemText(i);
+                EXPECT_GE(list->width(), list->sizeHint().width())
+                    << entries.join(" | ").toStdString() << " at " << screen.width();
+            }
+            for (const QLabel *label : page->findChildren<QLabel *>())
+                if (label->wordWrap() && label->isVisibleTo(page))
+                    EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                        << label->text().toStdString();
+        }
+    }
+}
+
 TEST_F(Tabs, TheFontSampleTakesTheMainWindowsColoursAtEachSwitch) {
     load();
     frmOptions2 &d = open();
