@@ -42,6 +42,8 @@ frmGenerera::frmGenerera(frmSkrivIn &editor)
         chkOp[std::size_t(i)]->hide();
     }
     chkSkrivIn = new QCheckBox(QStringLiteral("Tillåt dubbletter"), this);
+    // Only tells the user: the new tasks are never compared, so they may repeat.
+    chkSkrivIn->setChecked(true);
     chkSkrivIn->setEnabled(false);
     const exercises::DialogButtons buttons = exercises::make_dialog_buttons(
         this, [this] { comOK_Click(); }, [this] { comAvbryt_Click(); });

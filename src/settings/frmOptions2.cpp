@@ -249,6 +249,7 @@ PageControls frmOptions2::page_controls() const {
     c.interval_text = cbxEnTangent->currentText();
     c.mouse_pointer = tick(chkMuspekare);
     c.folder_caption = labInitial->text();
+    c.folder_chosen = folder_chosen;
     return c;
 }
 
@@ -272,6 +273,12 @@ void frmOptions2::apply_settings_page(int page) {
     records_deleted = c.records_deleted;
 }
 
+void frmOptions2::apply_settings_tab(int tab) {
+    PageControls c = page_controls();
+    ::apply_settings_tab(tab, c, ApplyServices{speech_control, this});
+    records_deleted = c.records_deleted;
+}
+
 void frmOptions2::cmdOK_Click() {
     // Locked or view-only: nothing may change, whatever the controls show.
     if (editable() && !modSorvinel.write_settings([this] {
@@ -287,8 +294,7 @@ void frmOptions2::cmdOK_Click() {
 void frmOptions2::cmdApply_Click() {
     if (!editable())
         return;
-    if (!modSorvinel.write_settings(
-            [this] { apply_settings_page(tbsOptions->currentIndex() + 1); }))
+    if (!modSorvinel.write_settings([this] { apply_settings_tab(tbsOptions->currentIndex() + 1); }))
         platform::msg_box(kSettingsWriteError, vb::vbOKOnly | vb::vbInformation, windowTitle(),
                           this);
     if (modSorvinel.main_window)

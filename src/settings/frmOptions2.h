@@ -1,6 +1,6 @@
 #pragma once
 // The settings dialog "Inställning": six pages under a tab strip, filled from the shared
-// settings when it is shown. OK applies every page, "Utför" the page on show, "Avbryt"
+// settings when it is shown. OK applies every page, "Utför" the tab on show, "Avbryt"
 // (also Esc and the close box) applies nothing. In the locked and view-only states it shows
 // the settings and lets nothing change. Member functions are split by page over
 // frmOptions2_*.cpp; what a page writes is in settings_pages.
@@ -86,7 +86,8 @@ public:
     int voice_choice = 0;
     int style_choice = 0;
     bool records_deleted = false;
-    bool font_chosen = false; // a font was chosen on the "Teckensnitt" page
+    bool font_chosen = false;   // a font was chosen on the "Teckensnitt" page
+    bool folder_chosen = false; // a folder was chosen on the "Filkatalog" page
 
     // --- window -------------------------------------------------------------------------
     QTabBar *tbsOptions = nullptr;
@@ -176,6 +177,8 @@ public:
     // What the controls hold now, with the dialog's own choices.
     PageControls page_controls() const;
     void apply_settings_page(int page);
+    // "Utför": what the tab on show shows.
+    void apply_settings_tab(int tab);
     bool loaded() const { return loaded_; }
 
     // --- "Färger" (frmOptions2_colours.cpp) ---------------------------------------------

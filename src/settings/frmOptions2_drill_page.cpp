@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
 
 namespace {
 constexpr int kSpacingPx = 3;
@@ -90,12 +92,15 @@ void frmOptions2::build_special_page(QWidget *page) {
     cbxBeloeningstyp = new QComboBox(page);
     labFelVisning = new QLabel(QStringLiteral("Visning av felaktigt svar:"), page);
     cbxFelVisning = new QComboBox(page);
-    bottom->addWidget(labBel, 0, 0);
-    bottom->addWidget(cbxBel, 0, 1);
-    bottom->addWidget(labOevningstyp, 1, 0);
-    bottom->addWidget(cbxBeloeningstyp, 1, 1);
-    bottom->addWidget(labFelVisning, 2, 0);
-    bottom->addWidget(cbxFelVisning, 2, 1);
+    const std::array<std::pair<QLabel *, QComboBox *>, 3> rows = {
+        {{labBel, cbxBel}, {labOevningstyp, cbxBeloeningstyp}, {labFelVisning, cbxFelVisning}}};
+    for (int r = 0; r < int(rows.size()); ++r) {
+        // The lists show their longest entry whole; a long caption wraps instead.
+        rows[r].first->setWordWrap(true);
+        rows[r].second->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+        bottom->addWidget(rows[r].first, r, 0);
+        bottom->addWidget(rows[r].second, r, 1);
+    }
     bottom->setColumnStretch(1, 1);
     grid->addLayout(bottom, 1, 0, 1, 2);
 

@@ -116,6 +116,7 @@ void frmOptions2::load_folder_page() {
     // A folder that cannot be opened leaves the list on its drive, without a message.
     dirInitial->setPath(folder);
     set_folder_caption(folder);
+    folder_chosen = false;
 }
 
 bool frmOptions2::set_drive(const QString &folder) {
@@ -144,6 +145,7 @@ void frmOptions2::dirInitial_Change() {
     flbInitial->addItems(flbFiles.files());
     // The folder keeps its case: on this system "Övningar" and "övningar" are two folders.
     set_folder_caption(dirInitial->path());
+    folder_chosen = true;
 }
 
 void frmOptions2::comInitial_Click() {
@@ -151,6 +153,7 @@ void frmOptions2::comInitial_Click() {
     set_drive(home);
     dirInitial->setPath(home);
     set_folder_caption(home);
+    folder_chosen = true;
 }
 
 void frmOptions2::set_folder_caption(const QString &caption) {

@@ -5,6 +5,7 @@
 #include "shared/main_window_view.h"
 #include "shared/modSorvinel.h"
 
+#include <QDir>
 #include <algorithm>
 #include <array>
 
@@ -54,6 +55,11 @@ PageItem step(P page, I kind, std::optional<S> key = std::nullopt) {
     return PageItem{page, kind, key};
 }
 
+PageItem standing_on(P tab, PageItem item) {
+    item.tab = tab;
+    return item;
+}
+
 const std::array kItems = {
     step(P::Colours, I::Style, S::ColourStyle),
     step(P::Font, I::Font, S::Font),
@@ -68,9 +74,9 @@ const std::array kItems = {
     step(P::Special, I::RecordsDeleted, S::Record0),
     box(P::Special, S::NumberLine, &PageControls::number_line, A::SwitchMark),
     box(P::Special, S::Clock, &PageControls::clock, A::ClockNow),
-    // These two stand on the "Styrning" tab but share this page's section.
-    box(P::Special, S::Esc, &PageControls::esc),
-    box(P::Special, S::Warning, &PageControls::warning),
+    // On the "Styrning" tab, and stored by "Utför" there; OK stores them with their section.
+    standing_on(P::Control, box(P::Special, S::Esc, &PageControls::esc)),
+    standing_on(P::Control, box(P::Special, S::Warning, &PageControls::warning)),
     with_prefix(list(S::LineLength, &PageControls::line_length_index, 1, A::ReshapeMark), "0 - "),
     list(S::LineMarking, &PageControls::line_marking_index, 1, A::ReshapeMark),
     step(P::Special, I::NumberLine),
@@ -86,8 +92,8 @@ const std::array kItems = {
     step(P::Control, I::Interval, S::Interval),
     box(P::Control, S::MousePointer, &PageControls::mouse_pointer, A::MousePointer),
 
-    // Stands on the "Special" tab but shares this page's section.
-    box(P::Folder, S::RandomOrder, &PageControls::random_order),
+    // On the "Special" tab, and stored by "Utför" there; OK stores it with its section.
+    standing_on(P::Special, box(P::Folder, S::RandomOrder, &PageControls::random_order)),
     step(P::Folder, I::Folder, S::ExerciseFolder),
 };
 
@@ -184,6 +190,18 @@ void apply_box(const PageItem &item, const PageControls &c, bool &switched) {
         switched = true;
     if (item.after == A::ClockNow && modSorvinel.screen_state == ScreenState::TaskShown)
         modSorvinel.setup_clock();
+}
+
+void apply_folder(const PageControls &c) {
+    ModSorvinel &m = modSorvinel;
+    // Only a folder the user changed is written: the file may hold another copy's choice,
+    // and a stored folder missing at start-up stays until the user picks one.
+    const bool picked_over_stand_in = c.folder_chosen && m.exercise_folder_stand_in;
+    if (same_folder(c.folder_caption, m.exercise_folder) && !picked_over_stand_in)
+        return;
+    m.exercise_folder = c.folder_caption;
+    m.exercise_folder_stand_in = false;
+    write(S::ExerciseFolder, m.exercise_folder);
 }
 
 bool apply_list(const PageItem &item, const PageControls &c) {
@@ -350,15 +368,16 @@ bool apply_control_method(ControlMethod method) {
     return true;
 }
 
-void apply_settings_page(int page, PageControls &c, const ApplyServices &services) {
-    if (page < int(P::Colours) || page > kSettingsPageCount)
-        return;
+namespace {
+// Applies the items `takes` picks, in the order of the page table.
+void apply_items(const std::function<bool(const PageItem &)> &takes, PageControls &c,
+                 const ApplyServices &services) {
     ModSorvinel &m = modSorvinel;
     const int old_length = m.number_line_length;
     bool switched = false, reshaped = false;
 
     for (const PageItem &item : kItems) {
-        if (int(item.page) != page)
+        if (!takes(item))
             continue;
         switch (item.kind) {
         case I::Style:
@@ -406,17 +425,31 @@ void apply_settings_page(int page, PageControls &c, const ApplyServices &service
             apply_interval(c);
             break;
         case I::Folder:
-            if (c.folder_caption != m.exercise_folder) {
-                m.exercise_folder = c.folder_caption;
-                write(S::ExerciseFolder, m.exercise_folder);
-            }
+            apply_folder(c);
             break;
         }
     }
 }
+} // namespace
+
+void apply_settings_page(int page, PageControls &c, const ApplyServices &services) {
+    if (page < int(P::Colours) || page > kSettingsPageCount)
+        return;
+    apply_items([page](const PageItem &item) { return int(item.page) == page; }, c, services);
+}
+
+void apply_settings_tab(int tab, PageControls &c, const ApplyServices &services) {
+    if (tab < int(P::Colours) || tab > kSettingsPageCount)
+        return;
+    apply_items([tab](const PageItem &item) { return int(item.tab) == tab; }, c, services);
+}
 
 QString with_trailing_separator(const QString &folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+bool same_folder(const QString &a, const QString &b) {
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
 QString sample_tooltip(int scheme) {

@@ -78,6 +78,7 @@ struct PageControls {
     Tick mouse_pointer = Tick::Clear;
     // "Filkatalog"
     QString folder_caption;
+    bool folder_chosen = false; // the user picked a folder, even the one shown at opening
 };
 
 // One step of applying a page, in the order the page applies them.
@@ -99,9 +100,10 @@ enum class ItemKind {
 enum class AfterChange { None, SwitchMark, ReshapeMark, ClockNow, MousePointer };
 
 struct PageItem {
-    SettingsPage page;
+    SettingsPage page; // applied with this page, whose section it shares
     ItemKind kind;
     std::optional<SettingId> key;       // the key written; none for the plain steps
+    SettingsPage tab = page;            // where its control stands
     Tick PageControls::*box = nullptr;  // Box
     bool ModSorvinel::*flag = nullptr;  // Box
     bool inverted = false;              // Box: the box shows the opposite of the flag
@@ -137,12 +139,16 @@ struct ApplyServices {
 // Applies one page (1..6; any other number does nothing). Clears `records_deleted` when
 // the "Special" page wrote the deleted records.
 void apply_settings_page(int page, PageControls &controls, const ApplyServices &services);
+// Applies every control that tab 1..6 shows, whichever page it belongs to ("Utför").
+void apply_settings_tab(int tab, PageControls &controls, const ApplyServices &services);
 
 // Applying the control method on the main window's running state; true when it changed.
 bool apply_control_method(ControlMethod method);
 
 // The folder as the folder label shows it: with a trailing separator.
 QString with_trailing_separator(const QString &folder);
+// Whether two paths name the same folder ("/a/b" and "/a/b/" do); case counts.
+bool same_folder(const QString &a, const QString &b);
 
 QString sample_tooltip(int scheme); // "Färgval 1" .. "Färgval 6"
 // Where sample `i` stands on a page of `page` size: two rows of three with equal gaps.

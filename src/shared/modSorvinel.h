@@ -96,6 +96,9 @@ public:
     bool custom_mouse_pointer = true;
     bool random_order = true;
     QString exercise_folder;
+    // The stored folder could not be used at start-up: the program's folder stands in for
+    // this run, and the stored one stays in the file.
+    bool exercise_folder_stand_in = false;
     int print_size = 0;
     int print_order = 0;
 

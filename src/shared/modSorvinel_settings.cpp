@@ -62,6 +62,7 @@ QString ModSorvinel::windows_directory() {
 
 void ModSorvinel::reset_exercise_folder() {
     exercise_folder = program_folder();
+    exercise_folder_stand_in = false;
     save_setting("Filkatalog", "Path", exercise_folder);
 }
 
@@ -183,10 +184,13 @@ void ModSorvinel::load_settings() {
                 save_setting(section, key, exercise_folder);
             if (exercise_folder.isEmpty())
                 reset_exercise_folder();
-            if (w && !w->set_exercise_folder(exercise_folder))
-                reset_exercise_folder();
-            else if (!w && !QFileInfo(exercise_folder).isDir())
-                reset_exercise_folder();
+            // A stick not plugged in or a share not yet mounted may be back next time: the
+            // run uses the program's folder and the teacher's choice stays stored.
+            if (w ? !w->set_exercise_folder(exercise_folder)
+                  : !QFileInfo(exercise_folder).isDir()) {
+                exercise_folder = program_folder();
+                exercise_folder_stand_in = true;
+            }
             if (importing)
                 save_setting(kImportSection, kImportKey, iniFingerprint);
             break;

@@ -4,6 +4,7 @@
 #include "drill/frmMeddelande.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/settings_store.h"
 #include "support/files.h"
 #include "support/non_regular_files.h"
 #include "support/temp_home.h"
@@ -405,6 +406,51 @@ TEST(ExerciseDrillLogic, TheLastThreeCharactersOfTheNameGiveTheOperation) {
         EXPECT_EQ(loaded.failed, c.failed) << c.name;
         EXPECT_EQ(loaded.tasks.size(), c.tasks) << c.name;
     }
+}
+
+// A folder stored on a stick that is not plugged in: the run lists the program's folder, and
+// neither the start nor a whole drill from that list replaces the stored folder.
+TEST(MissingStoredFolder, StaysInTheFileAfterStartAndADrill) {
+    MainWindowFixture f;
+    // The program's folder inside this case, given back however the case ends.
+    struct DataHome {
+        QByteArray before = qgetenv("XDG_DATA_HOME");
+        ~DataHome() {
+            qputenv("XDG_DATA_HOME", before);
+            platform::stop_msg_box_script();
+        }
+    } restore;
+    qputenv("XDG_DATA_HOME", f.home.path("data").toUtf8());
+    const QString missing = f.home.path("usb/klass4b");
+    f.home.store().SaveSetting("Filkatalog", "Path", missing);
+    put_file(ModSorvinel::program_folder() + "/fem.add", lines(5));
+    platform::script_msg_box({});
+    f.load();
+    auto stored = [&f] {
+        return SettingsStore(f.home.store().filePath()).GetSetting("Filkatalog", "Path", {});
+    };
+    EXPECT_EQ(stored(), missing);
+    EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
+
+    frmSorvinel &w = *f.window;
+    auto press = [&w](int code) {
+        int c = code;
+        w.Form_KeyDown(c, 0);
+        w.Form_KeyUp(c, 0);
+    };
+    press(vb::key::A);
+    press(vb::key::Oe);
+    ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+    EXPECT_EQ(w.labFilnamn->Caption(), " fem ");
+    press(vb::key::Return);
+    for (int asked = 0; asked < 5; ++asked) {
+        ASSERT_EQ(modSorvinel.screen_state, ScreenState::TaskShown) << asked;
+        for (QChar d : QString::number(w.drill_session().task().right_answer))
+            press(vb::key::D0 + d.digitValue());
+        press(vb::key::Return);
+    }
+    EXPECT_EQ(modSorvinel.screen_state, ScreenState::EndMenu);
+    EXPECT_EQ(stored(), missing);
 }
 
 } // namespace

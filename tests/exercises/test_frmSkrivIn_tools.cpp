@@ -195,6 +195,9 @@ TEST_F(EditorTest, FillOutDialogOkAvbrytAndCloseBox) {
         frmSkrivIn &w = open({Operation::Blandat, true}, {"2 + 5 =", "9 * 1 ="});
         w.chkSkrivIn->setChecked(false);
         when_shown<frmGenerera>(modal, [way](frmGenerera &d) {
+            // Tells the user that the new tasks may repeat: they are never compared.
+            EXPECT_TRUE(d.chkSkrivIn->isChecked());
+            EXPECT_FALSE(d.chkSkrivIn->isEnabled());
             EXPECT_EQ(d.cbxFyll->currentText(), "100");
             EXPECT_EQ(d.labFyll[2]->text(), "2 ¤ 1   till   9 ¤ 5");
             EXPECT_TRUE(d.chkOp[0]->isChecked());

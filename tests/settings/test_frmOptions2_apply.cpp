@@ -1,4 +1,4 @@
-// The settings dialog's buttons: OK writes and applies only what changed, "Utför" the page
+// The settings dialog's buttons: OK writes and applies only what changed, "Utför" the tab
 // on show, "Avbryt" (and Esc, and the close box) nothing, restoring a deleted record list.
 #include "drill/frmSorvinel.h"
 #include "test_frmOptions2_support.h"
@@ -175,32 +175,144 @@ TEST_F(Buttons, ApplyWritesThePageOnShowThenCancelDropsTheRest) {
     EXPECT_FALSE(modSorvinel.speak_menus);
 }
 
-TEST_F(Buttons, EscOnTheControlTabWaitsForTheSpecialTab) {
+// Boxes that share another page's section: "Utför" stores them on the tab that shows them,
+// and only there, so "Avbryt" afterwards keeps what the teacher saw applied.
+struct OnItsTab {
+    const char *name;
+    int tab;
+    QCheckBox *frmOptions2::*box;
+    QString key, value;
+    bool ModSorvinel::*flag;
+};
+
+class ApplyOnTheShownTab : public OptionsTest, public ::testing::WithParamInterface<OnItsTab> {};
+
+TEST_P(ApplyOnTheShownTab, StoresWhatTheTabShowsAndCancelKeepsIt) {
+    const OnItsTab &c = GetParam();
     load_non_default();
     frmOptions2 &d = open();
-    select_tab(5);
-    d.chkEsc->click();
+    select_tab(c.tab);
+    (d.*c.box)->toggle();
     const auto before = snapshot(store());
+    for (int tab = 1; tab <= kSettingsPageCount; ++tab) {
+        if (tab == c.tab)
+            continue;
+        select_tab(tab);
+        d.cmdApply->click();
+        EXPECT_TRUE(written(before, snapshot(store())).isEmpty()) << "Utför on tab " << tab;
+    }
+    select_tab(c.tab);
     d.cmdApply->click();
-    EXPECT_TRUE(written(before, snapshot(store())).isEmpty());
-    select_tab(4);
-    d.cmdApply->click();
-    EXPECT_EQ(written(before, snapshot(store())),
-              (QMap<QString, QString>{{"Special/Esc", "True"}}));
+    const QMap<QString, QString> expected{{c.key, c.value}};
+    EXPECT_EQ(written(before, snapshot(store())), expected);
+    d.cmdCancel->click();
+    EXPECT_EQ(written(before, snapshot(store())), expected);
+    EXPECT_EQ(modSorvinel.*c.flag, c.value == "True");
     // OK after "Utför" finds nothing new.
     const auto afterApply = snapshot(store());
-    d.cmdOK->click();
+    open().cmdOK->click();
     EXPECT_TRUE(written(afterApply, snapshot(store())).isEmpty());
 }
 
-TEST_F(Buttons, TheFirstOkWritesTheFolderBackWithItsSeparator) {
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, ApplyOnTheShownTab,
+    ::testing::Values(OnItsTab{"Esc", 5, &frmOptions2::chkEsc, "Special/Esc", "True",
+                               &ModSorvinel::esc_allowed},
+                      OnItsTab{"Warning", 5, &frmOptions2::chkVarning, "Special/Varna", "False",
+                               &ModSorvinel::show_warning_message},
+                      OnItsTab{"RandomOrder", 4, &frmOptions2::chkSlump, "Filkatalog/Slump", "True",
+                               &ModSorvinel::random_order}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// OK and "Utför" write the folder only when the user changed it: "/a/b" and "/a/b/" are one
+// folder, and the file may hold a folder another copy stored since this one started.
+enum class Confirm { Ok, UtforOnTheFolderTab };
+struct LeftAlone {
+    bool bare; // stored without the trailing separator
+    Confirm confirm;
+};
+
+class FolderLeftAlone : public OptionsTest, public ::testing::WithParamInterface<LeftAlone> {};
+
+TEST_P(FolderLeftAlone, IsNotWrittenBack) {
+    const LeftAlone c = GetParam();
+    store().SaveSetting("Filkatalog", "Path", folder(c.bare));
+    load();
+    frmOptions2 &d = open();
+    d.chkPipLjud->setChecked(false);
+    const auto before = snapshot(store());
+    if (c.confirm == Confirm::Ok) {
+        d.cmdOK->click();
+    } else {
+        for (const int tab : {6, 3}) {
+            select_tab(tab);
+            d.cmdApply->click();
+        }
+        d.cmdCancel->click();
+    }
+    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Ljud/Pip", "False"}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FolderLeftAlone,
+                         ::testing::Values(LeftAlone{true, Confirm::Ok},
+                                           LeftAlone{true, Confirm::UtforOnTheFolderTab},
+                                           LeftAlone{false, Confirm::Ok}),
+                         [](const auto &info) {
+                             return test_names::name(
+                                 info.index, info.param.bare ? "bare" : "separated",
+                                 info.param.confirm == Confirm::Ok ? "Ok" : "Utfor");
+                         });
+
+TEST_F(Buttons, AnotherCopysFolderSurvivesAnUnrelatedOk) {
     store().SaveSetting("Filkatalog", "Path", folder(true));
     load();
-    const auto before = snapshot(store());
-    open().cmdOK->click();
-    EXPECT_EQ(written(before, snapshot(store())),
-              (QMap<QString, QString>{{"Filkatalog/Path", folder()}}));
+    const QString klass4b = folder() + "klass4b";
+    QDir().mkpath(klass4b);
+    // Copy B, on the same file, picks its folder after this copy started.
+    SettingsStore(store().filePath()).SaveSetting("Filkatalog", "Path", klass4b + "/");
+    frmOptions2 &d = open();
+    d.chkPipLjud->setChecked(false);
+    d.cmdOK->click();
+    SettingsStore file(store().filePath());
+    EXPECT_EQ(file.GetSetting("Filkatalog", "Path", {}), klass4b + "/");
+    EXPECT_EQ(file.GetSetting("Ljud", "Pip", {}), "False");
 }
+
+// A stored folder that was missing at start-up stays in the file until the user picks one,
+// even the program's own folder that stands in for it.
+enum class Pick { Nothing, OriginalFolder, AnotherFolder };
+
+class MissingStoredFolder : public OptionsTest, public ::testing::WithParamInterface<Pick> {};
+
+TEST_P(MissingStoredFolder, StaysUntilTheUserPicksOne) {
+    const QString missing = f.home.path("usb/klass4b");
+    store().SaveSetting("Filkatalog", "Path", missing);
+    load();
+    EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
+    frmOptions2 &d = open();
+    select_tab(6);
+    if (GetParam() == Pick::OriginalFolder)
+        d.comInitial->click();
+    else if (GetParam() == Pick::AnotherFolder)
+        ASSERT_TRUE(d.dirInitial->setPath(folder()));
+    const QString shown = d.labInitial->text();
+    d.cmdOK->click();
+    EXPECT_EQ(store().GetSetting("Filkatalog", "Path", {}),
+              GetParam() == Pick::Nothing ? missing : shown);
+    // Once picked, the folder is the user's: the next OK writes nothing.
+    const auto afterOk = snapshot(store());
+    open().cmdOK->click();
+    EXPECT_TRUE(written(afterOk, snapshot(store())).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Picks, MissingStoredFolder,
+                         ::testing::Values(Pick::Nothing, Pick::OriginalFolder,
+                                           Pick::AnotherFolder),
+                         [](const auto &info) {
+                             const QStringList picks =
+                                 QStringLiteral("Nothing OriginalFolder AnotherFolder").split(u' ');
+                             return test_names::name(info.index, picks[int(info.param)]);
+                         });
 
 TEST_F(Buttons, AChosenFolderKeepsItsCase) {
     load();

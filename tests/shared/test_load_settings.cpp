@@ -172,6 +172,31 @@ TEST_F(LoadSettings, StoredFolderKeepsItsCaseAndAMissingOneIsReset) {
     EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
 }
 
+// A stick not plugged in, a share not mounted yet, a folder that became a file: the run
+// uses the program's folder, and the teacher's choice stays in the file for the next start.
+// Only an empty Path becomes the default in the file.
+TEST_F(LoadSettings, AStoredFolderThatCannotBeUsedStaysInTheFile) {
+    const struct {
+        const char *what;
+        QString stored;
+        bool kept;
+    } cases[] = {
+        {"missing", home.path("usb/klass4b"), true},
+        {"a file", home.path("klass4b.txt"), true},
+        {"empty", "", false},
+    };
+    put_file(home.path("klass4b.txt"), "3 + 4 =\r\n");
+    for (const auto &c : cases) {
+        modSorvinel.reset();
+        put("Filkatalog", "Path", c.stored);
+        modSorvinel.load_settings();
+        EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder()) << c.what;
+        EXPECT_EQ(modSorvinel.exercise_folder_stand_in, c.kept) << c.what;
+        EXPECT_EQ(stored("Filkatalog", "Path"), c.kept ? c.stored : ModSorvinel::program_folder())
+            << c.what;
+    }
+}
+
 TEST_F(LoadSettings, ImportWritesTheStoreOnceAndDeletesTheFile) {
     write_ini("[Ljud]\r\nPip=0\r\nMeny=1\r\n[Utseende]\r\nStil=9\r\n"
               "[Styrning]\r\nEnteravbrott=1\r\nTangentrepetition=1\r\n[Special]\r\nRekord2=42\r\n");
