@@ -58,7 +58,7 @@ install:
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 
 uninstall:
-	DESTDIR="$(DESTDIR)" cmake -DPREFIX="$(PREFIX)" -P cmake/uninstall.cmake
+	DESTDIR="$(DESTDIR)" cmake -DPREFIX="$(PREFIX)" -DBUILD="$(BUILD)" -P cmake/uninstall.cmake
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ)
