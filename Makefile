@@ -21,8 +21,10 @@ deps-test:
 $(BUILD)/build.ninja: | deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DBUILD_TESTING=OFF
 
+# The program and its icons only, also in a folder `make test` configured: the tests and
+# benchmarks are built by `make test` and `make bench`.
 build: deps $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target sorvinel icons
 
 run: build
 	$(BUILD)/sorvinel
@@ -56,7 +58,7 @@ install:
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 
 uninstall:
-	DESTDIR="$(DESTDIR)" cmake -DPREFIX="$(PREFIX)" -P cmake/uninstall.cmake
+	DESTDIR="$(DESTDIR)" cmake -DPREFIX="$(PREFIX)" -DBUILD="$(BUILD)" -P cmake/uninstall.cmake
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ)

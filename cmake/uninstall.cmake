@@ -1,9 +1,10 @@
-# Removes what `make install` put under PREFIX (and $DESTDIR), then the folders of the icon
-# theme and the menu that are left empty. Run: cmake -DPREFIX=/usr/local -P cmake/uninstall.cmake
+# Removes what `make install` put under PREFIX (and $DESTDIR), then the folders that install
+# made, as listed in the build folder, where they are empty again; folders that were there
+# before stay. Run: cmake -DPREFIX=/usr/local -DBUILD=build -P cmake/uninstall.cmake
 if(NOT PREFIX)
   message(FATAL_ERROR "PREFIX is not set")
 endif()
-include(${CMAKE_CURRENT_LIST_DIR}/install_layout.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/install_folders.cmake)
 set(root "$ENV{DESTDIR}${PREFIX}")
 
 foreach(file IN LISTS SORVINEL_INSTALLED_FILES)
@@ -13,15 +14,25 @@ foreach(file IN LISTS SORVINEL_INSTALLED_FILES)
   endif()
 endforeach()
 
-# Only folders under share that hold nothing any more; the program's folder (bin) stays.
-foreach(file IN LISTS SORVINEL_INSTALLED_FILES)
-  get_filename_component(dir "${file}" DIRECTORY)
-  while(dir MATCHES "^share/.")
-    file(GLOB left "${root}/${dir}/*")
-    if(left OR NOT IS_DIRECTORY "${root}/${dir}")
-      break()
+if(BUILD)
+  get_filename_component(BUILD "${BUILD}" ABSOLUTE)
+  sorvinel_folder_list("${BUILD}" "${root}" list)
+endif()
+if(NOT EXISTS "${list}")
+  message(STATUS "No list of the folders the install made: every folder stays")
+  return()
+endif()
+file(STRINGS "${list}" made)
+# A folder sorts before everything in it, so the reversed order empties inner folders first.
+list(SORT made)
+list(REVERSE made)
+foreach(dir IN LISTS made)
+  if(IS_DIRECTORY "${dir}" AND NOT IS_SYMLINK "${dir}")
+    file(GLOB left "${dir}/*")
+    if(NOT left)
+      message(STATUS "Removing: ${dir}")
+      file(REMOVE_RECURSE "${dir}")
     endif()
-    file(REMOVE_RECURSE "${root}/${dir}")
-    get_filename_component(dir "${dir}" DIRECTORY)
-  endwhile()
+  endif()
 endforeach()
+file(REMOVE "${list}")
