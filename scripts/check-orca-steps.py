@@ -13,7 +13,8 @@ import sys
 import time
 from datetime import datetime, timezone
 
-import pyatspi
+import program_session
+from program_session import application, field_text, main_window, reader_field, wait_until
 
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
 STARTED = time.time()
@@ -46,11 +47,7 @@ def log(text):
 
 
 def start(name, argv, **kwargs):
-    out = open(os.path.join(WORK, name + ".out"), "w")
-    proc = subprocess.Popen(argv, stdout=out, stderr=subprocess.STDOUT, **kwargs)
-    with open(os.path.join(WORK, "pids", name), "w") as f:
-        f.write(str(proc.pid))
-    return proc
+    return program_session.start(WORK, name, argv, **kwargs)
 
 
 def stop(proc, grace=3.0):
@@ -76,47 +73,6 @@ def stop_speech_dispatcher():
         pass
 
 
-def wait_until(test, limit, step=0.02):
-    end = time.monotonic() + limit
-    while time.monotonic() < end:
-        value = test()
-        if value:
-            return value
-        time.sleep(step)
-    return None
-
-
-def application(name):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        try:
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name.lower() == name:
-                return app
-        except Exception:
-            pass
-    return None
-
-
-def reader_field(app):
-    """The one-line text field that is showing (the main window's reader field)."""
-    def is_field(acc):
-        try:
-            return (acc.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
-                    and acc.getState().contains(pyatspi.STATE_SHOWING))
-        except Exception:
-            return False
-    return pyatspi.findDescendant(app, is_field)
-
-
-def field_text(field):
-    try:
-        text = field.queryText()
-        return text.getText(0, text.characterCount)
-    except Exception:
-        return None
-
-
 def settle(field, quiet=0.05, limit=FIELD_WAIT):
     """Waits until the field's text has stayed the same for `quiet` seconds."""
     end = time.monotonic() + limit
@@ -128,21 +84,6 @@ def settle(field, quiet=0.05, limit=FIELD_WAIT):
             return now
         last = now
     return last
-
-
-def main_window(pid):
-    """The program's largest visible window."""
-    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                         capture_output=True, text=True).stdout.split()
-    best, area = None, 0
-    for wid in ids:
-        out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid],
-                             capture_output=True, text=True).stdout
-        geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        a = int(geometry.get("WIDTH", 0)) * int(geometry.get("HEIGHT", 0))
-        if a > area:
-            best, area = wid, a
-    return best
 
 
 def fold(text):
