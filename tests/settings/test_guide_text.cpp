@@ -180,7 +180,14 @@ protected:
         w->Form_KeyUp(c, 0);
     }
     void answer_every_task() {
-        while (modSorvinel.screen_state == ScreenState::TaskShown) {
+        // A drill has at most 100 tasks: a fault that keeps a task on screen must fail here,
+        // not hang the test.
+        constexpr int kMostAnswers = 200;
+        for (int answers = 0; modSorvinel.screen_state == ScreenState::TaskShown; ++answers) {
+            if (answers == kMostAnswers) {
+                ADD_FAILURE() << "the drill did not end after " << kMostAnswers << " answers";
+                return;
+            }
             for (QChar d : QString::number(w->drill_session().task().right_answer))
                 press(vb::key::D0 + d.digitValue());
             press(vb::key::Return);
