@@ -30,19 +30,9 @@ constexpr int kScreenWidthPx = 1024;
 constexpr int kScreenHeightPx = 768;
 constexpr int kWorkAreaHeightPx = 740;
 constexpr double kTwipsPerPixel = 15;
-constexpr int kModalPollMs = 10;
 constexpr int kNoReward = 1000000;
 constexpr int kTimerSteps = 20;
 constexpr int kOneSecondMs = 1000;
-
-void close_splash_when_shown() {
-    QTimer::singleShot(kModalPollMs, [] {
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            QTimer::singleShot(kModalPollMs, d, [d] { d->done(QDialog::Rejected); });
-        else
-            close_splash_when_shown();
-    });
-}
 
 // The main window in one-key mode, a drill task waiting for its answer.
 struct Window {
@@ -55,7 +45,7 @@ struct Window {
                                                              kScreenWidthPx, kWorkAreaHeightPx,
                                                              kTwipsPerPixel, kTwipsPerPixel});
         window = std::make_unique<frmSorvinel>(&speech);
-        close_splash_when_shown();
+        close_modal_when_shown();
         window->Form_Load();
         window->timEnTangent->stop();
         modSorvinel.beep_on = false;
@@ -75,8 +65,9 @@ struct Window {
 };
 
 Window &shared_window() {
-    static Window w;
-    return w;
+    // Never destroyed: its widgets would outlive the application object.
+    static Window *w = new Window;
+    return *w;
 }
 
 void BM_ScanningStepToRepaintedBoard(benchmark::State &state) {

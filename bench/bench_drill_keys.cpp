@@ -28,23 +28,9 @@ constexpr int kScreenWidthPx = 1024;
 constexpr int kScreenHeightPx = 768;
 constexpr int kWorkAreaHeightPx = 740;
 constexpr double kTwipsPerPixel = 15;
-constexpr int kModalPollMs = 10;
-constexpr int kModalPolls = 500;
 constexpr int kAnswerLabel = 4;
 constexpr int kTaskRowLabels = 5;
 constexpr int kNoReward = 1000000;
-
-void close_modal_when_shown(int tries_left) {
-    QTimer::singleShot(kModalPollMs, [tries_left] {
-        // Seen while exec() may still be showing it: close once its own loop runs.
-        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            QTimer::singleShot(kModalPollMs, d, [d] {
-                QTimer::singleShot(kModalPollMs, d, [d] { d->done(QDialog::Rejected); });
-            });
-        else if (tries_left > 0)
-            close_modal_when_shown(tries_left - 1);
-    });
-}
 
 // One main window for all benchmarks, started as the program starts it.
 struct Window {
@@ -56,7 +42,7 @@ struct Window {
                                                              kScreenWidthPx, kWorkAreaHeightPx,
                                                              kTwipsPerPixel, kTwipsPerPixel});
         window = std::make_unique<frmSorvinel>(&speech);
-        close_modal_when_shown(kModalPolls);
+        close_modal_when_shown();
         window->Form_Load();
         modSorvinel.speak_in_exercises = true;
         modSorvinel.beep_on = false;
@@ -94,8 +80,9 @@ struct Window {
 };
 
 Window &shared_window() {
-    static Window w;
-    return w;
+    // Never destroyed: its widgets would outlive the application object.
+    static Window *w = new Window;
+    return *w;
 }
 
 void BM_DigitKeyToAnswerRepainted(benchmark::State &state) {

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kIdleMs = 10000;
-constexpr int kSplashPollMs = 10;
 constexpr int kStyles = 6;
 constexpr double kPercent = 100;
 constexpr double kMicrosPerSecond = 1e6;
@@ -32,15 +31,7 @@ struct Window {
         store = std::make_unique<SettingsStore>(home.path() + "/bench.ini");
         modSorvinel.store = store.get();
         window = std::make_unique<frmSorvinel>(&speech);
-        // The splash closes as soon as it is up.
-        auto *poll = new QTimer(window.get());
-        QObject::connect(poll, &QTimer::timeout, [poll] {
-            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                d->done(QDialog::Rejected);
-                poll->deleteLater();
-            }
-        });
-        poll->start(kSplashPollMs);
+        close_modal_when_shown();
         window->Form_Load();
         modSorvinel.beep_on = false;
     }
@@ -57,8 +48,9 @@ struct Window {
 };
 
 Window &shared_window() {
-    static Window w;
-    return w;
+    // Never destroyed: its widgets would outlive the application object.
+    static Window *w = new Window;
+    return *w;
 }
 
 double cpu_seconds(const rusage &u) {
