@@ -93,7 +93,7 @@ platform::KeysDown keys_down(const frmSorvinel *owner) {
         return down;
     down = owner->key_held;
     if (owner->key_in_hand)
-        down.press(*owner->key_in_hand);
+        down.press(owner->key_in_hand->key);
     return down;
 }
 

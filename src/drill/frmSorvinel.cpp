@@ -196,8 +196,8 @@ void frmSorvinel::Form_Unload() {
 bool frmSorvinel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == txtJaws && txtJaws_Mouse(event->type()))
         return true;
-    if (watched == this && event->type() == QEvent::WindowBlocked)
-        key_in_hand_blocked = true;
+    if (watched == this && event->type() == QEvent::WindowBlocked && key_in_hand)
+        key_in_hand->window_blocked = true;
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QMainWindow::eventFilter(watched, event);
     auto *ke = static_cast<QKeyEvent *>(event);
@@ -241,15 +241,17 @@ void frmSorvinel::note_key_elsewhere(const QKeyEvent *ke) {
     // too, or the first key after the window closes would count as held; a key pressed
     // there stays held here, so its repeats do not act once the window is gone.
     const platform::KeyId key = platform::key_id(ke);
-    const bool opener = key_in_hand && platform::same_key(*key_in_hand, key);
+    KeyInHand *opener =
+        key_in_hand && platform::same_key(key_in_hand->key, key) ? &*key_in_hand : nullptr;
     if (ke->type() == QEvent::KeyRelease) {
         if (vb::is_auto_repeat(ke))
             return;
         key_held.release(key);
         if (opener)
-            key_in_hand_let_go = true;
+            opener->let_go = true;
     } else if (loaded_ && modSorvinel.key_repeat_blocked && vb::key_code(ke) != 0 &&
-               !(opener && !key_in_hand_let_go)) {
+               !(opener && !opener->let_go)) {
+        // The opener's own repeats are not new; pressed again after its release, it is.
         key_held.press(key);
     }
 }

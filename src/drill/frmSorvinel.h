@@ -109,12 +109,14 @@ public:
     platform::KeysDown key_held;
     // The scan code of the key event being handled; 0 for a key code fed in by a click.
     quint32 key_scan_code = 0;
-    // The key whose press is being handled, and whether it was let go meanwhile (in a
-    // window its press opened): then it is not held when the handler ends.
-    std::optional<platform::KeyId> key_in_hand;
-    bool key_in_hand_let_go = false;
-    // A modal window blocked this one while the key was handled.
-    bool key_in_hand_blocked = false;
+    // The key whose press is being handled, and what happened meanwhile in a window its
+    // press opened: let go there, it is not held when the handler ends.
+    struct KeyInHand {
+        platform::KeyId key;
+        bool let_go = false;
+        bool window_blocked = false; // a modal window blocked this one
+    };
+    std::optional<KeyInHand> key_in_hand;
     // The key code being handled comes from a click on the number board.
     bool key_clicked = false;
     // Tells a held key's repeats from real releases where Qt could not.

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <utility>
+
 namespace {
 const QString kWaitToReturn = QStringLiteral("Vänta för att återgå!");
 constexpr int kStatusLabels = 6;
@@ -35,15 +37,8 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     if (!key_clicked && key_held.contains(key))
         return;
     modSorvinel.message_go_on = false;
-    const std::optional<platform::KeyId> outer_key = key_in_hand;
-    const bool outer_let_go = key_in_hand_let_go;
-    const bool outer_blocked = key_in_hand_blocked;
-    if (key_clicked)
-        key_in_hand.reset();
-    else
-        key_in_hand = key;
-    key_in_hand_let_go = false;
-    key_in_hand_blocked = false;
+    const std::optional<KeyInHand> outer =
+        std::exchange(key_in_hand, key_clicked ? std::nullopt : std::optional(KeyInHand{key}));
     const ScreenState state = modSorvinel.screen_state;
     const bool answering = state == ScreenState::TaskShown || is_panel_field(state);
     if (!answering || !(modSorvinel.number_board_shown && modSorvinel.board_clickable))
@@ -144,13 +139,11 @@ void frmSorvinel::Form_KeyDown(int &keyCode, int shift) {
     // Qt drops a key event aimed at a window that a modal one blocks, so a window the key
     // opened may have cost us its release: then a key already up is not held. (Otherwise a
     // key that is up has its release still on the way, behind its repeats.)
-    const bool let_go =
-        key_in_hand_let_go || (key_in_hand_blocked && key.scan != 0 &&
-                               platform::key_state(key.scan) == platform::KeyState::Up);
-    key_in_hand = outer_key;
-    key_in_hand_let_go = outer_let_go;
-    key_in_hand_blocked = outer_blocked;
-    if (!key_clicked && modSorvinel.key_repeat_blocked && !modSorvinel.message_go_on && !let_go)
+    const std::optional<KeyInHand> handled = std::exchange(key_in_hand, outer);
+    if (!handled || !modSorvinel.key_repeat_blocked || modSorvinel.message_go_on || handled->let_go)
+        return;
+    if (!(handled->window_blocked && key.scan != 0 &&
+          platform::key_state(key.scan) == platform::KeyState::Up))
         key_held.press(key);
 }
 

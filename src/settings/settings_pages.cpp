@@ -369,15 +369,17 @@ bool apply_control_method(ControlMethod method) {
 }
 
 namespace {
-// Applies the items `takes` picks, in the order of the page table.
-void apply_items(const std::function<bool(const PageItem &)> &takes, PageControls &c,
+// Applies the items whose page or tab (`where`) is `which`, in the order of the page table.
+void apply_items(SettingsPage PageItem::*where, int which, PageControls &c,
                  const ApplyServices &services) {
+    if (which < int(P::Colours) || which > kSettingsPageCount)
+        return;
     ModSorvinel &m = modSorvinel;
     const int old_length = m.number_line_length;
     bool switched = false, reshaped = false;
 
     for (const PageItem &item : kItems) {
-        if (!takes(item))
+        if (int(item.*where) != which)
             continue;
         switch (item.kind) {
         case I::Style:
@@ -433,15 +435,11 @@ void apply_items(const std::function<bool(const PageItem &)> &takes, PageControl
 } // namespace
 
 void apply_settings_page(int page, PageControls &c, const ApplyServices &services) {
-    if (page < int(P::Colours) || page > kSettingsPageCount)
-        return;
-    apply_items([page](const PageItem &item) { return int(item.page) == page; }, c, services);
+    apply_items(&PageItem::page, page, c, services);
 }
 
 void apply_settings_tab(int tab, PageControls &c, const ApplyServices &services) {
-    if (tab < int(P::Colours) || tab > kSettingsPageCount)
-        return;
-    apply_items([tab](const PageItem &item) { return int(item.tab) == tab; }, c, services);
+    apply_items(&PageItem::tab, tab, c, services);
 }
 
 QString with_trailing_separator(const QString &folder) {
