@@ -173,18 +173,6 @@ TEST(KeyTimeLog, GivesEachEventItsTimeInOrderAndSkipsWhatQtDropped) {
     EXPECT_EQ(log.take(true, kFive), 2u) << "only the latest are kept";
 }
 
-TEST(KeyTimeLog, KnowsTheSecondHalfOfARepeatByItsTime) {
-    platform::KeyTimeLog log;
-    log.record(true, kFive, 100);
-    log.record(false, kFive, 760);
-    log.record(true, kFive, 760);
-    log.record(false, kFive, 900);
-    EXPECT_TRUE(log.has_press_at(kFive, 760));
-    EXPECT_FALSE(log.has_press_at(kFive, 900)) << "the last release has no press after it";
-    EXPECT_FALSE(log.has_press_at(kSix, 760)) << "another key";
-    EXPECT_FALSE(log.has_press_at(kFive, 0)) << "an unknown time pairs with nothing";
-}
-
 // X key codes 8..255, one bit each, eight to a byte: code 14 is bit 6 of byte 1.
 class KeymapBits : public ::testing::TestWithParam<quint32> {};
 
@@ -202,74 +190,28 @@ TEST_P(KeymapBits, EachCodeReadsItsOwnBit) {
             EXPECT_EQ(platform::key_state_in_keymap(only, other), KeyState::Up) << other;
         }
     }
+    // Codes outside the keymap: nothing to read.
+    all_but.fill(0xFF);
+    for (quint32 outside : {0u, 7u, 256u})
+        EXPECT_EQ(platform::key_state_in_keymap(all_but, outside), KeyState::Unknown) << outside;
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, KeymapBits, ::testing::Values(8u, 14u, 255u),
                          [](const auto &info) { return "code_" + std::to_string(info.param); });
 
-TEST(KeymapBits, CodesOutsideTheKeymapAreUnknown) {
-    platform::XKeymap all;
-    all.fill(0xFF);
-    for (quint32 code : {0u, 7u, 256u, 1000u})
-        EXPECT_EQ(platform::key_state_in_keymap(all, code), KeyState::Unknown) << code;
-}
-
-// Keys by scan code where both sides have one, else by key code.
-struct KeysDownCase {
-    const char *name;
-    std::vector<std::pair<bool, platform::KeyId>> steps; // press?, key
-    std::vector<platform::KeyId> down;
-    std::vector<platform::KeyId> up;
-};
-
-void PrintTo(const KeysDownCase &c, std::ostream *os) {
-    *os << c.name;
-}
-
-class KeysDownSet : public ::testing::TestWithParam<KeysDownCase> {};
-
-TEST_P(KeysDownSet, FollowsEachKeyOnItsOwn) {
-    const KeysDownCase &c = GetParam();
-    platform::KeysDown keys;
-    for (const auto &[press, key] : c.steps) {
-        if (press)
-            keys.press(key);
-        else
-            keys.release(key);
-    }
-    for (const platform::KeyId &k : c.down)
-        EXPECT_TRUE(keys.contains(k)) << k.scan << "/" << k.code;
-    for (const platform::KeyId &k : c.up)
-        EXPECT_FALSE(keys.contains(k)) << k.scan << "/" << k.code;
-}
-
 const platform::KeyId kOne{10, 49}, kZero{19, 48}, kEnter{36, 13};
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, KeysDownSet,
-    ::testing::Values(
-        KeysDownCase{"rolled keys", {{true, kOne}, {true, kZero}, {false, kOne}}, {kZero}, {kOne}},
-        KeysDownCase{"a release without key code frees its scan code",
-                     {{true, kOne}, {true, kZero}, {false, {10, 0}}},
-                     {kZero},
-                     {kOne}},
-        KeysDownCase{"a release naming no key frees all",
-                     {{true, kOne}, {true, kEnter}, {false, {0, 0}}},
-                     {},
-                     {kOne, kEnter}},
-        KeysDownCase{"keys made in-process match by key code",
-                     {{true, {0, 49}}, {true, {0, 13}}, {false, {0, 13}}},
-                     {{0, 49}, {10, 49}},
-                     {{0, 13}}},
-        KeysDownCase{"the same code on another key is another key",
-                     {{true, {10, 49}}, {false, {87, 49}}},
-                     {kOne},
-                     {{87, 49}}}),
-    [](const ::testing::TestParamInfo<KeysDownCase> &info) {
-        std::string name;
-        for (const char *p = info.param.name; *p; ++p)
-            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return name;
-    });
+
+// Keys by scan code where both have one, else by key code; a release naming no key frees all.
+TEST(KeysDownSet, MatchesByScanCodeElseByKeyCode) {
+    platform::KeysDown keys;
+    keys.press(kOne);
+    keys.press({0, 13});
+    EXPECT_FALSE(keys.contains({87, 49})) << "the same key code on another key";
+    EXPECT_TRUE(keys.contains({0, 49})) << "no scan code: the key code tells";
+    EXPECT_TRUE(keys.contains(kEnter));
+    keys.release({0, 0});
+    EXPECT_TRUE(keys.empty());
+}
 
 TEST(KeysDownSet, ForgetsOnlyTheKeysTheWindowSystemSaysAreUp) {
     platform::set_key_state_query([](quint32 code) {

@@ -151,7 +151,6 @@ const LeftBehind kLeftBehind[] = {
     {"by an ended process", LeftLock::ByAnEndedProcess, {}, 0},
     {"junk from long ago", LeftLock::Damaged, "not a lock\n", 3600},
     {"junk a few seconds old", LeftLock::Damaged, "not a lock\n", 5},
-    {"empty, a few seconds old", LeftLock::Damaged, "", 5},
     {"junk just written", LeftLock::Damaged, "not a lock\n", 0},
 };
 

@@ -224,45 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
                                &ModSorvinel::random_order}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// OK and "Utför" write the folder only when the user changed it: "/a/b" and "/a/b/" are one
-// folder, and the file may hold a folder another copy stored since this one started.
-enum class Confirm { Ok, UtforOnTheFolderTab };
-struct LeftAlone {
-    bool bare; // stored without the trailing separator
-    Confirm confirm;
-};
-
-class FolderLeftAlone : public OptionsTest, public ::testing::WithParamInterface<LeftAlone> {};
-
-TEST_P(FolderLeftAlone, IsNotWrittenBack) {
-    const LeftAlone c = GetParam();
-    store().SaveSetting("Filkatalog", "Path", folder(c.bare));
-    load();
-    frmOptions2 &d = open();
-    d.chkPipLjud->setChecked(false);
-    const auto before = snapshot(store());
-    if (c.confirm == Confirm::Ok) {
-        d.cmdOK->click();
-    } else {
-        for (const int tab : {6, 3}) {
-            select_tab(tab);
-            d.cmdApply->click();
-        }
-        d.cmdCancel->click();
-    }
-    EXPECT_EQ(written(before, snapshot(store())), (QMap<QString, QString>{{"Ljud/Pip", "False"}}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, FolderLeftAlone,
-                         ::testing::Values(LeftAlone{true, Confirm::Ok},
-                                           LeftAlone{true, Confirm::UtforOnTheFolderTab},
-                                           LeftAlone{false, Confirm::Ok}),
-                         [](const auto &info) {
-                             return test_names::name(
-                                 info.index, info.param.bare ? "bare" : "separated",
-                                 info.param.confirm == Confirm::Ok ? "Ok" : "Utfor");
-                         });
-
+// OK writes the folder only when the user changed it: "/a/b" and "/a/b/" are one folder, and
+// the file may hold a folder another copy stored since this one started.
 TEST_F(Buttons, AnotherCopysFolderSurvivesAnUnrelatedOk) {
     store().SaveSetting("Filkatalog", "Path", folder(true));
     load();
@@ -291,10 +254,11 @@ TEST_P(MissingStoredFolder, StaysUntilTheUserPicksOne) {
     EXPECT_EQ(modSorvinel.exercise_folder, ModSorvinel::program_folder());
     frmOptions2 &d = open();
     select_tab(6);
-    if (GetParam() == Pick::OriginalFolder)
+    if (GetParam() == Pick::OriginalFolder) {
         d.comInitial->click();
-    else if (GetParam() == Pick::AnotherFolder)
+    } else if (GetParam() == Pick::AnotherFolder) {
         ASSERT_TRUE(d.dirInitial->setPath(folder()));
+    }
     const QString shown = d.labInitial->text();
     d.cmdOK->click();
     EXPECT_EQ(store().GetSetting("Filkatalog", "Path", {}),

@@ -256,10 +256,12 @@ TEST_F(Tabs, EveryListShowsItsEntriesWhole) {
                 EXPECT_GE(list->width(), list->sizeHint().width())
                     << entries.join(" | ").toStdString() << " at " << screen.width();
             }
-            for (const QLabel *label : page->findChildren<QLabel *>())
-                if (label->wordWrap() && label->isVisibleTo(page))
+            for (const QLabel *label : page->findChildren<QLabel *>()) {
+                if (label->wordWrap() && label->isVisibleTo(page)) {
                     EXPECT_GE(label->height(), label->heightForWidth(label->width()))
                         << label->text().toStdString();
+                }
+            }
         }
     }
 }
