@@ -1,7 +1,7 @@
 #pragma once
 // Internals of the espeak-ng backend, shared with its tests: the voice rules, the voice list
 // of the process-wide instance, and a way for a test program to count the synthesised
-// samples instead of sending them to a sound device nobody can hear.
+// samples instead of sending them to a sound server nobody listens to.
 
 #include <QByteArray>
 #include <QString>
@@ -26,10 +26,22 @@ int default_voice_index(const std::vector<Voice> &voices);
 // espeak-ng is not usable.
 const std::vector<Voice> &voices();
 
-// Asks that espeak-ng, once started in this process, synthesise synchronously into a sample
-// counter instead of playing. Must come before the first use; false when espeak-ng has
-// already started in playback mode.
+// Sends what espeak-ng synthesises in this process to a sample counter instead of the sound
+// server, from now on (before the first use, the server is never reached). False when
+// espeak-ng is not usable here.
 bool count_samples_instead_of_playing();
+
+// Sends it to the sound server again, as the program does. False when espeak-ng is not
+// usable here.
+bool play_through_sound_server();
+
+// Returns once every text spoken so far is synthesised (and so handed to the output) or
+// given up.
+void wait_until_synthesised();
+
+// The samples of `text` in voice `voice_index` (an index into voices()), synthesised on the
+// calling thread and played nowhere: what a listener should hear of it.
+std::vector<short> synthesise(const QString &text, int voice_index);
 
 // Samples synthesised since the previous call (counted only in the mode above).
 long long take_sample_count();
