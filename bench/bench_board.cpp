@@ -1,11 +1,9 @@
-// One-key figures: speech from speak_text to its first synthesised sample, one scanning
-// step and one mouse move over a key to the repainted board, and the scanning timer's real
-// step interval at one second.
+// One-key figures: one scanning step and one mouse move over a key to the repainted board,
+// and the scanning timer's real step interval at one second. Speech is in bench_speech.
 #include "bench_support.h"
 #include "drill/frmSorvinel.h"
 #include "platform/settings_store.h"
 #include "platform/speech.h"
-#include "platform/speech_espeak_detail.h"
 #include "platform/system.h"
 #include "shared/assets.h"
 #include "shared/modSorvinel.h"
@@ -120,29 +118,6 @@ void BM_ScanningTimerStepAtOneSecond(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_ScanningTimerStepAtOneSecond)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// espeak-ng synthesising into a counter: from speak() to its first sample.
-void BM_SpeakTextToFirstSample(benchmark::State &state) {
-    if (!espeak_detail::count_samples_instead_of_playing()) {
-        state.SkipWithError("espeak-ng already plays in this process");
-        return;
-    }
-    auto engine = create_espeak_speech(nullptr);
-    if (engine->voice_count() == 0) {
-        state.SkipWithError("no espeak-ng voice");
-        return;
-    }
-    engine->speak(QStringLiteral("Addition"));
-    for (auto _ : state) {
-        (void)espeak_detail::take_first_sample_nanos();
-        const auto start = std::chrono::steady_clock::now().time_since_epoch().count();
-        engine->stop();
-        engine->speak(QStringLiteral("Till 10:an"));
-        const long long first = espeak_detail::take_first_sample_nanos();
-        state.SetIterationTime(first > 0 ? double(first - start) / 1e9 : 0);
-    }
-}
-BENCHMARK(BM_SpeakTextToFirstSample)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
