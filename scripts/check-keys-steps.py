@@ -6,7 +6,6 @@ Keys go through XTest (libXtst, by ctypes), so the X server repeats a held key a
 a keyboard; the answer is read from the reader field over AT-SPI.
 """
 
-import ctypes
 import os
 import random
 import re
@@ -16,7 +15,8 @@ import sys
 import time
 
 import program_session
-from program_session import application, field_text, main_window, reader_field, wait_until
+from program_session import application, field_text, reader_field, wait_until
+from x_session import Keys, main_window
 
 PROGRAM, WORK, SCALE = sys.argv[1], sys.argv[2], float(sys.argv[3])
 STARTUP_WAIT = 20.0
@@ -28,42 +28,6 @@ TASK = re.compile(r"(\d+) *([-+*/]) *(\d+) *= *(\d*)$")
 
 def log(text):
     print(text, flush=True)
-
-
-class Keys:
-    """Real key events through XTest, with exact pauses between them."""
-
-    def __init__(self):
-        self.x11 = ctypes.CDLL("libX11.so.6")
-        self.xtst = ctypes.CDLL("libXtst.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        self.x11.XStringToKeysym.restype = ctypes.c_ulong
-        self.x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
-        self.x11.XKeysymToKeycode.restype = ctypes.c_ubyte
-        self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        self.x11.XFlush.argtypes = [ctypes.c_void_p]
-        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
-                                                ctypes.c_ulong]
-        self.display = self.x11.XOpenDisplay(None)
-        if not self.display:
-            raise RuntimeError("no X display")
-
-    def code(self, name):
-        return self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(name.encode()))
-
-    def down(self, name):
-        self.xtst.XTestFakeKeyEvent(self.display, self.code(name), 1, 0)
-        self.x11.XFlush(self.display)
-
-    def up(self, name):
-        self.xtst.XTestFakeKeyEvent(self.display, self.code(name), 0, 0)
-        self.x11.XFlush(self.display)
-
-    def tap(self, name, hold=0.02):
-        self.down(name)
-        time.sleep(hold)
-        self.up(name)
 
 
 def start(name, argv, **kwargs):

@@ -14,7 +14,8 @@ import time
 from datetime import datetime, timezone
 
 import program_session
-from program_session import application, field_text, main_window, reader_field, wait_until
+from program_session import application, field_text, reader_field, wait_until
+from x_session import main_window
 
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
 STARTED = time.time()

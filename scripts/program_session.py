@@ -9,6 +9,7 @@ import time
 import pyatspi
 
 
+
 def start(work, name, argv, **kwargs):
     """Starts `argv` with its output in WORK/NAME.out and its pid in WORK/pids/NAME."""
     out = open(os.path.join(work, name + ".out"), "w")
@@ -57,18 +58,3 @@ def field_text(field):
         return text.getText(0, text.characterCount)
     except Exception:
         return None
-
-
-def main_window(pid):
-    """The program's largest visible window."""
-    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                         capture_output=True, text=True).stdout.split()
-    best, area = None, 0
-    for wid in ids:
-        out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid],
-                             capture_output=True, text=True).stdout
-        geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        a = int(geometry.get("WIDTH", 0)) * int(geometry.get("HEIGHT", 0))
-        if a > area:
-            best, area = wid, a
-    return best
