@@ -19,10 +19,10 @@ namespace platform {
 std::unique_ptr<QPrinter> choose_printer(QWidget *parent = nullptr);
 
 // The whole print command: the dialog, then `draw` on the chosen printer with the busy
-// pointer showing. A cancel ends silently; a job that `draw` reports failed is said to
-// have failed ("Problem vid utskrift", title "Utskrift") after the pointer is back. A print
-// file that is there and no plain file (a FIFO, a folder) gives "Ett fel uppstod vid
-// skrivning!" before anything is drawn.
+// pointer showing. A cancel ends silently; a job that `draw` reports failed (a PDF file not
+// written whole among them) is said to have failed ("Problem vid utskrift", title
+// "Utskrift") after the pointer is back. A print file that is there and no plain file (a
+// FIFO, a folder) gives "Ett fel uppstod vid skrivning!" before anything is drawn.
 void print_with_dialog(QWidget *parent, const std::function<bool(QPrinter &)> &draw);
 
 // How many times a job draws its pages itself: once when the printer makes the copies,
