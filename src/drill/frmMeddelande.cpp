@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 const QString kBackCaption = QStringLiteral("Åter");
 const QString kMainMenuCaption = QStringLiteral("Huvudmeny");
@@ -29,6 +31,12 @@ void take_name_and_size(VbLabel *label, const VbLabel *from) {
     label->setFontSize(from->fontSize());
 }
 } // namespace
+
+double message_window_width(double text_width, double back_label_width) {
+    // The frame stands as far off the window's edges as the label stands off the frame.
+    const double frame_room = back_label_width + 4 * kFramePad;
+    return std::max(text_width * kWidthFactor, frame_room);
+}
 
 frmMeddelande::frmMeddelande(frmSorvinel *main)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), main_(main) {
@@ -83,16 +91,8 @@ void frmMeddelande::Form_Load() {
     const double W = labMeddelande->Width();
     const double H = labMeddelande->Height();
 
-    // Width and place; the window is centred on the screen.
-    const platform::ScreenMetrics screen = platform::screen_metrics();
-    const double screenWidth = screen.width_px * screen.twips_per_pixel_x;
-    const double screenHeight = screen.height_px * screen.twips_per_pixel_y;
-    const double windowWidth = W * kWidthFactor;
-    const double windowLeft = (screenWidth - windowWidth) / 2;
-    const double textLeft = (windowWidth - W) / 2;
-    labMeddelande->move_to(textLeft, H);
-
-    // The back label, in the look of the current on-screen menu item.
+    // The back label, in the look of the current on-screen menu item; its caption comes
+    // first, as the window must be wide enough for its frame.
     if (main_) {
         // The first item may still be bold as the current one: its weight is not taken.
         take_name_and_size(labMeddelandeMeny, main_->labMenyVal[0]);
@@ -102,6 +102,20 @@ void frmMeddelande::Form_Load() {
         const bool fileList = modSorvinel.screen_state == ScreenState::FileList;
         labMeddelandeMeny->setCaption(fileList && main_ ? kMenuPrefix + main_->labMeny->Caption()
                                                         : kMainMenuCaption);
+    } else {
+        labMeddelandeMeny->setCaption(kBackCaption);
+    }
+
+    // Width and place; the window is centred on the screen.
+    const platform::ScreenMetrics screen = platform::screen_metrics();
+    const double screenWidth = screen.width_px * screen.twips_per_pixel_x;
+    const double screenHeight = screen.height_px * screen.twips_per_pixel_y;
+    const double windowWidth = message_window_width(W, labMeddelandeMeny->Width());
+    const double windowLeft = (screenWidth - windowWidth) / 2;
+    const double textLeft = (windowWidth - W) / 2;
+    labMeddelande->move_to(textLeft, H);
+
+    if (is_pause()) {
         labMeddelandeMeny->setTop(kPauseLabelRow * H);
         pbaMeddelande->setGeometry(vb::twips_to_px_x(textLeft), vb::twips_to_px_y(H + H),
                                    vb::twips_to_px_x(W), vb::twips_to_px_y(H));
@@ -110,7 +124,6 @@ void frmMeddelande::Form_Load() {
         pbaMeddelande->show();
         timAater->start(kTickMs);
     } else {
-        labMeddelandeMeny->setCaption(kBackCaption);
         labMeddelandeMeny->setTop(kNoticeLabelRow * H);
     }
     labMeddelandeMeny->setLeft((W - labMeddelandeMeny->Width()) / 2 + textLeft);

@@ -6,6 +6,7 @@
 #include "drill/frmSorvinel_elements.h"
 #include "drill/selection_panel_logic.h"
 #include "platform/system.h"
+#include "shared/font_fitting.h"
 #include "shared/modSorvinel.h"
 
 namespace {
@@ -16,6 +17,20 @@ const QString kTooSmall = QStringLiteral("För litet tal!");
 const QString kTooBig = QStringLiteral("För stort tal!");
 constexpr double kPromptIndentShare = 1.0 / 10.0;
 constexpr int kPromptRowsBelowTemplate = 3;
+// As the task row: a twentieth of the window is left free at each end.
+constexpr double kRangeLineRoomShare = 9.0 / 10.0;
+
+// The range line at `start` points, made smaller when wider than the task row's share of
+// the window; the text is never cut.
+void fit_range_line(VbLabel *templ, double start, const QString &line) {
+    QFont font = templ->font();
+    const auto width = [&font, &line](double points) {
+        font.setPointSizeF(points);
+        return text_width_twips(font, line);
+    };
+    templ->setFontSize(shrink_to_width(start, templ->Width() * kRangeLineRoomShare, width));
+    templ->setCaption(line);
+}
 
 drill::PanelBounds panel_bounds(const frmSorvinel &w) {
     return {w.panel_low_first, w.panel_low_second, w.panel_high_first, w.panel_high_second};
@@ -33,6 +48,8 @@ void frmSorvinel::show_selection_panel() {
 
     VbLabel *templ = labUrval[urval::Template];
     templ->setTextAlignment(2);
+    // Its height and the prompt's place follow the heading's size, not a line made smaller.
+    templ->setFontSize(labMeny->fontSize());
     templ->setAutoSize(true);
     templ->setAutoSize(false);
     templ->setLeft(0);
@@ -70,7 +87,8 @@ void frmSorvinel::draw_selection_panel(int &low_first, int &high_first, int &low
     const ScreenState field = modSorvinel.screen_state;
     const Operation op = modSorvinel.current_operation;
     const drill::PanelBounds bounds{low_first, low_second, high_first, high_second};
-    labUrval[urval::Template]->setCaption(drill::panel_template_line(field, op, bounds));
+    fit_range_line(labUrval[urval::Template], labMeny->fontSize(),
+                   drill::panel_template_line(field, op, bounds));
     VbLabel *prompt = labUrval[urval::Prompt];
     prompt->setCaption(
         drill::panel_prompt(field, op, {field_min, field_max}, modSorvinel.possible_task_count));

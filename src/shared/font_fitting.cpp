@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int kSmallestPt = 1;
@@ -39,10 +40,25 @@ int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &ex
     return size;
 }
 
+double shrink_to_width(double start, double room, const std::function<double(double)> &width) {
+    if (width(start) <= room)
+        return start;
+    // The whole points below a fractional start, then on down.
+    int size = std::min(int(std::ceil(start)) - 1, kLargestPt);
+    while (size > kSmallestPt && width(size) > room)
+        --size;
+    return std::max(size, kSmallestPt);
+}
+
 QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
     QFont f = vb::plain(QFont(family));
     f.setPointSize(points);
     // Measured as a label measures its caption when it sizes itself to it.
     const QRect r = QFontMetrics(f).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
     return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};
+}
+
+double text_width_twips(const QFont &font, const QString &text) {
+    return vb::px_to_twips_x(
+        QFontMetrics(font).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text).width());
 }

@@ -168,6 +168,49 @@ TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen) {
     EXPECT_GT(wide->width(), narrow->width());
 }
 
+TEST(MessageWindowWidth, WiderOfTheTextAndTheBackLabelsFrame) {
+    struct Case {
+        double text, label, window;
+    } cases[] = {
+        {4000, 1000, 5000}, // the text's quarter more is enough
+        {2000, 3000, 4000}, // the frame (250 twips each side) and as much again outside it
+    };
+    for (const Case &c : cases)
+        EXPECT_DOUBLE_EQ(message_window_width(c.text, c.label), c.window)
+            << c.text << " " << c.label;
+}
+
+// The smallest screen the program is laid out for: the frame's room does not grow with it.
+class MessageWindowOnASmallScreen : public MessageWindow {
+protected:
+    void SetUp() override {
+        platform::set_screen_metrics(platform::ScreenMetrics{800, 600, 800, 572, 15, 15});
+        MessageWindow::SetUp();
+    }
+};
+
+TEST_F(MessageWindowOnASmallScreen, BackLabelFrameIsWholeInsideTheCentredWindow) {
+    struct Case {
+        const char *text;
+        const char *heading; // nullptr: a pause outside the file list
+    } cases[] = {
+        {"Vänta för att återgå!", "Multiplikation"},
+        {"Kort", nullptr},
+    };
+    for (const Case &c : cases) {
+        modSorvinel.screen_state = c.heading ? ScreenState::FileList : ScreenState::MainMenu;
+        if (c.heading)
+            w->labMeny->setCaption(QString::fromUtf8(c.heading));
+        auto m = open(QString::fromUtf8(c.text), MessageKind::Pause);
+        const QRect frame = m->shaRam->geometry();
+        EXPECT_GT(frame.left(), 0) << c.text;
+        EXPECT_LT(frame.right(), m->width() - 1) << c.text;
+        EXPECT_NEAR(frame.center().x(), m->width() / 2, 2) << c.text;
+        EXPECT_NEAR(m->labMeddelande->geometry().center().x(), m->width() / 2, 2) << c.text;
+        EXPECT_NEAR(m->x() + m->width() / 2, 800 / 2, 2) << c.text;
+    }
+}
+
 TEST_F(MessageWindow, SpokenWithTheBackLabelWhenAsked) {
     modSorvinel.message_speak = true;
     open(kWait, MessageKind::Pause);

@@ -1,7 +1,14 @@
 // The own-selection panel in the main window: each field's limits and prompt, the template
 // line, stepping back, and the drill it starts.
+#include "drill/frmSorvinel_elements.h"
 #include "drill/selection_panel_logic.h"
+#include "shared/font_fitting.h"
 #include "test_drill_road_fixture.h"
+
+#include <QFontMetrics>
+
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -66,6 +73,27 @@ TEST(SelectionPanelLogic, TemplatesAndPrompts) {
               "Lägsta första term . mellan 0 och 999: ");
 }
 
+TEST(SelectionPanelLogic, RangeLineOnlyShrinksToItsRoom) {
+    const auto linear = [](double per_point) {
+        return [per_point](double pt) { return per_point * pt; };
+    };
+    struct Case {
+        const char *name;
+        double start;
+        std::function<double(double)> width;
+        double expected;
+    } cases[] = {
+        {"fits: the start size, not grown", 44.8, linear(10), 44.8},
+        {"too wide: the largest whole size that fits", 44.8, linear(30), 33},
+        {"an exact fit is a fit", 50, linear(25), 40},
+        {"never fits: the smallest size", 28, [](double) { return 1e9; }, 1},
+    };
+    for (const Case &c : cases) {
+        const double size = shrink_to_width(c.start, 1000, c.width);
+        EXPECT_DOUBLE_EQ(size, c.expected) << c.name;
+    }
+}
+
 class SelectionPanel : public DrillRoad {
 protected:
     void open(char operation_key) {
@@ -113,6 +141,42 @@ TEST_F(SelectionPanel, FieldsInTurnStartTheDrillOfTheChosenCount) {
     EXPECT_EQ(modSorvinel.task_count, 7);
     EXPECT_EQ(w->drill_session().drill_task_count(), 7);
     EXPECT_TRUE(w->labUrval[0]->isHidden());
+}
+
+TEST_F(SelectionPanel, RangeLineOfTheWidestValuesStaysInsideTheFrame) {
+    struct Case {
+        char operation;
+        const char *values[4];
+    } cases[] = {
+        {'A', {"999", "999", "999", "999"}}, {'A', {"100", "100", "999", "999"}},
+        {'S', {"999", "100", "999", "100"}}, {'M', {"99", "101", "99", "101"}},
+        {'D', {"101", "99", "101", "99"}},
+    };
+    VbLabel *line = w->labUrval[0];
+    const int frame = w->shaRam[ram::Outer]->BorderWidth();
+    const auto text_px = [line] {
+        return QFontMetrics(line->font()).boundingRect(line->Caption()).width();
+    };
+    std::optional<std::array<int, 3>> first_place;
+    for (const Case &c : cases) {
+        open(c.operation);
+        ASSERT_EQ(modSorvinel.screen_state, S::PanelLowFirst) << c.operation;
+        EXPECT_EQ(line->fontSize(), w->labMeny->fontSize()) << "a short line keeps its size";
+        // A line made smaller last time moves neither itself nor the prompt.
+        const std::array<int, 3> place{line->y(), line->height(), w->labUrval[1]->y()};
+        EXPECT_EQ(place, first_place.value_or(place)) << c.operation;
+        first_place = place;
+        for (const char *v : c.values)
+            field(v);
+        ASSERT_EQ(modSorvinel.screen_state, S::PanelCount) << c.operation << c.values[0];
+        EXPECT_EQ(line->Caption(),
+                  drill::panel_template_line(S::PanelCount, modSorvinel.current_operation,
+                                             {w->panel_low_first, w->panel_low_second,
+                                              w->panel_high_first, w->panel_high_second}));
+        EXPECT_LE(text_px(), line->width() - 2 * frame)
+            << line->Caption().toStdString() << " at " << line->fontSize();
+        w->menAvbryt->trigger();
+    }
 }
 
 TEST_F(SelectionPanel, BackspaceInTheFirstFieldAndBlandatRefused) {
