@@ -1,4 +1,5 @@
 #include "platform/controls.h"
+#include "platform/swedish_order.h"
 #include "platform/vb.h"
 
 #include <QDir>
@@ -249,6 +250,8 @@ QStringList FileListBox::files() const {
     QDir dir(path_);
     dir.setNameFilters(pattern_.split(';', Qt::SkipEmptyParts));
     dir.setFilter(QDir::Files | QDir::Readable);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    return dir.entryList();
+    dir.setSorting(QDir::Unsorted);
+    QStringList names = dir.entryList();
+    platform::sort_swedish(names);
+    return names;
 }

@@ -122,7 +122,7 @@ public:
     // Patterns separated by ";" such as "*.add"; case is ignored.
     void setPattern(const QString &pattern);
     const QString &pattern() const { return pattern_; }
-    // Sorted file names (no folder).
+    // File names (no folder) in Swedish order, a .. z, å, ä, ö, case ignored.
     QStringList files() const;
     // Takes the names anew; ListCount and List read what it took.
     void Refresh() { entries_ = files(); }

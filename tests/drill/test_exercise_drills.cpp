@@ -5,6 +5,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
+#include "platform/swedish_order.h"
 #include "support/files.h"
 #include "support/non_regular_files.h"
 #include "support/temp_home.h"
@@ -116,6 +117,70 @@ TEST_F(FileDrills, ListShowsEveryCaseOfTheEndingAndOpensTheEntryItself) {
     EXPECT_EQ(modSorvinel.task_count, 6);
     EXPECT_TRUE(prompts().isEmpty()) << "the list road never asks to shuffle";
     EXPECT_TRUE(w->labFilnamn->isHidden());
+}
+
+// The list in Swedish order (a .. z, å, ä, ö, case ignored), stepped by the arrows and jumped
+// through by letters in that same order.
+TEST_F(FileDrills, ListIsInSwedishOrder) {
+    struct Jump {
+        int key;
+        const char *shown;
+    };
+    struct Case {
+        QStringList files;
+        QStringList order;
+        std::vector<Jump> jumps;
+    } cases[] = {
+        {{"öga", "ärta", "åsna", "zeta", "bil"},
+         {"bil", "zeta", "åsna", "ärta", "öga"},
+         {{vb::key::Aa, "åsna"},
+          {vb::key::Oe, "öga"},
+          {vb::key::Ae, "ärta"},
+          {vb::key::Z, "zeta"}}},
+        {{"ÖGA", "Ärta", "Åsna", "Zeta", "bil", "Ali", "äpple"},
+         {"ali", "bil", "zeta", "åsna", "äpple", "ärta", "öga"},
+         {{vb::key::Ae, "äpple"},
+          {vb::key::Ae, "ärta"},
+          {vb::key::Aa, "åsna"},
+          {vb::key::A, "ali"}}},
+        {{"ö1", "o2", "ä3", "a4", "å5", "aa6", "aä", "aå"},
+         {"a4", "aa6", "aå", "aä", "o2", "å5", "ä3", "ö1"},
+         {{vb::key::Oe, "ö1"},
+          {vb::key::Aa, "å5"},
+          {vb::key::A, "a4"},
+          {vb::key::A, "aa6"},
+          {vb::key::A, "aå"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.files.join(' ').toStdString());
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        for (const QString &f : c.files)
+            put(f + ".add", lines(5));
+
+        // The order kept where Qt's collation has no Swedish.
+        QStringList byKey = c.files;
+        platform::sort_swedish(byKey, platform::SwedishCollation::OwnKey);
+        EXPECT_EQ(byKey.join(' ').toLower(), c.order.join(' '));
+
+        open_list('A');
+        ASSERT_EQ(modSorvinel.screen_state, ScreenState::FileList);
+        QStringList stepped;
+        for (qsizetype i = 0; i < c.order.size(); ++i) {
+            stepped << w->labFilnamn->Caption().trimmed();
+            press(vb::key::Down);
+        }
+        EXPECT_EQ(stepped, c.order);
+        press(vb::key::Up);
+        EXPECT_EQ(w->labFilnamn->Caption().trimmed(), c.order.back()) << "up from the first";
+        for (const Jump &j : c.jumps) {
+            press(j.key);
+            EXPECT_EQ(w->labFilnamn->Caption().trimmed(), QString(j.shown)) << j.key;
+        }
+        w->menAvbryt->trigger();
+        w->menAvbryt->trigger();
+        ASSERT_EQ(modSorvinel.screen_state, ScreenState::MainMenu);
+    }
 }
 
 TEST_F(FileDrills, NoFileOffersTheEditorAndLeavesTheMenu) {
