@@ -14,9 +14,34 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
+
+// Qt clicks a button on its Alt key only after showing it pressed for 100 ms; reading aloud
+// starts at once, and the button shows it was pressed afterwards.
+class ClickAtOnce final : public QObject {
+public:
+    explicit ClickAtOnce(QAbstractButton *button) : QObject(button), button_(button) {
+        button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != button_ || event->type() != QEvent::Shortcut ||
+            static_cast<QShortcutEvent *>(event)->isAmbiguous())
+            return false;
+        button_->click();
+        button_->setDown(true);
+        QTimer::singleShot(kPressedLookMs, button_, [b = button_] { b->setDown(false); });
+        return true;
+    }
+
+private:
+    static constexpr int kPressedLookMs = 100;
+    QAbstractButton *button_;
+};
 
 const QString kGuideResource = QStringLiteral(":/handledning.txt");
 const QString kTextFont = QStringLiteral("Arial");
@@ -90,6 +115,7 @@ void frmSorvinelHandledning::create_controls() {
     cmdLaes->setAutoDefault(false);
     cmdLaes->hide();
     connect(cmdLaes, &QPushButton::clicked, this, [this] { cmdLaes_Click(); });
+    new ClickAtOnce(cmdLaes);
 
     menArkiv = menu_bar->addMenu(QStringLiteral("&Arkiv"));
     menSkrivUt = menArkiv->addAction(QStringLiteral("Skriv &ut"));

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,6 +77,25 @@ TEST_F(GuideTest, TwoSizesAndReadingTheMarkedPassage) {
     w.menStaeng->trigger();
     EXPECT_EQ(speech.log, (QStringList{"stop", "stop"}));
     EXPECT_EQ(w.speech_control, nullptr);
+}
+
+// Alt+L reads at once: a child who cannot read waits for no button animation.
+TEST_F(GuideTest, ReadKeyReadsWithoutDelay) {
+    frmSorvinelHandledning w;
+    w.speech_control = &speech;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTextCursor marked = w.txtHandledning->textCursor();
+    marked.setPosition(12, QTextCursor::KeepAnchor);
+    w.txtHandledning->setTextCursor(marked);
+    QTest::keyClick(w.txtHandledning, Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(speech.log, (QStringList{"stop", "speak:Sorvinel 7.1"}));
+    EXPECT_TRUE(w.cmdLaes->isDown()) << "the button shows that it was pressed";
+    EXPECT_TRUE(w.txtHandledning->hasFocus());
+    QTest::qWait(300);
+    EXPECT_EQ(speech.log.size(), 2) << "read once";
+    EXPECT_FALSE(w.cmdLaes->isDown());
 }
 
 // Every word of the guide reaches the paper in order, none cut at a line end; the larger
