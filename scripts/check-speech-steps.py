@@ -8,6 +8,7 @@ and when, come from its speech log (QT_LOGGING_RULES sorvinel.speech.debug); a p
 without that log is judged by the texts its main menu is known to speak.
 """
 
+import contextlib
 import os
 import re
 import shutil
@@ -142,6 +143,20 @@ def wait_for_onset(rec, text, since, limit):
     return None
 
 
+@contextlib.contextmanager
+def started_program(name):
+    """A start of the program, recorded, once its "Addition" at start is heard; both end after."""
+    rec = sound_record.Recording(server)
+    p = Program(name)
+    try:
+        wait_for_onset(rec, "Addition", p.started, 15)
+        p.focus()
+        yield rec, p
+    finally:
+        p.stop()
+        rec.stop()
+
+
 def menu_texts(p, keys_at, start_index):
     """The text spoken after each key: from the log when there is one, else the menu."""
     out = []
@@ -191,11 +206,7 @@ def check_start():
 def check_pace():
     for interval in (1.0, 1.5):
         log("pace: Down every %.1f s from the start" % interval)
-        rec = sound_record.Recording(server)
-        p = Program("pace")
-        try:
-            wait_for_onset(rec, "Addition", p.started, 15)
-            p.focus()
+        with started_program("pace") as (rec, p):
             keys = []
             for _ in range(len(MENU) - 1):
                 time.sleep(max(0.0, (keys[-1] + interval if keys else 0) - time.monotonic()))
@@ -206,18 +217,11 @@ def check_pace():
             for n, (k, text) in enumerate(zip(keys, texts)):
                 until = keys[n + 1] + CUT_WITHIN if n + 1 < len(keys) else None
                 judge_text(rec, frames, text, k, until, name="every %.1f s" % interval)
-        finally:
-            p.stop()
-            rec.stop()
 
 
 def check_cut():
     log("cut: two Downs 150 ms apart; the first stops within 50 ms, the second is whole")
-    rec = sound_record.Recording(server)
-    p = Program("cut")
-    try:
-        wait_for_onset(rec, "Addition", p.started, 15)
-        p.focus()
+    with started_program("cut") as (rec, p):
         time.sleep(1.5)
         pairs = []
         for _ in range(2):
@@ -240,18 +244,11 @@ def check_cut():
             if tail:
                 failures.append("%r went on %d ms past the second key + 50 ms" %
                                 (t1, len(tail) * 5))
-    finally:
-        p.stop()
-        rec.stop()
 
 
 def check_drill():
     log("drill: a task, a too-high note, and the guide's \"Läs\" on a marked passage")
-    rec = sound_record.Recording(server)
-    p = Program("drill")
-    try:
-        wait_for_onset(rec, "Addition", p.started, 15)
-        p.focus()
+    with started_program("drill") as (rec, p):
         time.sleep(1.0)
         if not p.spoken:
             log("  skipped: the program writes no speech log")
@@ -298,9 +295,6 @@ def check_drill():
                 continue
             log("  %s: spoken %d ms after its key" % (name, round(1000 * (items[-1][0] - key))))
             judge_text(rec, frames, items[-1][1], key, until, name=name)
-    finally:
-        p.stop()
-        rec.stop()
 
 
 def check_server():
