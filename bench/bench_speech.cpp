@@ -5,6 +5,7 @@
 #include "bench_support.h"
 #include "platform/speech.h"
 #include "platform/speech_espeak_detail.h"
+#include "support/env_guard.h"
 #include "support/sound_server.h"
 
 #include <algorithm>
@@ -51,7 +52,7 @@ void BM_SpeakToFirstSoundAtServer(benchmark::State &state) {
         state.SkipWithError(why.toStdString().c_str());
         return;
     }
-    qputenv("PULSE_SERVER", server.address());
+    const EnvGuard server_address("PULSE_SERVER", server.address());
     if (!espeak_detail::play_through_sound_server()) {
         state.SkipWithError("espeak-ng is not usable here");
         return;
@@ -87,7 +88,6 @@ void BM_SpeakToFirstSoundAtServer(benchmark::State &state) {
     }
     engine->stop();
     espeak_detail::count_samples_instead_of_playing();
-    qunsetenv("PULSE_SERVER");
 }
 BENCHMARK(BM_SpeakToFirstSoundAtServer)
     ->UseManualTime()

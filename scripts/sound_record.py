@@ -66,7 +66,10 @@ class Recording:
     """The sink's monitor from now on, with the time at which each piece arrived."""
 
     def __init__(self, server):
-        self.samples = array.array("h")
+        # Loudness is taken as the samples come, so frames() costs no more as it grows.
+        self.loudness = []
+        self.partial = array.array("h")
+        self.count = 0
         self.marks = []  # (monotonic time after a read, samples read by then)
         self.lock = threading.Lock()
         self.proc = subprocess.Popen(
@@ -92,8 +95,12 @@ class Recording:
             piece = array.array("h")
             piece.frombytes(data[:whole])
             with self.lock:
-                self.samples.extend(piece)
-                self.marks.append((now, len(self.samples)))
+                self.partial.extend(piece)
+                used = len(self.partial) - len(self.partial) % FRAME
+                self.loudness.extend(loudness(self.partial[:used]))
+                del self.partial[:used]
+                self.count += len(piece)
+                self.marks.append((now, self.count))
 
     def stop(self):
         if self.proc.poll() is None:
@@ -115,7 +122,7 @@ class Recording:
 
     def frames(self):
         with self.lock:
-            return loudness(self.samples)
+            return list(self.loudness)
 
 
 def loudness(samples):

@@ -26,7 +26,7 @@ void fit_range_line(VbLabel *templ, double start, const QString &line) {
     QFont font = templ->font();
     const auto width = [&font, &line](double points) {
         font.setPointSizeF(points);
-        return text_width_twips(font, line);
+        return text_extent_twips(font, line).width();
     };
     templ->setFontSize(shrink_to_width(start, templ->Width() * kRangeLineRoomShare, width));
     templ->setCaption(line);

@@ -140,11 +140,8 @@ private:
         pa_threaded_mainloop_signal(mainloop_, 0);
     }
 
-    static void on_state(pa_context *, void *self) {
-        pa_threaded_mainloop_signal(static_cast<PulseOutput *>(self)->mainloop_, 0);
-    }
-
-    static void on_stream_state(pa_stream *, void *self) {
+    // A context or a stream changed state: wake whoever waits for it.
+    template <typename Object> static void on_state(Object *, void *self) {
         pa_threaded_mainloop_signal(static_cast<PulseOutput *>(self)->mainloop_, 0);
     }
 
@@ -178,7 +175,7 @@ private:
             pa_proplist_free(properties);
             return false;
         }
-        pa_context_set_state_callback(context_, on_state, this);
+        pa_context_set_state_callback(context_, on_state<pa_context>, this);
         const bool connected =
             pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
             wait_locked([this] {
@@ -191,14 +188,14 @@ private:
             lost_locked("no sound server");
             return false;
         }
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, std::uint32_t(rate_), 1};
-        stream_ = pa_stream_new_with_proplist(context_, "Tal", &spec, nullptr, properties);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, std::uint32_t(rate_), 1};
+        stream_ = pa_stream_new_with_proplist(context_, "Tal", &format, nullptr, properties);
         pa_proplist_free(properties);
         if (!stream_) {
             lost_locked("the sound server refused a stream");
             return false;
         }
-        pa_stream_set_state_callback(stream_, on_stream_state, this);
+        pa_stream_set_state_callback(stream_, on_state<pa_stream>, this);
         pa_stream_set_write_callback(stream_, on_writable, this);
         pa_buffer_attr attributes{};
         attributes.maxlength = std::uint32_t(-1);

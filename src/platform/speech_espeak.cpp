@@ -121,6 +121,19 @@ bool load_voice_locked(Runtime &rt, int index) {
     return true;
 }
 
+// Synthesises `utf8` in voice `voice` into `output` as text number `text`; false when the
+// voice could not be loaded.
+bool synthesise_locked(Runtime &rt, const QByteArray &utf8, int voice, SoundOutput *output,
+                       std::uint64_t text) {
+    if (!load_voice_locked(rt, voice))
+        return false;
+    synthesisOutput = output;
+    synthesisText = text;
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+                 nullptr, nullptr);
+    return true;
+}
+
 void synthesise(Runtime &rt) {
     for (;;) {
         Request request;
@@ -136,13 +149,9 @@ void synthesise(Runtime &rt) {
         if (request.text != rt.text)
             continue;
         std::lock_guard lock(rt.mutex);
-        if (!load_voice_locked(rt, request.voice))
-            continue;
-        synthesisOutput = rt.output;
-        synthesisText = request.text;
-        espeak_Synth(request.utf8.constData(), size_t(request.utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                     espeakCHARS_UTF8, nullptr, nullptr);
-        synthesisOutput->end(request.text);
+        SoundOutput *output = rt.output;
+        if (synthesise_locked(rt, request.utf8, request.voice, output, request.text))
+            output->end(request.text);
     }
 }
 
@@ -372,13 +381,8 @@ std::vector<short> synthesise(const QString &text, int voice_index) {
     Runtime &rt = runtime();
     if (!usable(rt) || voice_index < 0 || size_t(voice_index) >= rt.voices.size())
         return {};
-    const QByteArray utf8 = text.toUtf8();
     std::lock_guard lock(rt.mutex);
-    if (!load_voice_locked(rt, voice_index))
-        return {};
-    synthesisOutput = &collect;
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                 nullptr, nullptr);
+    synthesise_locked(rt, text.toUtf8(), voice_index, &collect, 0);
     return std::move(collect.samples);
 }
 

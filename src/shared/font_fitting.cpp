@@ -50,15 +50,14 @@ double shrink_to_width(double start, double room, const std::function<double(dou
     return std::max(size, kSmallestPt);
 }
 
-QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
-    QFont f = vb::plain(QFont(family));
-    f.setPointSize(points);
+QSizeF text_extent_twips(const QFont &font, const QString &text) {
     // Measured as a label measures its caption when it sizes itself to it.
-    const QRect r = QFontMetrics(f).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
+    const QRect r = QFontMetrics(font).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text);
     return {vb::px_to_twips_x(r.width()), vb::px_to_twips_y(r.height())};
 }
 
-double text_width_twips(const QFont &font, const QString &text) {
-    return vb::px_to_twips_x(
-        QFontMetrics(font).boundingRect(0, 0, kMeasureBox, kMeasureBox, 0, text).width());
+QSizeF text_extent_twips(const QString &family, int points, const QString &text) {
+    QFont f = vb::plain(QFont(family));
+    f.setPointSize(points);
+    return text_extent_twips(f, text);
 }

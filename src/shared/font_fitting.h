@@ -16,7 +16,7 @@ int fit_font_size(int start, QSizeF target, const std::function<QSizeF(int)> &ex
 // largest whole-point size below it, never less than the smallest. A text is only made
 // smaller here, never larger.
 double shrink_to_width(double start, double room, const std::function<double(double)> &width);
-// The extent in twips of `text` in `family` at `points`, none of the four styles.
+// The extent in twips of `text` in `font`, as a label lays out its caption.
+QSizeF text_extent_twips(const QFont &font, const QString &text);
+// The same in `family` at `points`, none of the four styles.
 QSizeF text_extent_twips(const QString &family, int points, const QString &text);
-// The width in twips of `text` in `font`, as a label lays out its caption.
-double text_width_twips(const QFont &font, const QString &text);

@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 #include "platform/settings_store.h"
+#include "support/env_guard.h"
 #include "support/temp_home.h"
 
 #include <QDir>
@@ -20,20 +21,6 @@ void writeBytes(const QString &path, const QByteArray &bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
-
-struct EnvGuard {
-    explicit EnvGuard(const char *name)
-        : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name)) {}
-    ~EnvGuard() {
-        if (had)
-            qputenv(name, old);
-        else
-            qunsetenv(name);
-    }
-    const char *name;
-    QByteArray old;
-    bool had;
-};
 
 } // namespace
 

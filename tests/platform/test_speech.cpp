@@ -5,6 +5,7 @@
 #include "platform/speech.h"
 #include "platform/speech_espeak_detail.h"
 #include "platform/voice_names.h"
+#include "support/env_guard.h"
 #include "support/temp_home.h"
 
 #include <QFile>
@@ -294,8 +295,7 @@ TEST(EspeakWithoutSoundServer, GoesOnSilentlyAndSaysSoOnce) {
     if (voiceIndex(kSwedish) < 0)
         GTEST_SKIP() << "espeak-ng-data has no Swedish voice here";
     TempHome home;
-    const QByteArray saved = qgetenv("PULSE_SERVER");
-    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(home.path("no-server")));
+    const EnvGuard no_server("PULSE_SERVER", "unix:" + QFile::encodeName(home.path("no-server")));
     static int messages = 0;
     messages = 0;
     const QtMessageHandler previous = qInstallMessageHandler(
@@ -309,10 +309,6 @@ TEST(EspeakWithoutSoundServer, GoesOnSilentlyAndSaysSoOnce) {
     }
     qInstallMessageHandler(previous);
     espeak_detail::count_samples_instead_of_playing();
-    if (saved.isNull())
-        qunsetenv("PULSE_SERVER");
-    else
-        qputenv("PULSE_SERVER", saved);
     EXPECT_LE(messages, 1);
     EXPECT_EQ(espeak_detail::take_sample_count(), 0);
 }

@@ -3,9 +3,9 @@
 // Skipped, with the reason, where no such server can run.
 #include "platform/speech.h"
 #include "platform/speech_espeak_detail.h"
+#include "support/env_guard.h"
 #include "support/sound_server.h"
 
-#include <QtGlobal>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -46,8 +46,7 @@ protected:
         QString why;
         if (!server_.start(&why))
             GTEST_SKIP() << why.toStdString();
-        saved_ = qgetenv("PULSE_SERVER");
-        qputenv("PULSE_SERVER", server_.address());
+        server_address_.emplace("PULSE_SERVER", server_.address());
         ASSERT_TRUE(espeak_detail::play_through_sound_server());
         speech_ = create_espeak_speech(nullptr);
     }
@@ -56,10 +55,7 @@ protected:
         if (speech_)
             speech_->stop();
         espeak_detail::count_samples_instead_of_playing();
-        if (saved_.isNull())
-            qunsetenv("PULSE_SERVER");
-        else
-            qputenv("PULSE_SERVER", saved_);
+        server_address_.reset();
     }
 
     // As the program speaks: stop, then speak. Returns when it was asked.
@@ -96,7 +92,7 @@ protected:
     }
 
     sound::Server server_;
-    QByteArray saved_;
+    std::optional<EnvGuard> server_address_;
     std::unique_ptr<SpeechEngine> speech_;
 };
 

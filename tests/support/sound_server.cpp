@@ -26,6 +26,13 @@ bool loud(double v) {
     return v > kLoud;
 }
 
+double frame_loudness(const short *frame) {
+    double sum = 0;
+    for (int i = 0; i < kFrame; ++i)
+        sum += double(frame[i]) * frame[i];
+    return std::sqrt(sum / kFrame);
+}
+
 bool pactl_answers(const QByteArray &address) {
     QProcess pactl;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -142,11 +149,16 @@ void Recording::read_all() {
         rest.insert(rest.end(), buffer, buffer + n);
         const size_t whole = rest.size() / sizeof(short);
         std::lock_guard lock(mutex_);
-        const size_t old = samples_.size();
-        samples_.resize(old + whole);
-        std::memcpy(samples_.data() + old, rest.data(), whole * sizeof(short));
+        const size_t old = partial_frame_.size();
+        partial_frame_.resize(old + whole);
+        std::memcpy(partial_frame_.data() + old, rest.data(), whole * sizeof(short));
         rest.erase(rest.begin(), rest.begin() + std::ptrdiff_t(whole * sizeof(short)));
-        marks_.emplace_back(now, (long long)samples_.size());
+        size_t used = 0;
+        for (; used + kFrame <= partial_frame_.size(); used += kFrame)
+            frames_.push_back(frame_loudness(partial_frame_.data() + used));
+        partial_frame_.erase(partial_frame_.begin(), partial_frame_.begin() + std::ptrdiff_t(used));
+        sample_count_ += (long long)whole;
+        marks_.emplace_back(now, sample_count_);
     }
 }
 
@@ -175,17 +187,13 @@ long long Recording::sample_at(Clock::time_point moment) const {
 
 std::vector<double> Recording::frames() const {
     std::lock_guard lock(mutex_);
-    return loudness(samples_);
+    return frames_;
 }
 
 std::vector<double> loudness(const std::vector<short> &samples) {
     std::vector<double> out;
-    for (size_t start = 0; start + kFrame <= samples.size(); start += kFrame) {
-        double sum = 0;
-        for (size_t i = start; i < start + kFrame; ++i)
-            sum += double(samples[i]) * samples[i];
-        out.push_back(std::sqrt(sum / kFrame));
-    }
+    for (size_t start = 0; start + kFrame <= samples.size(); start += kFrame)
+        out.push_back(frame_loudness(samples.data() + start));
     return out;
 }
 

@@ -45,7 +45,7 @@ public:
     bool started() const;
     // The index of the sample that arrived at `moment`.
     long long sample_at(Clock::time_point moment) const;
-    // RMS loudness of each 5 ms frame so far.
+    // RMS loudness of each whole 5 ms frame so far.
     std::vector<double> frames() const;
 
 private:
@@ -55,7 +55,10 @@ private:
     int fd_ = -1;
     std::thread reader_;
     mutable std::mutex mutex_;
-    std::vector<short> samples_;
+    // Loudness is taken as the samples come, so frames() costs no more as the recording grows.
+    std::vector<double> frames_;
+    std::vector<short> partial_frame_;
+    long long sample_count_ = 0;
     std::vector<std::pair<Clock::time_point, long long>> marks_;
 };
 
