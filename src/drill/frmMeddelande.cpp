@@ -30,13 +30,14 @@ void take_name_and_size(VbLabel *label, const VbLabel *from) {
     label->setFontName(from->font().family());
     label->setFontSize(from->fontSize());
 }
-} // namespace
 
+// A quarter wider than the text, or as wide as the back label's frame needs with as much
+// room again outside it, whichever is wider.
 double message_window_width(double text_width, double back_label_width) {
-    // The frame stands as far off the window's edges as the label stands off the frame.
     const double frame_room = back_label_width + 4 * kFramePad;
     return std::max(text_width * kWidthFactor, frame_room);
 }
+} // namespace
 
 frmMeddelande::frmMeddelande(frmSorvinel *main)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), main_(main) {

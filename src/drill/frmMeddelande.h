@@ -16,11 +16,6 @@ class QTimer;
 class SpeechEngine;
 class frmSorvinel;
 
-// The window's width in twips, from the widths of the text and of the back label: a quarter
-// wider than the text, or as wide as the label's frame needs with room on both sides,
-// whichever is wider.
-double message_window_width(double text_width, double back_label_width);
-
 class frmMeddelande : public QDialog {
     Q_OBJECT
 public:

@@ -168,18 +168,6 @@ TEST_F(MessageWindow, QuarterWiderThanTheTextAndCentredOnTheScreen) {
     EXPECT_GT(wide->width(), narrow->width());
 }
 
-TEST(MessageWindowWidth, WiderOfTheTextAndTheBackLabelsFrame) {
-    struct Case {
-        double text, label, window;
-    } cases[] = {
-        {4000, 1000, 5000}, // the text's quarter more is enough
-        {2000, 3000, 4000}, // the frame (250 twips each side) and as much again outside it
-    };
-    for (const Case &c : cases)
-        EXPECT_DOUBLE_EQ(message_window_width(c.text, c.label), c.window)
-            << c.text << " " << c.label;
-}
-
 // The smallest screen the program is laid out for: the frame's room does not grow with it.
 class MessageWindowOnASmallScreen : public MessageWindow {
 protected:
